@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// One connection to a read-only data file with one current query and a cursor on
+// its result. The whole result is read into memory when the query runs (the largest
+// is the whole text, 6,236 rows), so the cursor never touches the file again.
+class DataSource
+{
+public:
+    DataSource();
+    ~DataSource();
+    DataSource(const DataSource &) = delete;
+    DataSource &operator=(const DataSource &) = delete;
+
+    // Opens the file named in the connection string read-only. A missing file or a
+    // file that is not a database fails; nothing is ever created.
+    bool open(const QString &connectionString);
+    void close();
+    bool isOpen() const;
+    QString connectionString() const { return m_connectionString; }
+
+    // Runs a SELECT text; the cursor stands on the first record or at the end.
+    bool runQuery(const QString &sql);
+    // Runs the current query again and re-reads its result.
+    bool refresh();
+    QString sql() const { return m_sql; }
+
+    bool atEnd() const { return m_position >= m_rows.size(); }
+    void moveFirst() { m_position = 0; }
+    void moveNext();
+    qsizetype recordCount() const { return m_rows.size(); }
+    qsizetype position() const { return m_position; }
+
+    // A column of the current record as text; the column name is matched without
+    // regard to case. Empty at the end of the result or for an unknown column.
+    QString text(const QString &column) const;
+    bool hasColumn(const QString &column) const;
+
+    // The last failure in a form fit to show the reader.
+    QString errorString() const { return m_error; }
+
+private:
+    QString m_connectionName;
+    QString m_connectionString;
+    QString m_sql;
+    QHash<QString, int> m_columns; // lower-case name -> index
+    QList<QStringList> m_rows;
+    qsizetype m_position = 0;
+    QString m_error;
+};

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QUrl>
+
+#include <optional>
+
+// Everything the windows ask of the desktop: dialogs, the shell, the clipboard and the
+// network probe. Windows never call QMessageBox and friends directly, so tests can
+// answer for the user and see what the program said.
+class Platform
+{
+public:
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
+    enum class Icon { None, Information, Question, Warning, Critical };
+    enum class Answer { Ok, Cancel, Yes, No, Retry };
+
+    struct FontChoice {
+        QFont font;
+        bool accepted = false; // false: the dialog was closed without a choice
+    };
+
+    virtual ~Platform() = default;
+
+    // An empty title means the application's own name.
+    virtual Answer message(const QString &text, const QString &title = {},
+                           Buttons buttons = Buttons::Ok, Icon icon = Icon::None) = 0;
+    // Nothing when the reader cancels.
+    virtual std::optional<QString> input(const QString &prompt, const QString &title,
+                                         const QString &defaultText = {}) = 0;
+    virtual FontChoice chooseFont(const QFont &initial) = 0;
+    // An empty text when the reader cancels. The filter is in Qt's form ("GIF (*.gif)").
+    virtual QString saveFileName(const QString &title, const QString &suggestedName,
+                                 const QString &filter) = 0;
+
+    // Hands an address to the desktop's default handler (web browser, media player).
+    virtual bool openUrl(const QUrl &url) = 0;
+    // Starts a program with one argument, detached. An empty program means openUrl.
+    virtual bool startProgram(const QString &program, const QString &argument) = 0;
+
+    // Layout switching has no counterpart here; the request is only recorded.
+    virtual void activateKeyboardLayout(const QString &layoutId) = 0;
+
+    // A short HEAD request to the probe address; true when any HTTP answer came back.
+    virtual bool isConnected(const QUrl &probe) = 0;
+
+    virtual void setClipboardText(const QString &text) = 0;
+    virtual QString clipboardText() = 0;
+};

@@ -1,0 +1,41 @@
+#include "ProgramFolder.h"
+
+#include "ConnectionString.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace {
+
+QString &overridePath()
+{
+    static QString folder;
+    return folder;
+}
+
+} // namespace
+
+namespace ProgramFolder {
+
+QString path()
+{
+    const QString &folder = overridePath();
+    return folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
+}
+
+void setPath(const QString &folder)
+{
+    overridePath() = QDir::cleanPath(folder);
+}
+
+QString file(const QString &name)
+{
+    return path() + u'/' + name;
+}
+
+QString connectionString(const QString &fileName)
+{
+    return databaseConnectionString(path(), fileName);
+}
+
+} // namespace ProgramFolder

@@ -1,0 +1,154 @@
+#include "QtPlatform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QProcess>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+constexpr int ConnectivityTimeoutMs = 4000;
+
+QMessageBox::Icon toQtIcon(Platform::Icon icon)
+{
+    switch (icon) {
+    case Platform::Icon::Information: return QMessageBox::Information;
+    case Platform::Icon::Question: return QMessageBox::Question;
+    case Platform::Icon::Warning: return QMessageBox::Warning;
+    case Platform::Icon::Critical: return QMessageBox::Critical;
+    case Platform::Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+struct ButtonSpec {
+    Platform::Answer answer;
+    QMessageBox::ButtonRole role;
+    const char16_t *caption;
+};
+
+QList<ButtonSpec> buttonSpecs(Platform::Buttons buttons)
+{
+    using A = Platform::Answer;
+    const ButtonSpec ok{A::Ok, QMessageBox::AcceptRole, u"موافق"};
+    const ButtonSpec cancel{A::Cancel, QMessageBox::RejectRole, u"إلغاء"};
+    const ButtonSpec yes{A::Yes, QMessageBox::YesRole, u"نعم"};
+    const ButtonSpec no{A::No, QMessageBox::NoRole, u"لا"};
+    const ButtonSpec retry{A::Retry, QMessageBox::AcceptRole, u"إعادة المحاولة"};
+    switch (buttons) {
+    case Platform::Buttons::Ok: return {ok};
+    case Platform::Buttons::OkCancel: return {ok, cancel};
+    case Platform::Buttons::YesNo: return {yes, no};
+    case Platform::Buttons::YesNoCancel: return {yes, no, cancel};
+    case Platform::Buttons::RetryCancel: return {retry, cancel};
+    }
+    return {ok};
+}
+
+} // namespace
+
+QtPlatform::QtPlatform(QWidget *dialogParent)
+    : m_parent(dialogParent)
+{
+}
+
+Platform::Answer QtPlatform::message(const QString &text, const QString &title, Buttons buttons, Icon icon)
+{
+    QMessageBox box(m_parent);
+    box.setLayoutDirection(Qt::RightToLeft);
+    box.setWindowTitle(title.isEmpty() ? QApplication::applicationDisplayName() : title);
+    box.setText(text);
+    box.setIcon(toQtIcon(icon));
+    QHash<QAbstractButton *, Answer> answers;
+    Answer escapeAnswer = Answer::Ok;
+    for (const ButtonSpec &spec : buttonSpecs(buttons)) {
+        QPushButton *button = box.addButton(QString::fromUtf16(spec.caption), spec.role);
+        answers.insert(button, spec.answer);
+        if (spec.answer == Answer::Cancel || spec.answer == Answer::No)
+            escapeAnswer = spec.answer;
+    }
+    box.exec();
+    return answers.value(box.clickedButton(), escapeAnswer);
+}
+
+std::optional<QString> QtPlatform::input(const QString &prompt, const QString &title, const QString &defaultText)
+{
+    QInputDialog dialog(m_parent);
+    dialog.setLayoutDirection(Qt::RightToLeft);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    dialog.setOkButtonText(QStringLiteral("موافق"));
+    dialog.setCancelButtonText(QStringLiteral("إلغاء"));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
+}
+
+Platform::FontChoice QtPlatform::chooseFont(const QFont &initial)
+{
+    bool accepted = false;
+    const QFont font = QFontDialog::getFont(&accepted, initial, m_parent);
+    return {accepted ? font : initial, accepted};
+}
+
+QString QtPlatform::saveFileName(const QString &title, const QString &suggestedName, const QString &filter)
+{
+    return QFileDialog::getSaveFileName(m_parent, title, suggestedName, filter);
+}
+
+bool QtPlatform::openUrl(const QUrl &url)
+{
+    return QDesktopServices::openUrl(url);
+}
+
+bool QtPlatform::startProgram(const QString &program, const QString &argument)
+{
+    if (program.trimmed().isEmpty())
+        return openUrl(QUrl(argument));
+    return QProcess::startDetached(program, {argument});
+}
+
+void QtPlatform::activateKeyboardLayout(const QString &)
+{
+    // The desktop owns the keyboard layout here; there is nothing to switch.
+}
+
+bool QtPlatform::isConnected(const QUrl &probe)
+{
+    if (!probe.isValid())
+        return false;
+    QNetworkAccessManager manager;
+    QNetworkRequest request(probe);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    request.setTransferTimeout(ConnectivityTimeoutMs);
+    QNetworkReply *reply = manager.head(request);
+    QEventLoop loop;
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(ConnectivityTimeoutMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    const bool answered = reply->isFinished()
+        && reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
+    reply->abort();
+    return answered;
+}
+
+void QtPlatform::setClipboardText(const QString &text)
+{
+    QApplication::clipboard()->setText(text);
+}
+
+QString QtPlatform::clipboardText()
+{
+    return QApplication::clipboard()->text();
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "Platform.h"
+
+class QWidget;
+
+// The real desktop: Qt dialogs, the clipboard and the network.
+class QtPlatform : public Platform
+{
+public:
+    explicit QtPlatform(QWidget *dialogParent = nullptr);
+
+    void setDialogParent(QWidget *parent) { m_parent = parent; }
+
+    Answer message(const QString &text, const QString &title, Buttons buttons, Icon icon) override;
+    std::optional<QString> input(const QString &prompt, const QString &title,
+                                 const QString &defaultText) override;
+    FontChoice chooseFont(const QFont &initial) override;
+    QString saveFileName(const QString &title, const QString &suggestedName,
+                         const QString &filter) override;
+    bool openUrl(const QUrl &url) override;
+    bool startProgram(const QString &program, const QString &argument) override;
+    void activateKeyboardLayout(const QString &layoutId) override;
+    bool isConnected(const QUrl &probe) override;
+    void setClipboardText(const QString &text) override;
+    QString clipboardText() override;
+
+private:
+    QWidget *m_parent = nullptr;
+};

@@ -1,0 +1,38 @@
+#include "Settings.h"
+
+#include <QSettings>
+
+namespace {
+
+constexpr auto Application = "Velmora5";
+constexpr auto Section = "Setting";
+
+QString fullKey(const QString &key)
+{
+    return QLatin1String(Section) + u'/' + key;
+}
+
+QSettings store()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope,
+                     QLatin1String(Application), QLatin1String(Application));
+}
+
+} // namespace
+
+namespace Settings {
+
+QString value(const QString &key, const QString &defaultValue)
+{
+    return store().value(fullKey(key), defaultValue).toString();
+}
+
+void setValue(const QString &key, const QString &value)
+{
+    QSettings settings = store();
+    settings.setValue(fullKey(key), value);
+    // Written at once: the program never saves settings at shutdown.
+    settings.sync();
+}
+
+} // namespace Settings

@@ -1,0 +1,56 @@
+#include "SqliteFile.h"
+
+#include <QAtomicInt>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+
+QString newConnectionName()
+{
+    static QAtomicInt counter;
+    return QStringLiteral("velmora-%1").arg(counter.fetchAndAddRelaxed(1));
+}
+
+} // namespace
+
+QSqlDatabase openSqliteFile(const QString &path, OpenMode mode, QString *error)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.isFile()) {
+        *error = QStringLiteral("ملف البيانات غير موجود: %1").arg(path);
+        return {};
+    }
+
+    const QString name = newConnectionName();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(info.absoluteFilePath());
+        if (mode == OpenMode::ReadOnly)
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        QString reason;
+        if (!db.open()) {
+            reason = db.lastError().text();
+        } else {
+            // SQLite opens any file lazily; reading the schema proves it is a database.
+            QSqlQuery probe(db);
+            if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
+                reason = probe.lastError().text();
+        }
+        if (reason.isEmpty())
+            return db;
+        db.close();
+        *error = QStringLiteral("تعذر فتح ملف البيانات %1: %2").arg(path, reason);
+    }
+    QSqlDatabase::removeDatabase(name);
+    return {};
+}
+
+void closeSqliteFile(const QString &connectionName)
+{
+    if (connectionName.isEmpty() || !QSqlDatabase::contains(connectionName))
+        return;
+    QSqlDatabase::database(connectionName, false).close();
+    QSqlDatabase::removeDatabase(connectionName);
+}

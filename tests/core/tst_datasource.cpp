@@ -1,0 +1,174 @@
+#include "Connection.h"
+#include "ConnectionString.h"
+#include "DataSource.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QString builtDatabase()
+{
+    return databaseConnectionString(QStringLiteral(VELMORA_BUILD_DIR), QStringLiteral("quran.qu"));
+}
+
+QList<int> column(DataSource &source, const QString &name)
+{
+    QList<int> values;
+    for (source.moveFirst(); !source.atEnd(); source.moveNext())
+        values.append(source.text(name).toInt());
+    return values;
+}
+
+} // namespace
+
+class TestDataSource : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void connectionStringKeepsItsTextAndNamesTheFile()
+    {
+        const QString text = databaseConnectionString(QStringLiteral("/opt/velmora"), QStringLiteral("quran.qu"));
+        QCOMPARE(text, QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Jet OLEDB:Database Password=tilam4830957; "
+                                      "Data Source= /opt/velmora/quran.qu ;Persist Security Info=False"));
+        QCOMPARE(dataSourceFile(text), QStringLiteral("/opt/velmora/quran.qu"));
+        QCOMPARE(dataSourceFile(QStringLiteral("Data Source= C:\\prog\\db.mdb ;x")), QStringLiteral("C:/prog/db.mdb"));
+        QCOMPARE(dataSourceFile(QStringLiteral("Provider=x")), QString());
+    }
+
+    void programQueriesRunAsWritten()
+    {
+        DataSource source;
+        QVERIFY2(source.open(builtDatabase()), qPrintable(source.errorString()));
+
+        QVERIFY(source.runQuery(QStringLiteral("SELECT *  FROM Ayat where Ayat.soraano like 2And ayaano between 1 and 7 order by ID")));
+        QCOMPARE(column(source, QStringLiteral("ayaano")), (QList<int>{1, 2, 3, 4, 5, 6, 7}));
+        QCOMPARE(column(source, QStringLiteral("SORAANO")), QList<int>(7, 2));
+
+        QVERIFY(source.runQuery(QStringLiteral("SELECT *  FROM Ayat where Ayat.soraano like 2 and ayaano between 9 and 3 order by ID")));
+        QCOMPARE(column(source, QStringLiteral("ayaano")), (QList<int>{3, 4, 5, 6, 7, 8, 9}));
+
+        QVERIFY(source.runQuery(QStringLiteral("SELECT *  FROM Ayat where Ayat.ID like 1")));
+        QCOMPARE(source.recordCount(), 1);
+        QCOMPARE(source.text(QStringLiteral("soraano")), QStringLiteral("1"));
+        QCOMPARE(source.text(QStringLiteral("ayaano")), QStringLiteral("1"));
+        // Column names are matched without regard to case.
+        QCOMPARE(source.text(QStringLiteral("AyaaIndex")), source.text(QStringLiteral("ayaaindex")));
+        QVERIFY(source.text(QStringLiteral("Ayaa")).startsWith(QStringLiteral("بِسۡمِ")));
+
+        // A sura-range text search: only suras 2 and 3, in reading order.
+        QVERIFY(source.runQuery(QStringLiteral("SELECT *  FROM Ayat where soraano between 2 and 3 And Ayat.AyaaIndex Like  '%الكتاب%' order by ID")));
+        QVERIFY(source.recordCount() > 10);
+        const QList<int> suras = column(source, QStringLiteral("soraano"));
+        QVERIFY(std::all_of(suras.begin(), suras.end(), [](int s) { return s == 2 || s == 3; }));
+        const QList<int> ids = column(source, QStringLiteral("ID"));
+        QVERIFY(std::is_sorted(ids.begin(), ids.end()));
+
+        // A clause straight after a closing quote.
+        QVERIFY2(source.runQuery(QStringLiteral("SELECT *  FROM Ayat where ayaaindex like '% الرحمن %'order by ID")),
+                 qPrintable(source.errorString()));
+        QVERIFY(!source.atEnd());
+
+        // Nothing found: the cursor stands at the end and reads give empty texts.
+        QVERIFY(source.runQuery(QStringLiteral("SELECT *  FROM Ayat where ayaaindex like '% لاتوجدكلمةكهذه %'")));
+        QVERIFY(source.atEnd());
+        QCOMPARE(source.recordCount(), 0);
+        QCOMPARE(source.text(QStringLiteral("ayaa")), QString());
+
+        // A broken query fails and says so.
+        QVERIFY(!source.runQuery(QStringLiteral("SELECT *  FROM NoSuchTable")));
+        QVERIFY(!source.errorString().isEmpty());
+    }
+
+    void cursorWalksAndRereads()
+    {
+        DataSource source;
+        QVERIFY(source.open(builtDatabase()));
+        QVERIFY(source.runQuery(QStringLiteral("SELECT *  FROM Ayat where Ayat.soraano like 114 order by ID")));
+        QCOMPARE(source.recordCount(), 6);
+        source.moveNext();
+        source.moveNext();
+        QCOMPARE(source.position(), 2);
+        QCOMPARE(source.text(QStringLiteral("ayaano")), QStringLiteral("3"));
+        QVERIFY(source.refresh());
+        QCOMPARE(source.position(), 0);
+        for (int i = 0; i < 10; ++i)
+            source.moveNext();
+        QVERIFY(source.atEnd());
+        QCOMPARE(source.position(), 6);
+    }
+
+    void missingOrCorruptFilesFailAndCreateNothing()
+    {
+        QTemporaryDir folder;
+        DataSource source;
+
+        const QString missing = folder.filePath(QStringLiteral("quran.qu"));
+        QVERIFY(!source.open(databaseConnectionString(folder.path(), QStringLiteral("quran.qu"))));
+        QVERIFY(source.errorString().contains(missing));
+        QVERIFY(!QFileInfo::exists(missing));
+        QVERIFY(!source.isOpen());
+        QVERIFY(!source.runQuery(QStringLiteral("SELECT *  FROM Ayat")));
+
+        QFile corrupt(folder.filePath(QStringLiteral("Jthr.qu")));
+        QVERIFY(corrupt.open(QIODevice::WriteOnly));
+        corrupt.write(QByteArray(4096, 'x'));
+        corrupt.close();
+        QVERIFY(!source.open(databaseConnectionString(folder.path(), QStringLiteral("Jthr.qu"))));
+        QVERIFY(!source.errorString().isEmpty());
+        QCOMPARE(QFileInfo(corrupt.fileName()).size(), 4096);
+
+        Connection connection;
+        QVERIFY(!connection.open(databaseConnectionString(folder.path(), QStringLiteral("db.mdb"))));
+        QVERIFY(!QFileInfo::exists(folder.filePath(QStringLiteral("db.mdb"))));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("Jthr.qu")});
+    }
+
+    void verseDatabasesAreNeverWritten()
+    {
+        DataSource source;
+        QVERIFY(source.open(builtDatabase()));
+        QVERIFY(!source.runQuery(QStringLiteral("DELETE FROM Ayat where ID like 1")));
+        QVERIFY(source.runQuery(QStringLiteral("SELECT *  FROM Ayat where Ayat.ID like 1")));
+        QCOMPARE(source.recordCount(), 1);
+    }
+
+    void userDatabaseStatements()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("db.mdb"));
+        QFile(path).open(QIODevice::WriteOnly); // an empty file is an empty database
+        const QString connectionString = databaseConnectionString(folder.path(), QStringLiteral("db.mdb"));
+
+        Connection connection;
+        QVERIFY2(connection.open(connectionString), qPrintable(connection.errorString()));
+        QVERIFY(connection.tables().isEmpty());
+        QVERIFY(connection.execute(QStringLiteral("create table ahmad (suranum number, ayaanum number)")));
+        for (int verse = 1; verse <= 10; ++verse)
+            QVERIFY(connection.execute(QStringLiteral("insert into ahmad values (2, %1)").arg(verse)));
+        // Larger bound first, as the marking commands write it.
+        QVERIFY(connection.execute(QStringLiteral("delete from ahmad where [suranum] like 2And ayaanum between 7 and 3")));
+        // AUTOINCREMENT makes SQLite keep its own sqlite_sequence table, never listed.
+        QVERIFY(connection.execute(QStringLiteral("create table sara (n INTEGER PRIMARY KEY AUTOINCREMENT, suranum number)")));
+        QVERIFY(connection.execute(QStringLiteral("insert into sara (suranum) values (1)")));
+        QCOMPARE(connection.tables(), (QStringList{QStringLiteral("ahmad"), QStringLiteral("sara")}));
+
+        QVERIFY(connection.beginTransaction());
+        QVERIFY(connection.execute(QStringLiteral("delete from ahmad")));
+        QVERIFY(!connection.execute(QStringLiteral("insert into nosuchtable values (1)")));
+        QVERIFY(connection.rollback());
+        connection.close();
+
+        DataSource reader;
+        QVERIFY(reader.open(connectionString));
+        QVERIFY(reader.runQuery(QStringLiteral("SELECT *  FROM ahmad order by ayaanum")));
+        QCOMPARE(column(reader, QStringLiteral("AyaaNum")), (QList<int>{1, 2, 8, 9, 10}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDataSource)
+#include "tst_datasource.moc"

@@ -1,0 +1,152 @@
+#include "CommentaryFile.h"
+#include "ConnectionString.h"
+#include "DataBuild.h"
+#include "DataSource.h"
+#include "SuraTables.h"
+#include "VersePlaces.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QString writeFile(const QTemporaryDir &folder, const QString &name, const QByteArray &content)
+{
+    QFile file(folder.filePath(name));
+    file.open(QIODevice::WriteOnly);
+    file.write(content);
+    return file.fileName();
+}
+
+QString sourcesFolder()
+{
+    return QStringLiteral(VELMORA_BUILD_DIR "/sources");
+}
+
+} // namespace
+
+class TestImporter : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void commentaryLines()
+    {
+        QTemporaryDir folder;
+        QString error;
+        const QString good = writeFile(folder, QStringLiteral("good.txt"),
+            "1|1|first text\n"
+            "\n"
+            "1|2|a text | with a bar and \"\"quoted\"\" words\n"
+            "114|6|last\n"
+            "# publisher's note\n");
+        const QHash<int, QString> texts = readCommentaryFile(good, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(texts.size(), 3);
+        QCOMPARE(texts.value(1), QStringLiteral("first text"));
+        QCOMPARE(texts.value(2), QStringLiteral("a text | with a bar and \"quoted\" words"));
+        QCOMPARE(texts.value(VerseTotal), QStringLiteral("last"));
+
+        const QString notANumber = writeFile(folder, QStringLiteral("bad1.txt"), "1|1|ok\n1|x|text\n");
+        QVERIFY(readCommentaryFile(notANumber, &error).isEmpty());
+        QVERIFY2(error.contains(notANumber + QStringLiteral(":2")), qPrintable(error));
+
+        const QString noVerse = writeFile(folder, QStringLiteral("bad2.txt"), "1|8|there is no 1:8\n");
+        error.clear();
+        QVERIFY(readCommentaryFile(noVerse, &error).isEmpty());
+        QVERIFY2(error.contains(QStringLiteral(":1:")) && error.contains(QStringLiteral("1:8")), qPrintable(error));
+
+        error.clear();
+        QVERIFY(readCommentaryFile(folder.filePath(QStringLiteral("missing.txt")), &error).isEmpty());
+        QVERIFY(!error.isEmpty());
+    }
+
+    void realCommentaryFiles()
+    {
+        const QString muyassar = QStringLiteral(VELMORA_REFERENCE_DIR "/ar.muyassar.txt");
+        const QString jalalayn = QStringLiteral(VELMORA_REFERENCE_DIR "/ar.jalalayn.txt");
+        if (!QFileInfo::exists(muyassar) || !QFileInfo::exists(jalalayn))
+            QSKIP("the reference commentary files are not beside this clone");
+        for (const QString &path : {muyassar, jalalayn}) {
+            QString error;
+            const QHash<int, QString> texts = readCommentaryFile(path, &error);
+            QVERIFY2(error.isEmpty(), qPrintable(error));
+            QCOMPARE(texts.size(), VerseTotal);
+            for (const QString &text : texts) {
+                QVERIFY(!text.isEmpty());
+                QVERIFY(!text.contains(QStringLiteral("\"\"")));
+            }
+        }
+        QString error;
+        const QHash<int, QString> jalalaynTexts = readCommentaryFile(jalalayn, &error);
+        QVERIFY(jalalaynTexts.value(VerseTotal).contains(QStringLiteral("\" شياطين الإنس والجن \"")));
+        // Zero-width non-joiners belong to the text and are kept.
+        const QHash<int, QString> muyassarTexts = readCommentaryFile(muyassar, &error);
+        bool keptJoinerControl = false;
+        for (const QString &text : muyassarTexts)
+            keptJoinerControl = keptJoinerControl || text.contains(QChar(0x200C));
+        QVERIFY(keptJoinerControl);
+    }
+
+    void placeListsMustHaveTheirShape()
+    {
+        QTemporaryDir folder;
+        QString error;
+        const QString noLists = writeFile(folder, QStringLiteral("a.ts"), "export const Other = [1, 2]\n");
+        QVERIFY(!VersePlaces::fromHafsLists(noLists, &error).isValid());
+        QVERIFY(error.contains(QStringLiteral("JuzList")));
+
+        const QString shortList = writeFile(folder, QStringLiteral("b.ts"),
+                                            "export const JuzList: AyahId[] = [0, 1, 149, 6237] as const\n");
+        error.clear();
+        QVERIFY(!VersePlaces::fromHafsLists(shortList, &error).isValid());
+        QVERIFY(!error.isEmpty());
+    }
+
+    void rebuildKeepsTheReadersFiles()
+    {
+        QTemporaryDir out;
+        QString error;
+        const QString servers = writeFile(out, QStringLiteral("servers-template.ini"), "[Servers]\nUpdateServer=http://a/\n");
+        const QString skin = writeFile(out, QStringLiteral("skin.qss"), "QWidget { color: black; }");
+        const QString taf2 = writeFile(out, QStringLiteral("taf2.txt"), "2|255|آية الكرسي\n");
+        DataBuildOptions options{sourcesFolder(), out.filePath(QStringLiteral("program")), taf2, {}, skin, servers};
+        QVERIFY2(buildProgramData(options, [](const QString &) {}, &error), qPrintable(error));
+
+        DataSource verses;
+        QVERIFY(verses.open(databaseConnectionString(options.outFolder, QStringLiteral("quran.qu"))));
+        QVERIFY(verses.runQuery(QStringLiteral("SELECT *  FROM Ayat where Ayat.ID like 262")));
+        QCOMPARE(verses.text(QStringLiteral("taf2")), QStringLiteral("آية الكرسي"));
+        QCOMPARE(verses.text(QStringLiteral("taf")), QString());
+        verses.close();
+
+        // The reader's records and edited servers.ini survive a rebuild; the skin follows the program.
+        const QString program = options.outFolder + u'/';
+        writeFile(out, QStringLiteral("program/servers.ini"), "[Servers]\nUpdateServer=http://mine/\n");
+        QVERIFY(QFileInfo(program + QStringLiteral("db.mdb")).size() > 0);
+        writeFile(out, QStringLiteral("program/db.mdb"), QByteArray()); // stands for the reader's records
+        writeFile(out, QStringLiteral("skin.qss"), "QWidget { color: green; }");
+        QVERIFY2(buildProgramData(options, [](const QString &) {}, &error), qPrintable(error));
+        QCOMPARE(QFileInfo(program + QStringLiteral("db.mdb")).size(), 0);
+        QFile serversFile(program + QStringLiteral("servers.ini"));
+        QVERIFY(serversFile.open(QIODevice::ReadOnly));
+        QVERIFY(serversFile.readAll().contains("http://mine/"));
+        QFile skinFile(program + QStringLiteral("skn"));
+        QVERIFY(skinFile.open(QIODevice::ReadOnly));
+        QVERIFY(skinFile.readAll().contains("green"));
+
+        // A failed build leaves the database it would have replaced as it was.
+        const QDateTime before = QFileInfo(program + QStringLiteral("quran.qu")).lastModified();
+        options.tafFile = writeFile(out, QStringLiteral("broken.txt"), "not a commentary line\n");
+        QVERIFY(!buildProgramData(options, [](const QString &) {}, &error));
+        QVERIFY(error.contains(QStringLiteral("broken.txt:1")));
+        QCOMPARE(QFileInfo(program + QStringLiteral("quran.qu")).lastModified(), before);
+        QVERIFY(QDir(options.outFolder).entryList({QStringLiteral("*.partial")}).isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestImporter)
+#include "tst_importer.moc"

@@ -1,0 +1,58 @@
+#include "ScriptedPlatform.h"
+
+Platform::Answer ScriptedPlatform::message(const QString &text, const QString &title, Buttons buttons, Icon icon)
+{
+    messages.append({text, title, buttons, icon});
+    if (!answers.isEmpty())
+        return answers.dequeue();
+    return buttons == Buttons::Ok ? Answer::Ok : (buttons == Buttons::YesNo ? Answer::No : Answer::Cancel);
+}
+
+std::optional<QString> ScriptedPlatform::input(const QString &prompt, const QString &, const QString &)
+{
+    inputPrompts.append(prompt);
+    return inputs.isEmpty() ? std::nullopt : inputs.dequeue();
+}
+
+Platform::FontChoice ScriptedPlatform::chooseFont(const QFont &initial)
+{
+    return fonts.isEmpty() ? FontChoice{initial, false} : fonts.dequeue();
+}
+
+QString ScriptedPlatform::saveFileName(const QString &, const QString &, const QString &)
+{
+    return fileNames.isEmpty() ? QString() : fileNames.dequeue();
+}
+
+bool ScriptedPlatform::openUrl(const QUrl &url)
+{
+    openedUrls.append(url);
+    return true;
+}
+
+bool ScriptedPlatform::startProgram(const QString &program, const QString &argument)
+{
+    startedPrograms.append({program, argument});
+    return true;
+}
+
+void ScriptedPlatform::activateKeyboardLayout(const QString &layoutId)
+{
+    keyboardLayouts.append(layoutId);
+}
+
+bool ScriptedPlatform::isConnected(const QUrl &probe)
+{
+    connectivityProbes.append(probe);
+    return connected;
+}
+
+void ScriptedPlatform::setClipboardText(const QString &text)
+{
+    clipboard = text;
+}
+
+QString ScriptedPlatform::clipboardText()
+{
+    return clipboard;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "Platform.h"
+
+#include <QList>
+#include <QQueue>
+#include <QStringList>
+
+// Stands in for the desktop in tests: records every request the program makes and
+// answers from queues the test fills beforehand. An empty queue gives the answer a
+// reader closing the dialog would give (Ok or Cancel, no input, no file name).
+class ScriptedPlatform : public Platform
+{
+public:
+    struct Message {
+        QString text;
+        QString title;
+        Buttons buttons;
+        Icon icon;
+    };
+
+    // Queued answers.
+    QQueue<Answer> answers;
+    QQueue<std::optional<QString>> inputs;
+    QQueue<FontChoice> fonts;
+    QQueue<QString> fileNames;
+    bool connected = true;
+
+    // What the program asked for.
+    QList<Message> messages;
+    QStringList inputPrompts;
+    QList<QUrl> openedUrls;
+    QList<QPair<QString, QString>> startedPrograms;
+    QStringList keyboardLayouts;
+    QList<QUrl> connectivityProbes;
+    QString clipboard;
+
+    Answer message(const QString &text, const QString &title, Buttons buttons, Icon icon) override;
+    std::optional<QString> input(const QString &prompt, const QString &title, const QString &defaultText) override;
+    FontChoice chooseFont(const QFont &initial) override;
+    QString saveFileName(const QString &title, const QString &suggestedName, const QString &filter) override;
+    bool openUrl(const QUrl &url) override;
+    bool startProgram(const QString &program, const QString &argument) override;
+    void activateKeyboardLayout(const QString &layoutId) override;
+    bool isConnected(const QUrl &probe) override;
+    void setClipboardText(const QString &text) override;
+    QString clipboardText() override;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// One row of the verse table as the program reads it.
+struct VerseRow {
+    int id = 0;
+    int sura = 0;
+    int verse = 0;
+    int part = 0;
+    int page = 0;
+    QString ayaa;      // display text with diacritics
+    QString ayaaindex; // search form, " w1 w2 ... wn "
+    QString taf2;
+    QString taf;
+    QString english;
+};
+
+// Each writer builds the file under a temporary name and renames it into place only
+// when complete, so a failed build never leaves a half-written database behind.
+
+// quran.qu: Ayat, DBversion, and the topic tables (empty here, filled by the topic index).
+bool writeVerseDatabase(const QString &path, const QList<VerseRow> &rows, const QString &version, QString *error);
+
+// A translation file: table Taf (ID, Taf), texts.at(i) belonging to verse ID i + 1.
+bool writeTranslationFile(const QString &path, const QStringList &texts, QString *error);
+
+// An empty user database, created only when the file does not exist yet: the
+// reader's memorisation records must survive every rebuild.
+bool createUserDatabaseIfMissing(const QString &path, QString *error);

@@ -1,0 +1,47 @@
+#include "VerseRows.h"
+
+#include "SearchForm.h"
+
+#include <QRegularExpression>
+
+int wordCount(const QString &text)
+{
+    static const QRegularExpression blanks(QStringLiteral(R"(\s+)"));
+    return int(text.split(blanks, Qt::SkipEmptyParts).size());
+}
+
+QList<VerseRow> buildVerseRows(const QList<SourceVerse> &text, const QList<SourceVerse> &english,
+                               const VersePlaces &places, const QHash<int, QString> &taf2,
+                               const QHash<int, QString> &taf, QString *error)
+{
+    if (text.size() != english.size()) {
+        *error = QStringLiteral("the text has %1 verses but the English translation %2").arg(text.size()).arg(english.size());
+        return {};
+    }
+    QList<VerseRow> rows;
+    rows.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const SourceVerse &verse = text.at(i);
+        VerseRow row;
+        row.id = int(i + 1);
+        row.sura = verse.sura;
+        row.verse = verse.verse;
+        row.part = places.partOf(row.id);
+        row.page = places.pageOf(row.id);
+        row.ayaa = verse.text;
+        row.ayaaindex = searchFormOfVerse(verse.text);
+        row.english = english.at(i).text;
+        row.taf2 = taf2.value(row.id);
+        row.taf = taf.value(row.id);
+
+        const bool framed = row.ayaaindex.size() > 2 && row.ayaaindex.startsWith(u' ')
+            && row.ayaaindex.endsWith(u' ') && !row.ayaaindex.contains(QStringLiteral("  "));
+        if (!framed || wordCount(row.ayaaindex) != wordCount(row.ayaa)) {
+            *error = QStringLiteral("verse ID %1 (%2:%3): the search form \"%4\" does not match the display text word for word")
+                         .arg(row.id).arg(row.sura).arg(row.verse).arg(row.ayaaindex);
+            return {};
+        }
+        rows.append(row);
+    }
+    return rows;
+}
