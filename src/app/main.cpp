@@ -1,6 +1,6 @@
-#include "ConnectionString.h"
-#include "DataSource.h"
-#include "ProgramFolder.h"
+#include "DisplayFont.h"
+#include "FrmMain.h"
+#include "ProgramState.h"
 #include "QtPlatform.h"
 
 #include <QApplication>
@@ -9,14 +9,16 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora5"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Velmora"));
+    QApplication::setApplicationDisplayName(QStringLiteral("فيلمورا"));
     QApplication::setLayoutDirection(Qt::RightToLeft);
+    registerArabicFontSubstitutions();
 
     QtPlatform platform;
-    DataSource verses;
-    if (!verses.open(ProgramFolder::connectionString(QStringLiteral("quran.qu")))) {
-        platform.message(verses.errorString(), QStringLiteral("خطأ"), Platform::Buttons::Ok, Platform::Icon::Critical);
-        return 1;
-    }
-    return 0;
+    ProgramState state;
+    FrmMain window(platform, state);
+    platform.setDialogParent(&window);
+    if (!window.Form_Load())
+        return 0;
+    window.show();
+    return app.exec();
 }

@@ -1,0 +1,48 @@
+#include "DisplayFont.h"
+
+#include "SettingKeys.h"
+#include "Settings.h"
+
+#include <QStringList>
+
+namespace {
+
+QString trueOrFalse(bool value)
+{
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+} // namespace
+
+QFont storedDisplayFont(const QFont &designFont)
+{
+    using namespace SettingKeys;
+    QFont font = designFont;
+    const QString name = Settings::value(FontName, DefaultFontName);
+    if (!name.isEmpty())
+        font.setFamily(name);
+    bool sizeOk = false;
+    const double size = Settings::value(FontSize, DefaultFontSize).toDouble(&sizeOk);
+    if (sizeOk && size > 0)
+        font.setPointSizeF(size);
+    font.setItalic(Settings::value(FontItalic, DefaultFontItalic).compare(QLatin1String("true"), Qt::CaseInsensitive) == 0);
+    font.setBold(Settings::value(FontBold, DefaultFontBold).compare(QLatin1String("true"), Qt::CaseInsensitive) == 0);
+    return font;
+}
+
+void storeDisplayFont(const QFont &font)
+{
+    using namespace SettingKeys;
+    Settings::setValue(FontName, font.family());
+    Settings::setValue(FontSize, QString::number(font.pointSizeF()));
+    Settings::setValue(FontItalic, trueOrFalse(font.italic()));
+    Settings::setValue(FontBold, trueOrFalse(font.bold()));
+}
+
+void registerArabicFontSubstitutions()
+{
+    const QStringList quranFonts = {QStringLiteral("Amiri Quran"), QStringLiteral("Amiri"),
+                                    QStringLiteral("Noto Naskh Arabic")};
+    for (const QString &family : {QStringLiteral("Tahoma"), QStringLiteral("Tahoma ")})
+        QFont::insertSubstitutions(family, quranFonts);
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QFont>
+
+// The reader's display font, kept in the settings as "FontName", "FontSize" (points,
+// "16" or "10.5"), "FontItalic" and "FontBold" ("True" / "False", read in any case).
+
+// `designFont` with every stored value that can be applied; a value that cannot
+// (a size that is not a number) leaves that property as it was.
+QFont storedDisplayFont(const QFont &designFont);
+void storeDisplayFont(const QFont &font);
+
+// Names the fonts that carry every Quranic mark for the families the reader may pick
+// that have no Arabic glyphs here (the default "Tahoma", also written "Tahoma ").
+void registerArabicFontSubstitutions();

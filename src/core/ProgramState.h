@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// The few values the windows share for the length of a run. One object, passed to
+// whoever needs it, instead of globals scattered across files.
+struct ProgramState {
+    QString SearchWord;                   // the current search text, highlighted in the verse view
+    int SearchScope = 0;                  // 0 whole text, 1 one part, 2 parts, 3 one sura, 4 suras
+    QString HighlightColor = QStringLiteral("#FF0000");
+    QString CurrentUser;                  // the memorisation user whose records are open
+    int RasmSura = 0;                     // verse whose script image is asked for
+    int RasmAyaa = 0;
+    int DownloadItem = 0;                 // 1: the verse database; n: translation file n.qut
+    int HelpTopic = 0;                    // page of the help window
+};

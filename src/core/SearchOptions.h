@@ -1,0 +1,15 @@
+#pragma once
+
+// What the options frame says about how to search, read when a search starts.
+// Part and sura numbers count from 1.
+struct SearchOptions {
+    bool wholeWord = true; // "alone": the text stands as whole words
+    bool allWords = false; // "Check3": every word anywhere in the verse
+    bool byRoot = false;   // "Check2": search every form of the word's root
+    int part = 1;
+    int firstPart = 1;
+    int lastPart = 1;
+    int sura = 1;
+    int firstSura = 1;
+    int lastSura = 1;
+};

@@ -1,0 +1,339 @@
+#include "FrmMain.h"
+
+#include "CoolHoverButton.h"
+#include "DisplayFont.h"
+#include "FrmAbout.h"
+#include "FrmDownloadT.h"
+#include "FrmOptions.h"
+#include "PendingUpdate.h"
+#include "Platform.h"
+#include "ProgramFolder.h"
+#include "ProgramState.h"
+#include "ResultsFrame.h"
+#include "SearchBox.h"
+#include "Servers.h"
+#include "SettingKeys.h"
+#include "Settings.h"
+#include "SideBar.h"
+#include "Skin.h"
+#include "Twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int Margin = 6;
+constexpr int SideBarWidth = 200;
+constexpr int HeaderHeight = 28;
+
+const QStringList StripCaptions = {
+    QStringLiteral("البحث في القرآن الكريم"), QStringLiteral("المصحف الشريف"),
+    QStringLiteral("الإستماع للقرآن"),        QStringLiteral("تحفيظ القرآن"),
+    QStringLiteral("دليل مواضيع القرآن"),     QStringLiteral("البحث عن سورة او جزء"),
+    QStringLiteral("خدمات الجمع"),            QStringLiteral("خصائص و مساعدة"),
+};
+
+// What each header offers, shown in its panel above the panel's own commands.
+const QStringList PanelNotes = {
+    QStringLiteral("اكتب كلمة أو جملة، ويبدأ البحث بعد توقفك عن الكتابة أو عند الضغط على زر الإدخال."),
+    QStringLiteral("قراءة المصحف الشريف صفحة صفحة في نافذة مستقلة، مع حفظ الصفحات المفضلة."),
+    QStringLiteral("الاستماع لتلاوة سورة كاملة أو آيات منها بصوت القارئ الذي تختاره."),
+    QStringLiteral("متابعة ما حفظه كل فرد من أفراد الأسرة من القرآن الكريم، مع الإحصاءات."),
+    QStringLiteral("تصفح مواضيع القرآن الكريم والآيات الواردة في كل موضوع."),
+    QStringLiteral("عرض آيات سورة برقمها أو جزء كامل."),
+    QStringLiteral("جمع الآيات المختارة أو سور وأجزاء كاملة في نص واحد للنسخ والطباعة."),
+    QStringLiteral("خيارات البحث والعرض، وتحديث البرنامج، ومعلومات عنه."),
+};
+
+CoolHoverButton *hoverButton(const char *name, const QString &caption, QWidget *parent)
+{
+    auto *button = new CoolHoverButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setCaption(caption);
+    button->setFixedHeight(34);
+    return button;
+}
+
+QWidget *plainFrame(const char *name, QWidget *parent)
+{
+    auto *frame = new QWidget(parent);
+    frame->setObjectName(QLatin1String(name));
+    return frame;
+}
+
+} // namespace
+
+FrmMain::FrmMain(Platform &platform, ProgramState &state, QWidget *parent)
+    : QWidget(parent)
+    , m_platform(platform)
+    , m_state(state)
+{
+    setObjectName(QStringLiteral("FrmMain"));
+    setWindowTitle(QStringLiteral("فيلمورا - القرآن الكريم"));
+    setLayoutDirection(Qt::RightToLeft);
+    // A fixed window: any resize snaps back to this size.
+    setFixedSize(twips(10970), twips(6755));
+
+    const QRect content(Margin, Margin, width() - 3 * Margin - SideBarWidth, height() - 2 * Margin);
+    picStrip = new SideBar(StripCaptions, QSize(SideBarWidth, content.height()), HeaderHeight, this);
+    picStrip->move(width() - Margin - SideBarWidth, Margin);
+    connect(picStrip, &SideBar::stripClicked, this, &FrmMain::strip_Click);
+
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->hide();
+
+    resultsFrame = new ResultsFrame(this);
+    frmOptions = new FrmOptions(platform, state, Servers::load().wholeSuraReciters, this);
+    FrmProSearch = plainFrame("FrmProSearch", this);
+    FrmLst2Quran = plainFrame("FrmLst2Quran", this);
+    FrmSubBook = plainFrame("FrmSubBook", this);
+    FrmCollect1 = plainFrame("FrmCollect1", this);
+    frmDownloadT = new FrmDownloadT(this);
+    frmAbout = new FrmAbout(platform, this);
+    m_contentFrames = {resultsFrame, frmOptions, FrmProSearch, FrmLst2Quran,
+                       FrmSubBook,   FrmCollect1, frmDownloadT, frmAbout};
+    for (QWidget *frame : m_contentFrames) {
+        frame->setGeometry(content);
+        frame->hide();
+    }
+    connect(frmOptions, &FrmOptions::displayFontChanged, Text1, &QLineEdit::setFont);
+
+    createPanels();
+    qApp->installEventFilter(this);
+}
+
+FrmMain::~FrmMain()
+{
+    qApp->removeEventFilter(this);
+}
+
+void FrmMain::createPanels()
+{
+    for (int i = 0; i < picStrip->count(); ++i) {
+        auto *layout = new QVBoxLayout(picStrip->PicFrame(i));
+        layout->setContentsMargins(8, 8, 8, 8);
+        auto *note = new QLabel(PanelNotes.at(i), picStrip->PicFrame(i));
+        note->setWordWrap(true);
+        note->setStyleSheet(QStringLiteral("color: #5a5a5a;"));
+        layout->addWidget(note);
+    }
+
+    // Header 0: the search box and its commands.
+    QWidget *searchPanel = picStrip->PicFrame(0);
+    searcht = new SearchBox(searchPanel);
+    searcht->setObjectName(QStringLiteral("searcht"));
+    search = new QPushButton(QStringLiteral("بحث"), searchPanel);
+    search->setObjectName(QStringLiteral("search"));
+    SearchOptions = new QPushButton(QStringLiteral("خصائص البحث"), searchPanel);
+    SearchOptions->setObjectName(QStringLiteral("SearchOptions"));
+    auto *searchLayout = static_cast<QVBoxLayout *>(searchPanel->layout());
+    searchLayout->insertWidget(0, searcht);
+    searchLayout->insertWidget(1, search);
+    searchLayout->addWidget(SearchOptions);
+    connect(search, &QPushButton::clicked, this, &FrmMain::search_Click);
+    connect(searcht, &SearchBox::SearchRequested, this, [this] {
+        showContentFrame(resultsFrame);
+        search_Click();
+    });
+    connect(searcht, &SearchBox::GotFocus, this, [this] { m_platform.activateKeyboardLayout(QStringLiteral("00000401")); });
+    connect(SearchOptions, &QPushButton::clicked, this, &FrmMain::CoolHoverButton9_Click);
+
+    // Header 6: gathering.
+    CoolHoverButton8 = hoverButton("CoolHoverButton8", QStringLiteral("جمع الآيات المختارة"), picStrip->PicFrame(6));
+    CoolHoverButton12 = hoverButton("CoolHoverButton12", QStringLiteral("جمع سور / آيات للطباعة"), picStrip->PicFrame(6));
+    // Header 7: options and help.
+    CoolHoverButton9 = hoverButton("CoolHoverButton9", QStringLiteral("خصائص البرنامج"), picStrip->PicFrame(7));
+    CoolHoverButton13 = hoverButton("CoolHoverButton13", QStringLiteral("تحديث البرنامج"), picStrip->PicFrame(7));
+    CoolHoverButton14 = hoverButton("CoolHoverButton14", QStringLiteral("عن البرنامج"), picStrip->PicFrame(7));
+    for (CoolHoverButton *button : {CoolHoverButton8, CoolHoverButton12, CoolHoverButton9, CoolHoverButton13, CoolHoverButton14})
+        button->parentWidget()->layout()->addWidget(button);
+    for (int i = 0; i < picStrip->count(); ++i)
+        static_cast<QVBoxLayout *>(picStrip->PicFrame(i)->layout())->addStretch();
+
+    connect(CoolHoverButton9, &CoolHoverButton::Click, this, &FrmMain::CoolHoverButton9_Click);
+    connect(CoolHoverButton14, &CoolHoverButton::Click, this, [this] { showContentFrame(frmAbout); });
+}
+
+bool FrmMain::Form_Load()
+{
+    // 1. One copy at a time.
+    if (!m_instance.tryLock()) {
+        m_platform.message(QStringLiteral("لا يمكن تشغيل أكثر من نسخة من البرنامج"));
+        return false;
+    }
+
+    // 2. Centred on the screen.
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.width() / 2 - width() / 2, area.height() / 2 - height() / 2);
+    }
+
+    // 3. The program's look.
+    applySkin(this);
+
+    // 4-5. Installed translations into the translation menu.
+    const QStringList translations = QDir(ProgramFolder::path()).entryList({QStringLiteral("*.qut")}, QDir::Files, QDir::Name);
+    resultsFrame->fillTranslationMenu(translations);
+
+    // 6. The side bar.
+    picStrip->layOut();
+
+    // 7. The image caches.
+    QDir folder(ProgramFolder::path());
+    folder.mkpath(QStringLiteral("pic"));
+    folder.mkpath(QStringLiteral("pic2"));
+
+    // 8. A database downloaded last time takes its place now.
+    installPendingUpdate();
+
+    // 9. The databases.
+    if (!openDatabases())
+        return false;
+
+    // 10. Arabic typing.
+    m_platform.activateKeyboardLayout(QStringLiteral("00000401"));
+
+    // 11. The reader's settings.
+    loadSettings();
+
+    // 12-13. The search panel, with the commentary box closed.
+    strip_Click(0);
+    resultsFrame->closeCommentaryLayout();
+    return true;
+}
+
+void FrmMain::installPendingUpdate()
+{
+    const PendingUpdate update = installPendingDatabase(ProgramFolder::path());
+    switch (update.result) {
+    case PendingUpdate::Result::Installed:
+        m_platform.message(QStringLiteral("تم الإنتهاء من عملية التحديث بنجاح شكرا لك"), QStringLiteral("التحديث"));
+        break;
+    case PendingUpdate::Result::Rejected:
+        m_platform.message(QStringLiteral("ملف التحديث الذي تم تحميله غير صالح (%1)، لذلك لم يتم تركيبه وسيستمر البرنامج "
+                                          "في استخدام قاعدة البيانات الحالية. تم الاحتفاظ بالملف باسم:\n%2")
+                               .arg(update.reason, update.setAsideFile),
+                           QStringLiteral("التحديث"), Platform::Buttons::Ok, Platform::Icon::Warning);
+        break;
+    case PendingUpdate::Result::None:
+    case PendingUpdate::Result::Failed:
+        // Both files stay as they are; the next start tries again.
+        break;
+    }
+}
+
+bool FrmMain::openDatabases()
+{
+    const QString verses = ProgramFolder::connectionString(QStringLiteral("quran.qu"));
+    if (!Adodc1.open(verses) || !Adodc2.open(verses)) {
+        const QString reason = Adodc1.isOpen() ? Adodc2.errorString() : Adodc1.errorString();
+        m_platform.message(QStringLiteral("لا يمكن تشغيل البرنامج بدون قاعدة بيانات الآيات quran.qu.\n%1").arg(reason),
+                           QStringLiteral("خطأ"), Platform::Buttons::Ok, Platform::Icon::Critical);
+        return false;
+    }
+    // Without the root database only the root search is unavailable; it says so itself.
+    const QString roots = ProgramFolder::connectionString(QStringLiteral("Jthr.qu"));
+    Adodc4.open(roots);
+    Adodc5.open(roots);
+    return true;
+}
+
+void FrmMain::loadSettings()
+{
+    Text1->setFont(storedDisplayFont(Text1->font()));
+    frmOptions->loadSettings();
+    searcht->setSearchTiggerInterval(Settings::value(SettingKeys::SearchInterval, QStringLiteral("1000")));
+    m_state.HighlightColor = Settings::value(SettingKeys::TheColor, SettingKeys::DefaultTheColor);
+}
+
+void FrmMain::strip_Click(int index)
+{
+    picStrip->openHeader(index);
+    switch (index) {
+    case 0:
+        showContentFrame(resultsFrame);
+        resultsFrame->refreshSelection();
+        break;
+    case 2:
+        showContentFrame(FrmLst2Quran);
+        break;
+    case 4:
+        showContentFrame(FrmSubBook);
+        break;
+    case 5:
+        showContentFrame(FrmProSearch);
+        break;
+    default:
+        // 1 and 3 open their own windows; 6 and 7 only open their panels.
+        break;
+    }
+}
+
+void FrmMain::showContentFrame(QWidget *frame)
+{
+    for (QWidget *other : m_contentFrames) {
+        if (other != frame)
+            other->hide();
+    }
+    frame->show();
+}
+
+void FrmMain::CoolHoverButton9_Click()
+{
+    frmOptions->SearchOptions_Click(Text1->font());
+    showContentFrame(frmOptions);
+}
+
+void FrmMain::search_Click()
+{
+    // Filled by the text search.
+}
+
+void FrmMain::WriteHtmlPage(const QString &html)
+{
+    resultsFrame->WriteHtmlPage(html);
+}
+
+bool FrmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    // Enter anywhere in this window searches, before any control sees the key.
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && widget && widget->window() == this) {
+            search_Click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FrmMain::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_activated) {
+        m_activated = true;
+        resultsFrame->WriteHtmlPage(QString());
+    }
+}
+
+void FrmMain::closeEvent(QCloseEvent *event)
+{
+    // Every other window goes with the main window; nothing is saved here.
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible())
+            window->close();
+    }
+    event->accept();
+    QCoreApplication::quit();
+}

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "DataSource.h"
+#include "SingleInstance.h"
+
+#include <QList>
+#include <QWidget>
+
+class CoolHoverButton;
+class FrmAbout;
+class FrmDownloadT;
+class FrmOptions;
+class Platform;
+class QLineEdit;
+class QPushButton;
+class ResultsFrame;
+class SearchBox;
+class SideBar;
+struct ProgramState;
+
+// The main window: the side bar with its eight headers and panels, the eight content
+// frames of which one is shown at a time, start-up and shutdown.
+class FrmMain : public QWidget
+{
+    Q_OBJECT
+
+public:
+    FrmMain(Platform &platform, ProgramState &state, QWidget *parent = nullptr);
+    ~FrmMain() override;
+
+    // The start-up sequence. False when the program must end at once: another copy is
+    // running, or the verse database cannot be opened (the reader has been told why).
+    bool Form_Load();
+
+    // The side-bar header command.
+    void strip_Click(int index);
+    // The text search command: the search button, Enter, and a pause in typing.
+    void search_Click();
+    void WriteHtmlPage(const QString &html);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createPanels();
+    // Shows one content frame and hides the seven others.
+    void showContentFrame(QWidget *frame);
+    void installPendingUpdate();
+    bool openDatabases();
+    void loadSettings();
+    void CoolHoverButton9_Click();
+
+    Platform &m_platform;
+    ProgramState &m_state;
+    SingleInstance m_instance;
+    bool m_activated = false;
+
+    DataSource Adodc1; // search results
+    DataSource Adodc2; // the verse on show
+    DataSource Adodc4; // root database: word forms
+    DataSource Adodc5; // root database: roots
+
+    SideBar *picStrip = nullptr;
+    SearchBox *searcht = nullptr;
+    QPushButton *search = nullptr;
+    QPushButton *SearchOptions = nullptr;
+    QLineEdit *Text1 = nullptr; // hidden; carries the reader's display font
+
+    ResultsFrame *resultsFrame = nullptr;
+    FrmOptions *frmOptions = nullptr;
+    QWidget *FrmProSearch = nullptr;
+    QWidget *FrmLst2Quran = nullptr;
+    QWidget *FrmSubBook = nullptr;
+    QWidget *FrmCollect1 = nullptr;
+    FrmDownloadT *frmDownloadT = nullptr;
+    FrmAbout *frmAbout = nullptr;
+    QList<QWidget *> m_contentFrames;
+
+    CoolHoverButton *CoolHoverButton8 = nullptr;
+    CoolHoverButton *CoolHoverButton12 = nullptr;
+    CoolHoverButton *CoolHoverButton9 = nullptr;
+    CoolHoverButton *CoolHoverButton13 = nullptr;
+    CoolHoverButton *CoolHoverButton14 = nullptr;
+};

@@ -1,0 +1,230 @@
+#include "DisplayFont.h"
+#include "FrmOptions.h"
+#include "ProgramState.h"
+#include "ScriptedPlatform.h"
+#include "SettingKeys.h"
+#include "Settings.h"
+#include "clrPicker.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+template<typename T>
+T *child(QWidget *parent, const char *name)
+{
+    T *found = parent->findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("no control named %s", name);
+    return found;
+}
+
+void clearSettings()
+{
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Velmora5"), QStringLiteral("Velmora5")).clear();
+}
+
+const QStringList Reciters = {QStringLiteral("أ"), QStringLiteral("ب"), QStringLiteral("ج"), QStringLiteral("د"),
+                              QStringLiteral("ه"), QStringLiteral("و"), QStringLiteral("ز"), QStringLiteral("ح")};
+
+} // namespace
+
+class TestOptions : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { clearSettings(); }
+
+    void firstRunDefaults()
+    {
+        const QFont font = storedDisplayFont(QFont(QStringLiteral("Sans"), 9));
+        QCOMPARE(font.family(), QStringLiteral("Tahoma"));
+        QCOMPARE(font.pointSizeF(), 16.0);
+        QVERIFY(!font.italic());
+        QVERIFY(!font.bold());
+
+        ScriptedPlatform platform;
+        ProgramState state;
+        FrmOptions options(platform, state, Reciters);
+        options.loadSettings();
+        QVERIFY(!options.withoutDiacritics());
+        QVERIFY(options.serverAddress().endsWith(u'/'));
+        options.SearchOptions_Click(font);
+        QCOMPARE(child<QComboBox>(&options, "namecomb")->currentIndex(), 6);
+    }
+
+    void storedFontValues()
+    {
+        Settings::setValue(SettingKeys::FontName, QStringLiteral("Amiri"));
+        Settings::setValue(SettingKeys::FontSize, QStringLiteral("10.5"));
+        Settings::setValue(SettingKeys::FontItalic, QStringLiteral("TRUE"));
+        Settings::setValue(SettingKeys::FontBold, QStringLiteral("true"));
+        QFont font = storedDisplayFont(QFont());
+        QCOMPARE(font.family(), QStringLiteral("Amiri"));
+        QCOMPARE(font.pointSizeF(), 10.5);
+        QVERIFY(font.italic() && font.bold());
+
+        // A size that is not a number leaves the design size.
+        Settings::setValue(SettingKeys::FontSize, QStringLiteral("big"));
+        font = storedDisplayFont(QFont(QStringLiteral("Sans"), 12));
+        QCOMPARE(font.pointSizeF(), 12.0);
+    }
+
+    void fontCommand()
+    {
+        ScriptedPlatform platform;
+        ProgramState state;
+        FrmOptions options(platform, state, Reciters);
+        QSignalSpy changed(&options, &FrmOptions::displayFontChanged);
+        QFont chosen(QStringLiteral("Amiri"));
+        chosen.setPointSizeF(10.5);
+        chosen.setBold(true);
+        platform.fonts.enqueue({chosen, true});
+        options.SearchOptions_Click(QFont(QStringLiteral("Tahoma"), 16));
+        QTest::mouseClick(child<QPushButton>(&options, "Commandfont"), Qt::LeftButton);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(Settings::value(SettingKeys::FontName, {}), QStringLiteral("Amiri"));
+        QCOMPARE(Settings::value(SettingKeys::FontSize, {}), QStringLiteral("10.5"));
+        QCOMPARE(Settings::value(SettingKeys::FontBold, {}), QStringLiteral("True"));
+        QCOMPARE(Settings::value(SettingKeys::FontItalic, {}), QStringLiteral("False"));
+
+        // Closing the dialog without a choice stores the preset font unchanged.
+        QTest::mouseClick(child<QPushButton>(&options, "Commandfont"), Qt::LeftButton);
+        QCOMPARE(Settings::value(SettingKeys::FontName, {}), QStringLiteral("Amiri"));
+        QCOMPARE(changed.count(), 2);
+    }
+
+    void diacriticsServerAndReciter()
+    {
+        ScriptedPlatform platform;
+        ProgramState state;
+        FrmOptions options(platform, state, Reciters);
+        options.loadSettings();
+
+        QTest::mouseClick(child<QCheckBox>(&options, "Check1"), Qt::LeftButton);
+        QCOMPARE(Settings::value(SettingKeys::Tashkeel, {}), QStringLiteral("1"));
+        QTest::mouseClick(child<QCheckBox>(&options, "Check1"), Qt::LeftButton);
+        QCOMPARE(Settings::value(SettingKeys::Tashkeel, {}), QStringLiteral("0"));
+        QTest::mouseClick(child<QCheckBox>(&options, "Check1"), Qt::LeftButton);
+        FrmOptions restarted(platform, state, Reciters);
+        restarted.loadSettings();
+        QVERIFY(restarted.withoutDiacritics());
+
+        auto *server = child<QLineEdit>(&options, "txtserver");
+        const QString stored = server->text();
+        server->setText(QStringLiteral("http://mirror.example.org/"));
+        platform.answers.enqueue(Platform::Answer::No);
+        QTest::mouseClick(child<QPushButton>(&options, "Command5"), Qt::LeftButton);
+        QCOMPARE(platform.messages.last().text, QStringLiteral("هل أنت متأكد من رغبتك بتغيير عنوان سيرفر البرنامج ؟"));
+        QCOMPARE(platform.messages.last().title, QStringLiteral("عنوان السيرفر"));
+        QCOMPARE(platform.messages.last().buttons, Platform::Buttons::YesNo);
+        QCOMPARE(Settings::value(SettingKeys::ServerAddress, QStringLiteral("none")), QStringLiteral("none"));
+        QCOMPARE(server->text(), QStringLiteral("http://mirror.example.org/")); // kept for this run
+        platform.answers.enqueue(Platform::Answer::Yes);
+        QTest::mouseClick(child<QPushButton>(&options, "Command5"), Qt::LeftButton);
+        QCOMPARE(Settings::value(SettingKeys::ServerAddress, {}), QStringLiteral("http://mirror.example.org/"));
+        QVERIFY(stored != server->text());
+
+        auto *reciter = child<QComboBox>(&options, "namecomb");
+        reciter->setCurrentIndex(2);
+        Q_EMIT reciter->activated(2);
+        QCOMPARE(Settings::value(SettingKeys::ReaderName, {}), QStringLiteral("2"));
+        reciter->setCurrentIndex(0);
+        options.SearchOptions_Click(QFont());
+        QCOMPARE(reciter->currentIndex(), 2);
+    }
+
+    void scopeAndChoosers()
+    {
+        ScriptedPlatform platform;
+        ProgramState state;
+        FrmOptions options(platform, state, Reciters);
+        QCOMPARE(state.SearchScope, 0);
+        const char *scopes[] = {"allsearch", "partop", "part12op", "soraop", "sora12op"};
+        for (int scope : {3, 1, 4, 2, 0}) {
+            QTest::mouseClick(child<QRadioButton>(&options, scopes[scope]), Qt::LeftButton);
+            QCOMPARE(state.SearchScope, scope);
+        }
+
+        child<QComboBox>(&options, "sora")->setCurrentIndex(1);
+        child<QComboBox>(&options, "part1")->setCurrentIndex(4);
+        child<QComboBox>(&options, "part2")->setCurrentIndex(2);
+        QTest::mouseClick(child<QRadioButton>(&options, "withother"), Qt::LeftButton);
+        QTest::mouseClick(child<QCheckBox>(&options, "Check3"), Qt::LeftButton);
+        SearchOptions chosen = options.searchOptions();
+        QCOMPARE(chosen.sura, 2);
+        QCOMPARE(chosen.firstPart, 5);
+        QCOMPARE(chosen.lastPart, 3);
+        QVERIFY(!chosen.wholeWord);
+        QVERIFY(chosen.allWords);
+        QVERIFY(!chosen.byRoot);
+
+        // Opening the frame puts every chooser back on its first entry.
+        options.SearchOptions_Click(QFont());
+        chosen = options.searchOptions();
+        QCOMPARE(chosen.sura, 1);
+        QCOMPARE(chosen.firstPart, 1);
+        QCOMPARE(chosen.lastPart, 1);
+    }
+
+    void colourPicker()
+    {
+        QCOMPARE(clrPicker::SwatchColors.size(), 40);
+        QCOMPARE(clrPicker::colorText(clrPicker::SwatchColors.at(12)), QStringLiteral("FF8000"));
+
+        ProgramState state;
+        clrPicker picker(state);
+        QCOMPARE(picker.windowTitle(), QStringLiteral("اختر اللون المناسب"));
+        auto *swatch32 = child<QFrame>(&picker, "MiniPicker_32");
+        QTest::mouseClick(swatch32, Qt::LeftButton);
+        auto *selection = child<QFrame>(&picker, "MiniPicker_40");
+        QCOMPARE(selection->pos(), swatch32->pos() - QPoint(2, 2));
+        QTest::mouseClick(child<QFrame>(&picker, "MiniPicker_0"), Qt::LeftButton);
+        QCOMPARE(picker.chosenColor(), QStringLiteral("000000"));
+        QTest::mouseClick(swatch32, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&picker, "Command1"), Qt::LeftButton);
+        QCOMPARE(state.HighlightColor, QStringLiteral("0000FF"));
+        QCOMPARE(Settings::value(SettingKeys::TheColor, {}), QStringLiteral("0000FF"));
+        QCOMPARE(picker.result(), int(QDialog::Accepted));
+
+        // Closed without OK: nothing changes.
+        clrPicker closed(state);
+        QTest::mouseClick(child<QFrame>(&closed, "MiniPicker_7"), Qt::LeftButton);
+        closed.reject();
+        QCOMPARE(state.HighlightColor, QStringLiteral("0000FF"));
+        QCOMPARE(Settings::value(SettingKeys::TheColor, {}), QStringLiteral("0000FF"));
+
+        // OK before any swatch stores the empty text.
+        clrPicker empty(state);
+        QTest::mouseClick(child<QPushButton>(&empty, "Command1"), Qt::LeftButton);
+        QCOMPARE(state.HighlightColor, QString());
+        QCOMPARE(Settings::value(SettingKeys::TheColor, QStringLiteral("default")), QString());
+    }
+
+    void colourButtonOpensThePicker()
+    {
+        ScriptedPlatform platform;
+        ProgramState state;
+        FrmOptions options(platform, state, Reciters);
+        options.show();
+        QTest::mouseClick(child<QPushButton>(&options, "Command6"), Qt::LeftButton);
+        auto *picker = options.findChild<clrPicker *>();
+        QVERIFY(picker);
+        QVERIFY(picker->isModal() && picker->isVisible());
+        QTest::mouseClick(child<QFrame>(picker, "MiniPicker_12"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(picker, "Command1"), Qt::LeftButton);
+        QCOMPARE(state.HighlightColor, QStringLiteral("FF8000"));
+    }
+};
+
+QTEST_MAIN(TestOptions)
+#include "tst_options.moc"

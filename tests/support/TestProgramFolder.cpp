@@ -1,0 +1,25 @@
+#include "TestProgramFolder.h"
+
+#include "ProgramFolder.h"
+
+#include <QFile>
+
+TestProgramFolder::TestProgramFolder(const QStringList &builtFiles)
+{
+    for (const QString &name : builtFiles)
+        copyBuilt(name, name);
+    ProgramFolder::setPath(m_dir.path());
+}
+
+void TestProgramFolder::copyBuilt(const QString &builtName, const QString &asName) const
+{
+    QFile::copy(QStringLiteral(VELMORA_BUILD_DIR "/") + builtName, file(asName));
+    QFile(file(asName)).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+}
+
+void TestProgramFolder::write(const QString &name, const QByteArray &content) const
+{
+    QFile out(file(name));
+    out.open(QIODevice::WriteOnly);
+    out.write(content);
+}

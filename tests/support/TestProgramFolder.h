@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// A scratch program folder for one test: the program reads and writes only here.
+class TestProgramFolder
+{
+public:
+    // Copies the named files of the built program folder into the scratch folder and
+    // makes it the program folder.
+    explicit TestProgramFolder(const QStringList &builtFiles = {QStringLiteral("quran.qu")});
+
+    QString path() const { return m_dir.path(); }
+    QString file(const QString &name) const { return m_dir.filePath(name); }
+    // Copies a built file into the folder under another name (a pending update, say).
+    void copyBuilt(const QString &builtName, const QString &asName) const;
+    void write(const QString &name, const QByteArray &content) const;
+
+private:
+    QTemporaryDir m_dir;
+};
