@@ -177,6 +177,8 @@ QString SearchBox::text() const
 void SearchBox::setText(const QString &text)
 {
     txtSearchText->setText(text);
+    // A program's write is no typing: no search follows it.
+    tmrSearchInterval->stop();
 }
 
 QString SearchBox::searchTiggerInterval() const

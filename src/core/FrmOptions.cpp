@@ -173,9 +173,9 @@ void FrmOptions::SearchOptions_Click(const QFont &displayFont)
         namecomb->setCurrentIndex(reader);
 }
 
-SearchOptions FrmOptions::searchOptions() const
+SearchChoices FrmOptions::searchChoices() const
 {
-    SearchOptions options;
+    SearchChoices options;
     options.wholeWord = alone->isChecked();
     options.allWords = Check3->isChecked();
     options.byRoot = Check2->isChecked();

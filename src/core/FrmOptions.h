@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SearchOptions.h"
+#include "SearchChoices.h"
 
 #include <QFont>
 #include <QWidget>
@@ -28,7 +28,7 @@ public:
     // preset from the display font, the stored reciter.
     void SearchOptions_Click(const QFont &displayFont);
 
-    SearchOptions searchOptions() const;
+    SearchChoices searchChoices() const;
     bool withoutDiacritics() const;
     QString serverAddress() const;
 

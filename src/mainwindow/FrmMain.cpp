@@ -5,6 +5,7 @@
 #include "FrmAbout.h"
 #include "FrmDownloadT.h"
 #include "FrmOptions.h"
+#include "HtmlPage.h"
 #include "PendingUpdate.h"
 #include "Platform.h"
 #include "ProgramFolder.h"
@@ -16,6 +17,7 @@
 #include "Settings.h"
 #include "SideBar.h"
 #include "Skin.h"
+#include "TextSearchQuery.h"
 #include "Twips.h"
 
 #include <QApplication>
@@ -24,7 +26,6 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -88,12 +89,8 @@ FrmMain::FrmMain(Platform &platform, ProgramState &state, QWidget *parent)
     picStrip->move(width() - Margin - SideBarWidth, Margin);
     connect(picStrip, &SideBar::stripClicked, this, &FrmMain::strip_Click);
 
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->hide();
-
-    resultsFrame = new ResultsFrame(this);
     frmOptions = new FrmOptions(platform, state, Servers::load().wholeSuraReciters, this);
+    resultsFrame = new ResultsFrame(platform, state, Adodc2, Adodc3, *frmOptions, this);
     FrmProSearch = plainFrame("FrmProSearch", this);
     FrmLst2Quran = plainFrame("FrmLst2Quran", this);
     FrmSubBook = plainFrame("FrmSubBook", this);
@@ -106,7 +103,11 @@ FrmMain::FrmMain(Platform &platform, ProgramState &state, QWidget *parent)
         frame->setGeometry(content);
         frame->hide();
     }
-    connect(frmOptions, &FrmOptions::displayFontChanged, Text1, &QLineEdit::setFont);
+    connect(frmOptions, &FrmOptions::displayFontChanged, resultsFrame, &ResultsFrame::setDisplayFont);
+    connect(resultsFrame, &ResultsFrame::translationDownloadRequested, this, [this] {
+        showContentFrame(frmDownloadT);
+        frmDownloadT->selectFirstTranslation();
+    });
 
     createPanels();
     qApp->installEventFilter(this);
@@ -250,7 +251,7 @@ bool FrmMain::openDatabases()
 
 void FrmMain::loadSettings()
 {
-    Text1->setFont(storedDisplayFont(Text1->font()));
+    resultsFrame->setDisplayFont(storedDisplayFont(resultsFrame->displayFont()));
     frmOptions->loadSettings();
     searcht->setSearchTiggerInterval(Settings::value(SettingKeys::SearchInterval, QStringLiteral("1000")));
     m_state.HighlightColor = Settings::value(SettingKeys::TheColor, SettingKeys::DefaultTheColor);
@@ -290,13 +291,37 @@ void FrmMain::showContentFrame(QWidget *frame)
 
 void FrmMain::CoolHoverButton9_Click()
 {
-    frmOptions->SearchOptions_Click(Text1->font());
+    frmOptions->SearchOptions_Click(resultsFrame->displayFont());
     showContentFrame(frmOptions);
 }
 
 void FrmMain::search_Click()
 {
-    // Filled by the text search.
+    const QString text = searcht->text().trimmed();
+    searcht->setText(text);
+    picStrip->setEnabled(false);
+    searcht->setEnabled(false);
+    WriteHtmlPage(htmlPage({}));
+    showContentFrame(resultsFrame);
+    if (text.isEmpty()) {
+        picStrip->setEnabled(true);
+        searcht->setEnabled(true);
+        return;
+    }
+
+    m_state.SearchWord = text;
+    const SearchChoices options = frmOptions->searchChoices();
+    const QString condition = textSearchCondition(text, options.wholeWord, options.allWords);
+    Adodc1.runQuery(textSearchQuery(condition, m_state.SearchScope, options));
+    resultsFrame->clearResults();
+    resultsFrame->appendResults(Adodc1);
+
+    picStrip->setEnabled(true);
+    searcht->setEnabled(true);
+    resultsFrame->showResultCount();
+    resultsFrame->selectFirstResult();
+    strip_Click(0);
+    searcht->setFocus();
 }
 
 void FrmMain::WriteHtmlPage(const QString &html)

@@ -11,7 +11,6 @@ class FrmAbout;
 class FrmDownloadT;
 class FrmOptions;
 class Platform;
-class QLineEdit;
 class QPushButton;
 class ResultsFrame;
 class SearchBox;
@@ -59,6 +58,7 @@ private:
 
     DataSource Adodc1; // search results
     DataSource Adodc2; // the verse on show
+    DataSource Adodc3; // the translation file in use, if any
     DataSource Adodc4; // root database: word forms
     DataSource Adodc5; // root database: roots
 
@@ -66,7 +66,6 @@ private:
     SearchBox *searcht = nullptr;
     QPushButton *search = nullptr;
     QPushButton *SearchOptions = nullptr;
-    QLineEdit *Text1 = nullptr; // hidden; carries the reader's display font
 
     ResultsFrame *resultsFrame = nullptr;
     FrmOptions *frmOptions = nullptr;

@@ -1,14 +1,29 @@
 #include "ResultsFrame.h"
 
 #include "CoolHoverButton.h"
+#include "DataSource.h"
+#include "EventLoopYield.h"
+#include "FrmOptions.h"
+#include "Platform.h"
+#include "ProgramFolder.h"
+#include "ProgramState.h"
+#include "SuraTables.h"
 #include "TranslationCatalogue.h"
 #include "Twips.h"
+#include "VersePage.h"
+
+#include <algorithm>
 
 #include <QCoreApplication>
+#include <QTextOption>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPropertyAnimation>
 #include <QTextBrowser>
 #include <QTextEdit>
 
@@ -22,57 +37,110 @@ constexpr int InfoHeight = 54;
 constexpr int ButtonTop = 406;
 constexpr int ButtonHeight = 30;
 constexpr int MenuRowsBeforeScrolling = 10;
+constexpr int MenuSlideMilliseconds = 160;
 
-QLabel *valueLabel(const char *name, const QString &text, QWidget *parent)
+const QString KeyboardArabic = QStringLiteral("00000401");
+
+const QString MissingCommentary = QStringLiteral(
+    "هذا التفسير غير مثبت في قاعدة البيانات. يمكن إضافة التفاسير من ملفات نصية "
+    "(رقم السورة|رقم الآية|النص) عند بناء البيانات، كما هو مشروح في الملف docs/data.md.");
+
+QLabel *label(const char *name, const QString &text, QWidget *parent)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setStyleSheet(QStringLiteral("font-weight: bold; color: #2f6b4f;"));
-    return label;
+    auto *field = new QLabel(text, parent);
+    field->setObjectName(QLatin1String(name));
+    return field;
 }
 
 } // namespace
 
-ResultsFrame::ResultsFrame(QWidget *parent)
+ResultsFrame::ResultsFrame(Platform &platform, ProgramState &state, DataSource &adodc2, DataSource &adodc3,
+                           const FrmOptions &options, QWidget *parent)
     : QWidget(parent)
+    , m_platform(platform)
+    , m_state(state)
+    , Adodc2(adodc2)
+    , Adodc3(adodc3)
+    , m_options(options)
 {
     setObjectName(QStringLiteral("FrmMain"));
 
     suraayaalist = new QListWidget(this);
     suraayaalist->setObjectName(QStringLiteral("suraayaalist"));
+    // Rows are all one line of the same font: no need to measure each of thousands.
+    suraayaalist->setUniformItemSizes(true);
+    suraayaalist->setGeometry(Width - ListWidth, 0, ListWidth, twips(5295));
+    suraayaalist->viewport()->installEventFilter(this);
+    connect(suraayaalist, &QListWidget::currentRowChanged, this, &ResultsFrame::suraayaalist_Click);
+
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->hide();
 
     webPreview = new QTextBrowser(this);
     webPreview->setObjectName(QStringLiteral("webPreview"));
     webPreview->setOpenLinks(false);
-
-    FrmInfo = new QFrame(this);
-    FrmInfo->setObjectName(QStringLiteral("FrmInfo"));
-    FrmInfo->setFrameShape(QFrame::StyledPanel);
-    suraanumber = valueLabel("suraanumber", QString(), FrmInfo);
-    ayaanolab = valueLabel("ayaanolab", QString(), FrmInfo);
-    pagenotext = valueLabel("pagenotext", QString(), FrmInfo);
-    chapterNOtext = valueLabel("chapterNOtext", QString(), FrmInfo);
-    score = valueLabel("score", QString(), FrmInfo);
-    typetext = valueLabel("typetext", QStringLiteral("---"), FrmInfo);
-    soraayanum = valueLabel("soraayanum", QStringLiteral("0"), FrmInfo);
-    auto *info = new QGridLayout(FrmInfo);
-    info->setContentsMargins(6, 2, 6, 2);
-    info->setVerticalSpacing(0);
-    const QList<QPair<QString, QLabel *>> fields = {
-        {QStringLiteral("رقم السورة"), suraanumber},  {QStringLiteral("الآية المختارة"), ayaanolab},
-        {QStringLiteral("رقم الصفحة"), pagenotext},   {QStringLiteral("الجزء"), chapterNOtext},
-        {QStringLiteral("التصنيف"), typetext},        {QStringLiteral("عدد آيات السورة"), soraayanum},
-        {QStringLiteral("عدد النتائج"), score},
-    };
-    for (int i = 0; i < fields.size(); ++i) {
-        info->addWidget(new QLabel(fields.at(i).first + QStringLiteral(":"), FrmInfo), i / 4, (i % 4) * 2);
-        info->addWidget(fields.at(i).second, i / 4, (i % 4) * 2 + 1);
-    }
+    webPreview->setGeometry(0, 0, ViewWidth, twips(4290));
+    webPreview->installEventFilter(this);
 
     Text2 = new QTextEdit(this);
     Text2->setObjectName(QStringLiteral("Text2"));
     Text2->setReadOnly(true);
 
+    createInfoFrame();
+    createCommentaryButtons();
+    createResultMenu();
+    closeCommentaryLayout();
+}
+
+void ResultsFrame::createInfoFrame()
+{
+    FrmInfo = new QFrame(this);
+    FrmInfo->setObjectName(QStringLiteral("FrmInfo"));
+    FrmInfo->setFrameShape(QFrame::StyledPanel);
+
+    // The fields bound to the verse stay hidden; each copies its text into a visible label.
+    suraanumber = label("suraanumber", QString(), FrmInfo);
+    pagenotext = label("pagenotext", QString(), FrmInfo);
+    chapterNOtext = label("chapterNOtext", QString(), FrmInfo);
+    typetext = label("typetext", QStringLiteral("---"), FrmInfo);
+    soraayanum = label("soraayanum", QStringLiteral("0"), FrmInfo);
+    score = label("score", QString(), FrmInfo);
+    ayaanolab = label("ayaanolab", QString(), FrmInfo);
+
+    struct Field {
+        QString caption;
+        QLabel *source;
+        const char *mirror;
+    };
+    const QList<Field> fields = {
+        {QStringLiteral("رقم السورة"), suraanumber, "SkinLabel5"},
+        {QStringLiteral("الآية المختارة"), ayaanolab, nullptr},
+        {QStringLiteral("رقم الصفحة"), pagenotext, "SkinLabel1"},
+        {QStringLiteral("الجزء"), chapterNOtext, "SkinLabel2"},
+        {QStringLiteral("التصنيف"), typetext, "SkinLabel6"},
+        {QStringLiteral("عدد آيات السورة"), soraayanum, "SkinLabel3"},
+        {QStringLiteral("عدد النتائج"), score, "SkinLabel4"},
+    };
+    auto *grid = new QGridLayout(FrmInfo);
+    grid->setContentsMargins(6, 2, 6, 2);
+    grid->setVerticalSpacing(0);
+    for (int i = 0; i < fields.size(); ++i) {
+        const Field &field = fields.at(i);
+        QLabel *shown = field.source;
+        if (field.mirror) {
+            shown = label(field.mirror, field.source->text(), FrmInfo);
+            field.source->hide();
+            m_mirrors.insert(field.source, shown);
+        }
+        shown->setStyleSheet(QStringLiteral("font-weight: bold; color: #2f6b4f;"));
+        grid->addWidget(new QLabel(field.caption + QStringLiteral(":"), FrmInfo), i / 4, (i % 4) * 2);
+        grid->addWidget(shown, i / 4, (i % 4) * 2 + 1);
+    }
+}
+
+void ResultsFrame::createCommentaryButtons()
+{
     const QList<QPair<CoolHoverButton **, QString>> buttons = {
         {&CoolHoverButton1, QStringLiteral("التفسير الميسر")},
         {&CoolHoverButton2, QStringLiteral("تفسير الجلالين")},
@@ -90,6 +158,14 @@ ResultsFrame::ResultsFrame(QWidget *parent)
         button->setGeometry(Width - (i + 1) * buttonWidth - i * 4, ButtonTop, buttonWidth, ButtonHeight);
         *buttons.at(i).first = button;
     }
+    connect(CoolHoverButton1, &CoolHoverButton::Click, this,
+            [this] { chooseStoredCommentary(QStringLiteral("taf2"), Qt::RightToLeft); });
+    connect(CoolHoverButton2, &CoolHoverButton::Click, this,
+            [this] { chooseStoredCommentary(QStringLiteral("taf"), Qt::RightToLeft); });
+    connect(CoolHoverButton3, &CoolHoverButton::Click, this,
+            [this] { chooseStoredCommentary(QStringLiteral("english"), Qt::LeftToRight); });
+    connect(CoolHoverButton4, &CoolHoverButton::Click, this, &ResultsFrame::closeCommentaryLayout);
+    connect(CoolHoverButton15, &CoolHoverButton::MouseDown, this, &ResultsFrame::CoolHoverButton15_MouseDown);
 
     lstMenu = new QListWidget(this);
     lstMenu->setObjectName(QStringLiteral("lstMenu"));
@@ -97,10 +173,31 @@ ResultsFrame::ResultsFrame(QWidget *parent)
     lstMenu->setGeometry(CoolHoverButton15->x(), ButtonTop - 160, buttonWidth, 156);
     lstMenu->hide();
     lstMenu->setEnabled(false);
+    lstMenu->installEventFilter(this);
+    connect(lstMenu, &QListWidget::itemDoubleClicked, this, &ResultsFrame::lstMenu_DblClick);
+    m_menuSlide = new QPropertyAnimation(lstMenu, "pos", this);
+    m_menuSlide->setDuration(MenuSlideMilliseconds);
+}
 
-    suraayaalist->setGeometry(Width - ListWidth, 0, ListWidth, twips(5295));
-    webPreview->setGeometry(0, 0, ViewWidth, twips(4290));
-    closeCommentaryLayout();
+void ResultsFrame::createResultMenu()
+{
+    show1 = new QMenu(this);
+    show1->setObjectName(QStringLiteral("show1"));
+    const QList<QPair<const char *, QString>> entries = {
+        {"rasm", QStringLiteral("الرسم القرآني لهذه الآية")},
+        {"cutme", QStringLiteral("-")},
+        {"serach4", QStringLiteral("بحث عن سورة هذه الآية")},
+        {"cutme1", QStringLiteral("-")},
+        {"listen", QStringLiteral("تلاوة هذه الآية")},
+        {"listen2", QStringLiteral("تلاوة حتى نهاية السورة")},
+        {"listen3", QStringLiteral("تلاوة السورة كاملة")},
+        {"cutme2", QStringLiteral("-")},
+        {"copy12", QStringLiteral("نسخ نص هذه الآية")},
+    };
+    for (const auto &[name, caption] : entries) {
+        QAction *entry = caption == QLatin1String("-") ? show1->addSeparator() : show1->addAction(caption);
+        entry->setObjectName(QLatin1String(name));
+    }
 }
 
 void ResultsFrame::WriteHtmlPage(const QString &html)
@@ -127,9 +224,66 @@ void ResultsFrame::fillTranslationMenu(const QStringList &translationFiles)
     }
 }
 
-QString ResultsFrame::translationFileOfMenuRow(int row) const
+QFont ResultsFrame::displayFont() const
 {
-    return m_menuFiles.value(row - 2);
+    return Text1->font();
+}
+
+void ResultsFrame::setDisplayFont(const QFont &font)
+{
+    Text1->setFont(font);
+}
+
+void ResultsFrame::clearResults()
+{
+    suraayaalist->clear();
+    ayaalist.clear();
+    ayaanolist.clear();
+    soraanolist.clear();
+    ListSearchString.clear();
+}
+
+void ResultsFrame::appendResults(DataSource &source, const QString &foundBy)
+{
+    EventLoopYield yield;
+    for (; !source.atEnd(); source.moveNext()) {
+        const QString sura = source.text(QStringLiteral("soraano"));
+        const QString verse = source.text(QStringLiteral("ayaano"));
+        soraanolist.append(sura);
+        ayaanolist.append(verse);
+        ayaalist.append(source.text(QStringLiteral("ID")));
+        if (!foundBy.isEmpty())
+            ListSearchString.append(foundBy);
+        suraayaalist->addItem(SuraNames.value(sura.toInt() - 1) + QStringLiteral(" : ") + verse);
+        yield();
+    }
+}
+
+void ResultsFrame::showResultCount()
+{
+    setInfo(score, QString::number(suraayaalist->count()));
+}
+
+void ResultsFrame::selectFirstResult()
+{
+    if (suraayaalist->count() > 0)
+        suraayaalist->setCurrentRow(0);
+}
+
+int ResultsFrame::rowCount() const
+{
+    return suraayaalist->count();
+}
+
+ResultsFrame::ResultRow ResultsFrame::resultRow(int row) const
+{
+    return {ayaalist.value(row), soraanolist.value(row), ayaanolist.value(row), ListSearchString.value(row)};
+}
+
+void ResultsFrame::refreshSelection()
+{
+    if (suraayaalist->count() > 0)
+        suraayaalist_Click();
 }
 
 void ResultsFrame::openCommentaryLayout()
@@ -137,7 +291,8 @@ void ResultsFrame::openCommentaryLayout()
     suraayaalist->resize(ListWidth, twips(3540));
     webPreview->resize(ViewWidth, twips(2535));
     FrmInfo->setGeometry(0, twips(2865), ViewWidth, InfoHeight);
-    Text2->setGeometry(0, FrmInfo->y() + InfoHeight + 6, Width, ButtonTop - 6 - (FrmInfo->y() + InfoHeight + 6));
+    const int textTop = FrmInfo->y() + InfoHeight + 6;
+    Text2->setGeometry(0, textTop, Width, ButtonTop - 6 - textTop);
     Text2->show();
 }
 
@@ -149,16 +304,151 @@ void ResultsFrame::closeCommentaryLayout()
     FrmInfo->setGeometry(0, twips(4620), ViewWidth, InfoHeight);
 }
 
-int ResultsFrame::rowCount() const
+void ResultsFrame::suraayaalist_Click()
 {
-    return suraayaalist->count();
+    const int row = suraayaalist->currentRow();
+    if (!ListSearchString.isEmpty() && row >= 0)
+        m_state.SearchWord = ListSearchString.value(row);
+    if (suraayaalist->count() == 0 || row < 0)
+        return;
+
+    const QString id = ayaalist.at(row);
+    Adodc2.runQuery(QStringLiteral("SELECT *  FROM Ayat where Ayat.ID like ") + id);
+    Text1->setText(Adodc2.text(m_options.withoutDiacritics() ? QStringLiteral("AyaaIndex") : QStringLiteral("Ayaa")));
+    txtAyaaInexForColoring = Adodc2.text(QStringLiteral("ayaaindex"));
+    txtmaintaf = Adodc2.text(m_commentaryColumn);
+    ayaanolab->setText(Adodc2.text(QStringLiteral("ayaano")));
+    setInfo(suraanumber, Adodc2.text(QStringLiteral("soraano")));
+    setInfo(pagenotext, Adodc2.text(QStringLiteral("pageno")));
+    setInfo(chapterNOtext, Adodc2.text(QStringLiteral("chapterNO")));
+
+    if (!Adodc3.connectionString().isEmpty()) {
+        Adodc3.runQuery(QStringLiteral("SELECT *  FROM Taf where Taf.ID like ") + id);
+        Text2->setPlainText(Adodc3.text(QStringLiteral("Taf")));
+        Text2->setPlaceholderText(QString());
+    } else {
+        Text2->setPlainText(txtmaintaf);
+        // The stored commentaries come from files the reader adds; say so where one is missing.
+        Text2->setPlaceholderText(m_commentaryColumn == QLatin1String("english") ? QString() : MissingCommentary);
+    }
+
+    const int sura = soraanolist.at(row).toInt();
+    setInfo(typetext, SuraTypes.value(sura - 1));
+    setInfo(soraayanum, QString::number(SuraVerseCounts.at(std::clamp(sura, 1, SuraCount) - 1)));
+    Text1->setText(Text1->text().trimmed());
+    RenderSelectedVerse();
 }
 
-void ResultsFrame::refreshSelection()
+void ResultsFrame::RenderSelectedVerse()
 {
-    if (suraayaalist->count() == 0)
+    const QFont font = Text1->font();
+    const SearchChoices options = m_options.searchChoices();
+    VersePageInput input;
+    input.displayText = Text1->text();
+    input.indexText = txtAyaaInexForColoring;
+    input.searchWord = m_state.SearchWord;
+    input.reference = suraayaalist->currentItem() ? suraayaalist->currentItem()->text() : QString();
+    input.fontName = font.family();
+    input.fontSize = font.pointSizeF();
+    input.bold = font.bold();
+    input.italic = font.italic();
+    input.color = m_state.HighlightColor;
+    input.wholeWord = options.wholeWord;
+    input.separateWords = options.allWords;
+    WriteHtmlPage(versePage(input));
+}
+
+void ResultsFrame::setInfo(QLabel *field, const QString &text)
+{
+    field->setText(text);
+    if (QLabel *mirror = m_mirrors.value(field))
+        mirror->setText(text);
+}
+
+void ResultsFrame::chooseStoredCommentary(const QString &column, Qt::LayoutDirection direction)
+{
+    openCommentaryLayout();
+    if (!Adodc3.connectionString().isEmpty())
+        Adodc3.close(); // the installed translation is no longer used
+    m_commentaryColumn = column;
+    suraayaalist_Click();
+    setCommentaryDirection(direction);
+}
+
+void ResultsFrame::setCommentaryDirection(Qt::LayoutDirection direction)
+{
+    Text2->setLayoutDirection(direction);
+    QTextOption option = Text2->document()->defaultTextOption();
+    option.setTextDirection(direction);
+    option.setAlignment(direction == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft);
+    Text2->document()->setDefaultTextOption(option);
+}
+
+void ResultsFrame::CoolHoverButton15_MouseDown()
+{
+    lstMenu->setEnabled(true);
+    CoolHoverButton15->setEnabled(false);
+    lstMenu->show();
+    lstMenu->raise();
+    slideTranslationMenu(m_menuSlideSteps);
+    lstMenu->setFocus();
+}
+
+void ResultsFrame::closeTranslationMenu()
+{
+    lstMenu->setEnabled(false);
+    CoolHoverButton15->setEnabled(true);
+    slideTranslationMenu(-m_menuSlideSteps);
+    connect(m_menuSlide, &QPropertyAnimation::finished, lstMenu, &QWidget::hide, Qt::SingleShotConnection);
+}
+
+// Each slide step moves the menu 20 twips (ten moves of 2 twips); a closing slide
+// undoes the opening one, so the menu ends where it started.
+void ResultsFrame::slideTranslationMenu(int steps)
+{
+    const QPoint from = m_menuSlide->state() == QAbstractAnimation::Running ? m_menuSlide->endValue().toPoint() : lstMenu->pos();
+    m_menuSlide->stop();
+    lstMenu->move(from);
+    m_menuSlide->setStartValue(from);
+    m_menuSlide->setEndValue(from + QPoint(twips(steps * 20), 0));
+    m_menuSlide->start();
+}
+
+void ResultsFrame::lstMenu_DblClick()
+{
+    const int row = lstMenu->currentRow();
+    if (row == 0) {
+        Q_EMIT translationDownloadRequested();
+    } else if (row >= 2) {
+        Adodc3.open(ProgramFolder::connectionString(m_menuFiles.value(row - 2)));
+        openCommentaryLayout();
+        setCommentaryDirection(Qt::LeftToRight);
+        suraayaalist_Click();
+        suraayaalist->setFocus();
+    }
+}
+
+void ResultsFrame::suraayaalist_MouseDown(Qt::MouseButton button, const QPoint &position)
+{
+    QListWidgetItem *item = suraayaalist->itemAt(position);
+    if (suraayaalist->count() == 0 || !item)
         return;
-    const int selected = suraayaalist->currentRow();
-    suraayaalist->setCurrentRow(0);
-    suraayaalist->setCurrentRow(selected);
+    suraayaalist->setCurrentItem(item);
+    if (button == Qt::RightButton)
+        show1->popup(suraayaalist->viewport()->mapToGlobal(position));
+}
+
+bool ResultsFrame::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == suraayaalist->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const auto *press = static_cast<QMouseEvent *>(event);
+        suraayaalist_MouseDown(press->button(), press->position().toPoint());
+        // The right button is fully handled here; the left one goes on to the list.
+        return press->button() == Qt::RightButton;
+    }
+    if (watched == lstMenu && event->type() == QEvent::FocusOut && lstMenu->isEnabled())
+        closeTranslationMenu();
+    if (watched == webPreview && event->type() == QEvent::FocusIn)
+        m_platform.activateKeyboardLayout(KeyboardArabic);
+    return QWidget::eventFilter(watched, event);
 }

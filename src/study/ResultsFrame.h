@@ -1,23 +1,34 @@
 #pragma once
 
+#include <QHash>
 #include <QStringList>
 #include <QWidget>
 
 class CoolHoverButton;
+class DataSource;
+class FrmOptions;
+class Platform;
 class QFrame;
 class QLabel;
+class QLineEdit;
 class QListWidget;
+class QMenu;
+class QPropertyAnimation;
 class QTextBrowser;
 class QTextEdit;
+struct ProgramState;
 
-// The results frame: the verse list a search fills, the verse view, the verse's place,
-// and the commentary box with the buttons that choose what it shows.
+// The results frame: the verse list the searches fill, the chosen verse rendered with
+// its searched words highlighted, its place, and the commentary or translation beside
+// it, with the buttons and the translation menu that choose what that box shows.
 class ResultsFrame : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit ResultsFrame(QWidget *parent = nullptr);
+    // Adodc2 carries the verse on show, Adodc3 the translation file in use (if any).
+    ResultsFrame(Platform &platform, ProgramState &state, DataSource &Adodc2, DataSource &Adodc3,
+                 const FrmOptions &options, QWidget *parent = nullptr);
 
     // Writes one whole page into the verse view, replacing what it showed.
     void WriteHtmlPage(const QString &html);
@@ -27,25 +38,77 @@ public:
     // the menu outgrows its height.
     void fillTranslationMenu(const QStringList &translationFiles);
     int MenuSlideSteps() const { return m_menuSlideSteps; }
-    // The translation file behind menu row `row` (2 and up); empty for the fixed rows.
-    QString translationFileOfMenuRow(int row) const;
+
+    // The reader's display font, carried by the hidden Text1.
+    QFont displayFont() const;
+    void setDisplayFont(const QFont &font);
+
+    // The result lists. Searches clear them, append the records of their query, then
+    // show the count; `foundBy` is the word form that found the rows (root search).
+    void clearResults();
+    void appendResults(DataSource &source, const QString &foundBy = {});
+    void showResultCount();
+    void selectFirstResult();
+    int rowCount() const;
+    // Row `row` of the hidden lists: the verse's ID, sura and verse numbers, and the word
+    // form that found it (empty unless a root search filled the list).
+    struct ResultRow {
+        QString id;
+        QString sura;
+        QString verse;
+        QString foundBy;
+    };
+    ResultRow resultRow(int row) const;
+
+    // Shows the selected verse again, so a changed option or font takes effect.
+    void refreshSelection();
 
     // The two layouts of the result area.
     void openCommentaryLayout();
     void closeCommentaryLayout();
 
-    int rowCount() const;
-    // Shows the selected verse again (the list passes through row 0 and back), so a
-    // changed option or font takes effect.
-    void refreshSelection();
+    // Shows the selected verse: text, place, commentary, highlighted page.
+    void suraayaalist_Click();
+
+Q_SIGNALS:
+    // The first row of the translation menu: the reader wants another translation.
+    void translationDownloadRequested();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void createInfoFrame();
+    void createCommentaryButtons();
+    void createResultMenu();
+    void chooseStoredCommentary(const QString &column, Qt::LayoutDirection direction);
+    void setCommentaryDirection(Qt::LayoutDirection direction);
+    void RenderSelectedVerse();
+    void setInfo(QLabel *field, const QString &text);
+    void CoolHoverButton15_MouseDown();
+    void closeTranslationMenu();
+    void slideTranslationMenu(int steps);
+    void lstMenu_DblClick();
+    void suraayaalist_MouseDown(Qt::MouseButton button, const QPoint &position);
+
+    Platform &m_platform;
+    ProgramState &m_state;
+    DataSource &Adodc2;
+    DataSource &Adodc3;
+    const FrmOptions &m_options;
+
     QListWidget *suraayaalist = nullptr;
     // Hidden lists parallel to suraayaalist: row i of each belongs to the same verse.
     QStringList ayaalist;
     QStringList ayaanolist;
     QStringList soraanolist;
     QStringList ListSearchString;
+
+    // Hidden fields bound to the verse on show.
+    QLineEdit *Text1 = nullptr;
+    QString txtAyaaInexForColoring;
+    QString txtmaintaf;
+    QString m_commentaryColumn = QStringLiteral("taf2");
 
     QTextBrowser *webPreview = nullptr;
     QFrame *FrmInfo = nullptr;
@@ -56,6 +119,7 @@ private:
     QLabel *score = nullptr;
     QLabel *typetext = nullptr;
     QLabel *soraayanum = nullptr;
+    QHash<QLabel *, QLabel *> m_mirrors; // hidden field -> its visible label SkinLabelN
     QTextEdit *Text2 = nullptr;
 
     CoolHoverButton *CoolHoverButton1 = nullptr;
@@ -65,7 +129,10 @@ private:
     CoolHoverButton *CoolHoverButton15 = nullptr;
 
     QListWidget *lstMenu = nullptr;
+    QPropertyAnimation *m_menuSlide = nullptr;
     QStringList File1;       // the "*.qut" files of the program folder, in list order
     QStringList m_menuFiles; // the file behind each translation row of lstMenu
     int m_menuSlideSteps = 76;
+
+    QMenu *show1 = nullptr;
 };

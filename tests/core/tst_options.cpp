@@ -110,11 +110,11 @@ private Q_SLOTS:
         FrmOptions options(platform, state, Reciters);
         options.loadSettings();
 
-        QTest::mouseClick(child<QCheckBox>(&options, "Check1"), Qt::LeftButton);
+        child<QCheckBox>(&options, "Check1")->click();
         QCOMPARE(Settings::value(SettingKeys::Tashkeel, {}), QStringLiteral("1"));
-        QTest::mouseClick(child<QCheckBox>(&options, "Check1"), Qt::LeftButton);
+        child<QCheckBox>(&options, "Check1")->click();
         QCOMPARE(Settings::value(SettingKeys::Tashkeel, {}), QStringLiteral("0"));
-        QTest::mouseClick(child<QCheckBox>(&options, "Check1"), Qt::LeftButton);
+        child<QCheckBox>(&options, "Check1")->click();
         FrmOptions restarted(platform, state, Reciters);
         restarted.loadSettings();
         QVERIFY(restarted.withoutDiacritics());
@@ -151,16 +151,16 @@ private Q_SLOTS:
         QCOMPARE(state.SearchScope, 0);
         const char *scopes[] = {"allsearch", "partop", "part12op", "soraop", "sora12op"};
         for (int scope : {3, 1, 4, 2, 0}) {
-            QTest::mouseClick(child<QRadioButton>(&options, scopes[scope]), Qt::LeftButton);
+            child<QRadioButton>(&options, scopes[scope])->click();
             QCOMPARE(state.SearchScope, scope);
         }
 
         child<QComboBox>(&options, "sora")->setCurrentIndex(1);
         child<QComboBox>(&options, "part1")->setCurrentIndex(4);
         child<QComboBox>(&options, "part2")->setCurrentIndex(2);
-        QTest::mouseClick(child<QRadioButton>(&options, "withother"), Qt::LeftButton);
-        QTest::mouseClick(child<QCheckBox>(&options, "Check3"), Qt::LeftButton);
-        SearchOptions chosen = options.searchOptions();
+        child<QRadioButton>(&options, "withother")->click();
+        child<QCheckBox>(&options, "Check3")->click();
+        SearchChoices chosen = options.searchChoices();
         QCOMPARE(chosen.sura, 2);
         QCOMPARE(chosen.firstPart, 5);
         QCOMPARE(chosen.lastPart, 3);
@@ -170,7 +170,7 @@ private Q_SLOTS:
 
         // Opening the frame puts every chooser back on its first entry.
         options.SearchOptions_Click(QFont());
-        chosen = options.searchOptions();
+        chosen = options.searchChoices();
         QCOMPARE(chosen.sura, 1);
         QCOMPARE(chosen.firstPart, 1);
         QCOMPARE(chosen.lastPart, 1);

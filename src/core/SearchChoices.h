@@ -2,7 +2,7 @@
 
 // What the options frame says about how to search, read when a search starts.
 // Part and sura numbers count from 1.
-struct SearchOptions {
+struct SearchChoices {
     bool wholeWord = true; // "alone": the text stands as whole words
     bool allWords = false; // "Check3": every word anywhere in the verse
     bool byRoot = false;   // "Check2": search every form of the word's root

@@ -1,0 +1,311 @@
+// The text search and the verse view, driven through the main window on the real database.
+
+#include "ConnectionString.h"
+#include "CoolHoverButton.h"
+#include "DataSource.h"
+#include "DisplayFont.h"
+#include "FrmMain.h"
+#include "ProgramState.h"
+#include "ResultsFrame.h"
+#include "ScriptedPlatform.h"
+#include "SearchBox.h"
+#include "TestProgramFolder.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTextEdit>
+
+namespace {
+
+template<typename T>
+T *child(QWidget *parent, const char *name)
+{
+    T *found = parent->findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("no control named %s", name);
+    return found;
+}
+
+QString label(QWidget *window, const char *name)
+{
+    return child<QLabel>(window, name)->text();
+}
+
+// The reference of every result row.
+QStringList rows(QWidget *window)
+{
+    QStringList texts;
+    auto *list = child<QListWidget>(window, "suraayaalist");
+    for (int i = 0; i < list->count(); ++i)
+        texts.append(list->item(i)->text());
+    return texts;
+}
+
+} // namespace
+
+class TestSearch : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestProgramFolder> m_folder;
+    ScriptedPlatform m_platform;
+    ProgramState m_state;
+    std::unique_ptr<FrmMain> m_window;
+    ResultsFrame *m_results = nullptr;
+
+    void search(const QString &text)
+    {
+        child<SearchBox>(m_window.get(), "searcht")->setText(text);
+        QTest::mouseClick(child<QPushButton>(m_window.get(), "search"), Qt::LeftButton);
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Velmora5"), QStringLiteral("Velmora5")).clear();
+        m_folder = std::make_unique<TestProgramFolder>(QStringList{QStringLiteral("quran.qu"), QStringLiteral("24.qut"), QStringLiteral("skn")});
+        registerArabicFontSubstitutions();
+        m_window = std::make_unique<FrmMain>(m_platform, m_state);
+        QVERIFY(m_window->Form_Load());
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        m_results = m_window->findChild<ResultsFrame *>();
+    }
+
+    void wholeWordFindsWhatAScanFinds()
+    {
+        search(QStringLiteral("الله"));
+        DataSource scan;
+        QVERIFY(scan.open(databaseConnectionString(m_folder->path(), QStringLiteral("quran.qu"))));
+        QVERIFY(scan.runQuery(QStringLiteral("SELECT ID, ayaaindex FROM Ayat order by ID")));
+        QStringList expected;
+        for (; !scan.atEnd(); scan.moveNext()) {
+            if (scan.text(QStringLiteral("ayaaindex")).contains(QStringLiteral(" الله ")))
+                expected.append(scan.text(QStringLiteral("ID")));
+        }
+        QVERIFY(expected.size() > 1500);
+        QCOMPARE(m_results->rowCount(), expected.size());
+        for (int row = 0; row < m_results->rowCount(); ++row)
+            QCOMPARE(m_results->resultRow(row).id, expected.at(row));
+        QCOMPARE(label(m_window.get(), "SkinLabel4"), QString::number(expected.size()));
+        QCOMPARE(m_state.SearchWord, QStringLiteral("الله"));
+        // The first result is on show, its word highlighted.
+        QCOMPARE(child<QListWidget>(m_window.get(), "suraayaalist")->currentRow(), 0);
+        QVERIFY(child<QTextBrowser>(m_window.get(), "webPreview")->toHtml().contains(QStringLiteral("#ff0000")));
+        QVERIFY(child<SearchBox>(m_window.get(), "searcht")->isEnabled());
+        QVERIFY(child<QWidget>(m_window.get(), "picStrip")->isEnabled());
+    }
+
+    void verseOfTheThrone()
+    {
+        search(QStringLiteral("القيوم"));
+        const int row = int(rows(m_window.get()).indexOf(QStringLiteral("البقرة : 255")));
+        QVERIFY(row >= 0);
+        const ResultsFrame::ResultRow found = m_results->resultRow(row);
+        QCOMPARE(found.sura, QStringLiteral("2"));
+        QCOMPARE(found.verse, QStringLiteral("255"));
+        QCOMPARE(found.id, QStringLiteral("262"));
+        QVERIFY(found.foundBy.isEmpty());
+
+        child<QListWidget>(m_window.get(), "suraayaalist")->setCurrentRow(row);
+        QCOMPARE(label(m_window.get(), "SkinLabel5"), QStringLiteral("2"));
+        QCOMPARE(label(m_window.get(), "ayaanolab"), QStringLiteral("255"));
+        QCOMPARE(label(m_window.get(), "SkinLabel1"), QStringLiteral("42"));
+        QCOMPARE(label(m_window.get(), "SkinLabel2"), QStringLiteral("3"));
+        QCOMPARE(label(m_window.get(), "SkinLabel6"), QStringLiteral("مدنية"));
+        QCOMPARE(label(m_window.get(), "SkinLabel3"), QStringLiteral("286"));
+        DataSource verses;
+        QVERIFY(verses.open(databaseConnectionString(m_folder->path(), QStringLiteral("quran.qu"))));
+        QVERIFY(verses.runQuery(QStringLiteral("SELECT ayaa FROM Ayat where ID = 262")));
+        const QString shown = child<QTextBrowser>(m_window.get(), "webPreview")->toPlainText();
+        QVERIFY(shown.startsWith(verses.text(QStringLiteral("ayaa")).section(u' ', 0, 4)));
+        QVERIFY(shown.endsWith(QStringLiteral("[البقرة : 255]")));
+        // A picture of the search panel for looking at by eye (build/screenshots).
+        QDir(QStringLiteral(VELMORA_BUILD_DIR)).mkpath(QStringLiteral("screenshots"));
+        QVERIFY(m_window->grab().save(QStringLiteral(VELMORA_BUILD_DIR "/screenshots/search.png")));
+    }
+
+    void nothingFoundAndTrimming()
+    {
+        search(QStringLiteral("  كلمةليستفيالقرآن  "));
+        QCOMPARE(m_results->rowCount(), 0);
+        QCOMPARE(label(m_window.get(), "SkinLabel4"), QStringLiteral("0"));
+        QVERIFY(child<QTextBrowser>(m_window.get(), "webPreview")->toPlainText().trimmed().isEmpty());
+        QCOMPARE(child<SearchBox>(m_window.get(), "searcht")->text(), QStringLiteral("كلمةليستفيالقرآن"));
+
+        // Quotes are searched for, never let out of the pattern.
+        search(QStringLiteral("x' or '1'='1"));
+        QCOMPARE(m_results->rowCount(), 0);
+
+        // Blank text: no query, the previous results stay.
+        search(QStringLiteral("الرحمن"));
+        const int found = m_results->rowCount();
+        search(QStringLiteral("   "));
+        QCOMPARE(m_results->rowCount(), found);
+        QCOMPARE(child<SearchBox>(m_window.get(), "searcht")->text(), QString());
+    }
+
+    void buttonEnterAndPauseAgree()
+    {
+        auto *box = child<SearchBox>(m_window.get(), "searcht");
+        search(QStringLiteral("موسى"));
+        const QStringList byButton = rows(m_window.get());
+        QVERIFY(byButton.size() > 100);
+
+        search(QStringLiteral("الرحمن"));
+        box->setText(QStringLiteral("موسى"));
+        box->setFocus();
+        QTest::keyClick(box->findChild<QLineEdit *>(), Qt::Key_Return);
+        QCOMPARE(rows(m_window.get()), byButton);
+
+        search(QStringLiteral("الرحمن"));
+        box->setSearchTiggerInterval(QStringLiteral("50"));
+        QLineEdit *field = box->findChild<QLineEdit *>();
+        field->clear();
+        for (const QChar ch : QStringLiteral("موسى"))
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+        QTRY_COMPARE(rows(m_window.get()), byButton);
+        QCOMPARE(m_window->findChild<QWidget *>(QStringLiteral("FrmMain"))->isVisible(), true);
+    }
+
+    void optionsShapeTheSearch()
+    {
+        auto *options = child<QWidget>(m_window.get(), "FrmOptions");
+        child<QRadioButton>(options, "withother")->click();
+        search(QStringLiteral("كتاب"));
+        const int partOfWord = m_results->rowCount();
+        child<QRadioButton>(options, "alone")->click();
+        search(QStringLiteral("كتاب"));
+        QVERIFY(m_results->rowCount() < partOfWord);
+
+        // One sura: Al-Baqara only.
+        child<QComboBox>(options, "sora")->setCurrentIndex(1);
+        child<QRadioButton>(options, "soraop")->click();
+        search(QStringLiteral("الله"));
+        for (int row = 0; row < m_results->rowCount(); ++row)
+            QCOMPARE(m_results->resultRow(row).sura, QStringLiteral("2"));
+
+        // Every word anywhere in the verse.
+        child<QRadioButton>(options, "allsearch")->click();
+        child<QCheckBox>(options, "Check3")->click();
+        search(QStringLiteral("العالمين رب"));
+        QVERIFY(rows(m_window.get()).contains(QStringLiteral("الفاتحة : 2")));
+        child<QCheckBox>(options, "Check3")->click();
+        search(QStringLiteral("العالمين رب"));
+        QVERIFY(!rows(m_window.get()).contains(QStringLiteral("الفاتحة : 2")));
+    }
+
+    void verseViewChoices()
+    {
+        auto *options = child<QWidget>(m_window.get(), "FrmOptions");
+        auto *list = child<QListWidget>(m_window.get(), "suraayaalist");
+        auto *text1 = child<QLineEdit>(m_window.get(), "Text1");
+        auto *text2 = child<QTextEdit>(m_window.get(), "Text2");
+        search(QStringLiteral("القيوم"));
+
+        // Without diacritics from the next display on.
+        child<QCheckBox>(options, "Check1")->click();
+        list->setCurrentRow(1);
+        QVERIFY(!text1->text().contains(QChar(0x064E)));
+        child<QCheckBox>(options, "Check1")->click();
+        list->setCurrentRow(0);
+        QVERIFY(text1->text().contains(QChar(0x064E)));
+
+        // The stored commentary is empty here: the box says how to install one.
+        QTest::mouseClick(child<CoolHoverButton>(m_window.get(), "CoolHoverButton1"), Qt::LeftButton);
+        QVERIFY(text2->isVisible());
+        QVERIFY(text2->toPlainText().isEmpty());
+        QVERIFY(text2->placeholderText().contains(QStringLiteral("docs/data.md")));
+        QCOMPARE(text2->layoutDirection(), Qt::RightToLeft);
+
+        QTest::mouseClick(child<CoolHoverButton>(m_window.get(), "CoolHoverButton3"), Qt::LeftButton);
+        QVERIFY(text2->toPlainText().contains(QStringLiteral("Allah")));
+        QCOMPARE(text2->layoutDirection(), Qt::LeftToRight);
+
+        // An installed translation stays in use for every row until a stored text is chosen.
+        auto *menu = child<QListWidget>(m_window.get(), "lstMenu");
+        QCOMPARE(menu->item(2)->text(), QStringLiteral("اللغة الفرنسية"));
+        menu->setCurrentRow(2);
+        Q_EMIT menu->itemDoubleClicked(menu->item(2));
+        const QString french = text2->toPlainText();
+        QVERIFY(!french.isEmpty() && !french.contains(QStringLiteral("Allah ")));
+        list->setCurrentRow(1);
+        QVERIFY(text2->toPlainText() != french && !text2->toPlainText().isEmpty());
+        QVERIFY(!text2->toPlainText().contains(QStringLiteral("the")));
+        QTest::mouseClick(child<CoolHoverButton>(m_window.get(), "CoolHoverButton3"), Qt::LeftButton);
+        QVERIFY(text2->toPlainText().contains(QStringLiteral("the")));
+
+        // Closing the box keeps filling it.
+        QTest::mouseClick(child<CoolHoverButton>(m_window.get(), "CoolHoverButton4"), Qt::LeftButton);
+        QVERIFY(!text2->isVisible());
+        list->setCurrentRow(0);
+        QVERIFY(!text2->toPlainText().isEmpty());
+    }
+
+    void translationMenu()
+    {
+        auto *menu = child<QListWidget>(m_window.get(), "lstMenu");
+        auto *button = child<CoolHoverButton>(m_window.get(), "CoolHoverButton15");
+        const QPoint closed = menu->pos();
+        QTest::mousePress(button, Qt::LeftButton);
+        QTest::mouseRelease(button, Qt::LeftButton);
+        QVERIFY(menu->isVisible() && menu->isEnabled());
+        QVERIFY(!button->isEnabled());
+        QTRY_COMPARE(menu->pos(), closed + QPoint(101, 0));
+
+        // The separator does nothing; the first row opens the download page.
+        menu->setCurrentRow(1);
+        Q_EMIT menu->itemDoubleClicked(menu->item(1));
+        QVERIFY(child<QWidget>(m_window.get(), "FrmMain")->isVisible());
+        menu->setCurrentRow(0);
+        Q_EMIT menu->itemDoubleClicked(menu->item(0));
+        QVERIFY(child<QWidget>(m_window.get(), "FrmDownloadT")->isVisible());
+        QCOMPARE(child<QListWidget>(m_window.get(), "List4")->currentRow(), 0);
+
+        // Losing the focus closes it, back where it started.
+        QTRY_VERIFY(menu->isHidden());
+        QCOMPARE(menu->pos(), closed);
+        QVERIFY(button->isEnabled());
+    }
+
+    void rightClickOnTheResultList()
+    {
+        search(QStringLiteral("القيوم"));
+        auto *list = child<QListWidget>(m_window.get(), "suraayaalist");
+        auto *popup = m_window->findChild<QMenu *>(QStringLiteral("show1"));
+        list->setCurrentRow(0);
+
+        // Below the last row: nothing selected, no menu.
+        QTest::mouseClick(list->viewport(), Qt::RightButton, {}, QPoint(20, list->viewport()->height() - 3));
+        QCOMPARE(list->currentRow(), 0);
+        QVERIFY(!popup->isVisible());
+
+        const QRect second = list->visualItemRect(list->item(1));
+        QTest::mouseClick(list->viewport(), Qt::RightButton, {}, second.center());
+        QCOMPARE(list->currentRow(), 1);
+        QCOMPARE(label(m_window.get(), "ayaanolab"), m_results->resultRow(1).verse);
+        QTRY_VERIFY(popup->isVisible());
+        QStringList entries;
+        for (const QAction *entry : popup->actions())
+            entries.append(entry->objectName());
+        QCOMPARE(entries, (QStringList{QStringLiteral("rasm"), QStringLiteral("cutme"), QStringLiteral("serach4"),
+                                       QStringLiteral("cutme1"), QStringLiteral("listen"), QStringLiteral("listen2"),
+                                       QStringLiteral("listen3"), QStringLiteral("cutme2"), QStringLiteral("copy12")}));
+        popup->close();
+    }
+};
+
+QTEST_MAIN(TestSearch)
+#include "tst_search.moc"
