@@ -2,6 +2,7 @@
 #include "FrmOptions.h"
 #include "ProgramState.h"
 #include "ScriptedPlatform.h"
+#include "TestHelpers.h"
 #include "SettingKeys.h"
 #include "Settings.h"
 #include "clrPicker.h"
@@ -12,25 +13,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 
 namespace {
-
-template<typename T>
-T *child(QWidget *parent, const char *name)
-{
-    T *found = parent->findChild<T *>(QLatin1String(name));
-    if (!found)
-        qFatal("no control named %s", name);
-    return found;
-}
-
-void clearSettings()
-{
-    QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Velmora5"), QStringLiteral("Velmora5")).clear();
-}
 
 const QStringList Reciters = {QStringLiteral("أ"), QStringLiteral("ب"), QStringLiteral("ج"), QStringLiteral("د"),
                               QStringLiteral("ه"), QStringLiteral("و"), QStringLiteral("ز"), QStringLiteral("ح")};

@@ -4,6 +4,7 @@
 #include "ProgramState.h"
 #include "ResultsFrame.h"
 #include "ScriptedPlatform.h"
+#include "TestHelpers.h"
 #include "SideBar.h"
 #include "SingleInstance.h"
 #include "TestProgramFolder.h"
@@ -14,19 +15,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSettings>
 #include <QTest>
 
 namespace {
-
-template<typename T>
-T *child(QWidget *parent, const char *name)
-{
-    T *found = parent->findChild<T *>(QLatin1String(name));
-    if (!found)
-        qFatal("no control named %s", name);
-    return found;
-}
 
 QStringList menuRows(FrmMain &window)
 {
@@ -67,7 +58,7 @@ class TestFrmMain : public QObject
 private Q_SLOTS:
     void init()
     {
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Velmora5"), QStringLiteral("Velmora5")).clear();
+        clearSettings();
     }
 
     void firstStart()

@@ -8,6 +8,7 @@
 #include "ProgramState.h"
 #include "ResultsFrame.h"
 #include "ScriptedPlatform.h"
+#include "TestHelpers.h"
 #include "SearchBox.h"
 #include "TestProgramFolder.h"
 
@@ -20,22 +21,12 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextEdit>
 
 namespace {
-
-template<typename T>
-T *child(QWidget *parent, const char *name)
-{
-    T *found = parent->findChild<T *>(QLatin1String(name));
-    if (!found)
-        qFatal("no control named %s", name);
-    return found;
-}
 
 QString label(QWidget *window, const char *name)
 {
@@ -74,7 +65,7 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Velmora5"), QStringLiteral("Velmora5")).clear();
+        clearSettings();
         m_folder = std::make_unique<TestProgramFolder>(QStringList{QStringLiteral("quran.qu"), QStringLiteral("24.qut"), QStringLiteral("skn")});
         registerArabicFontSubstitutions();
         m_window = std::make_unique<FrmMain>(m_platform, m_state);
