@@ -31,20 +31,20 @@ QMessageBox::Icon toQtIcon(Platform::Icon icon)
     return QMessageBox::NoIcon;
 }
 
-struct ButtonSpec {
+struct ButtonChoice {
     Platform::Answer answer;
     QMessageBox::ButtonRole role;
     const char16_t *caption;
 };
 
-QList<ButtonSpec> buttonSpecs(Platform::Buttons buttons)
+QList<ButtonChoice> buttonChoices(Platform::Buttons buttons)
 {
     using A = Platform::Answer;
-    const ButtonSpec ok{A::Ok, QMessageBox::AcceptRole, u"موافق"};
-    const ButtonSpec cancel{A::Cancel, QMessageBox::RejectRole, u"إلغاء"};
-    const ButtonSpec yes{A::Yes, QMessageBox::YesRole, u"نعم"};
-    const ButtonSpec no{A::No, QMessageBox::NoRole, u"لا"};
-    const ButtonSpec retry{A::Retry, QMessageBox::AcceptRole, u"إعادة المحاولة"};
+    const ButtonChoice ok{A::Ok, QMessageBox::AcceptRole, u"موافق"};
+    const ButtonChoice cancel{A::Cancel, QMessageBox::RejectRole, u"إلغاء"};
+    const ButtonChoice yes{A::Yes, QMessageBox::YesRole, u"نعم"};
+    const ButtonChoice no{A::No, QMessageBox::NoRole, u"لا"};
+    const ButtonChoice retry{A::Retry, QMessageBox::AcceptRole, u"إعادة المحاولة"};
     switch (buttons) {
     case Platform::Buttons::Ok: return {ok};
     case Platform::Buttons::OkCancel: return {ok, cancel};
@@ -71,11 +71,11 @@ Platform::Answer QtPlatform::message(const QString &text, const QString &title, 
     box.setIcon(toQtIcon(icon));
     QHash<QAbstractButton *, Answer> answers;
     Answer escapeAnswer = Answer::Ok;
-    for (const ButtonSpec &spec : buttonSpecs(buttons)) {
-        QPushButton *button = box.addButton(QString::fromUtf16(spec.caption), spec.role);
-        answers.insert(button, spec.answer);
-        if (spec.answer == Answer::Cancel || spec.answer == Answer::No)
-            escapeAnswer = spec.answer;
+    for (const ButtonChoice &choice : buttonChoices(buttons)) {
+        QPushButton *button = box.addButton(QString::fromUtf16(choice.caption), choice.role);
+        answers.insert(button, choice.answer);
+        if (choice.answer == Answer::Cancel || choice.answer == Answer::No)
+            escapeAnswer = choice.answer;
     }
     box.exec();
     return answers.value(box.clickedButton(), escapeAnswer);
