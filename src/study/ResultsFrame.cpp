@@ -275,9 +275,20 @@ int ResultsFrame::rowCount() const
     return suraayaalist->count();
 }
 
-ResultsFrame::ResultRow ResultsFrame::resultRow(int row) const
+int ResultsFrame::selectedRow() const
+{
+    return suraayaalist->currentRow();
+}
+
+ResultList::Row ResultsFrame::resultRow(int row) const
 {
     return {ayaalist.value(row), soraanolist.value(row), ayaanolist.value(row), ListSearchString.value(row)};
+}
+
+QString ResultsFrame::rowText(int row) const
+{
+    const QListWidgetItem *item = suraayaalist->item(row);
+    return item ? item->text() : QString();
 }
 
 void ResultsFrame::refreshSelection()

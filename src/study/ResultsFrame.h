@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ResultList.h"
+
 #include <QHash>
 #include <QStringList>
 #include <QWidget>
@@ -21,7 +23,7 @@ struct ProgramState;
 // The results frame: the verse list the searches fill, the chosen verse rendered with
 // its searched words highlighted, its place, and the commentary or translation beside
 // it, with the buttons and the translation menu that choose what that box shows.
-class ResultsFrame : public QWidget
+class ResultsFrame : public QWidget, public ResultList
 {
     Q_OBJECT
 
@@ -43,22 +45,15 @@ public:
     QFont displayFont() const;
     void setDisplayFont(const QFont &font);
 
-    // The result lists. Searches clear them, append the records of their query, then
-    // show the count; `foundBy` is the word form that found the rows (root search).
-    void clearResults();
-    void appendResults(DataSource &source, const QString &foundBy = {});
-    void showResultCount();
-    void selectFirstResult();
-    int rowCount() const;
-    // Row `row` of the hidden lists: the verse's ID, sura and verse numbers, and the word
-    // form that found it (empty unless a root search filled the list).
-    struct ResultRow {
-        QString id;
-        QString sura;
-        QString verse;
-        QString foundBy;
-    };
-    ResultRow resultRow(int row) const;
+    // The result lists, shared by every search and lookup.
+    void clearResults() override;
+    void appendResults(DataSource &source, const QString &foundBy = {}) override;
+    void showResultCount() override;
+    void selectFirstResult() override;
+    int rowCount() const override;
+    int selectedRow() const override;
+    Row resultRow(int row) const override;
+    QString rowText(int row) const override;
 
     // Shows the selected verse again, so a changed option or font takes effect.
     void refreshSelection();

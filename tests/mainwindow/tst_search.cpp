@@ -104,7 +104,7 @@ private Q_SLOTS:
         search(QStringLiteral("القيوم"));
         const int row = int(rows(m_window.get()).indexOf(QStringLiteral("البقرة : 255")));
         QVERIFY(row >= 0);
-        const ResultsFrame::ResultRow found = m_results->resultRow(row);
+        const ResultList::Row found = m_results->resultRow(row);
         QCOMPARE(found.sura, QStringLiteral("2"));
         QCOMPARE(found.verse, QStringLiteral("255"));
         QCOMPARE(found.id, QStringLiteral("262"));
