@@ -1,13 +1,15 @@
 // The text search through the real main window, and the verse renderer, on the real database.
 
+#include "BenchWindow.h"
 #include "ConnectionString.h"
+#include "CoolHoverButton.h"
 #include "DataSource.h"
-#include "FrmMain.h"
-#include "ProgramFolder.h"
-#include "ProgramState.h"
-#include "ScriptedPlatform.h"
 #include "SearchBox.h"
 #include "VersePage.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QTest>
 
 #include <benchmark/benchmark.h>
 
@@ -16,19 +18,13 @@ namespace {
 // From the command's start to the first result rendered, every list filled.
 void searchFor(benchmark::State &state, const QString &text)
 {
-    ProgramFolder::setPath(QStringLiteral(VELMORA_BUILD_DIR));
-    ScriptedPlatform platform;
-    ProgramState programState;
-    FrmMain window(platform, programState);
-    if (!window.Form_Load()) {
-        state.SkipWithError("start-up refused: is the program already running?");
+    BenchWindow bench;
+    if (!bench.start(state))
         return;
-    }
-    window.show();
-    auto *box = window.findChild<SearchBox *>(QStringLiteral("searcht"));
+    auto *box = bench.window.findChild<SearchBox *>(QStringLiteral("searcht"));
     for (auto _ : state) {
         box->setText(text);
-        window.search_Click();
+        bench.window.search_Click();
     }
 }
 
@@ -62,3 +58,16 @@ static void BM_RenderLongestVerse(benchmark::State &state)
         benchmark::DoNotOptimize(versePage(input));
 }
 BENCHMARK(BM_RenderLongestVerse)->Unit(benchmark::kMicrosecond);
+
+// The print text of part 1 (148 verses), from the click on "جمع" to the text shown.
+static void BM_PrintGatherPart1(benchmark::State &state)
+{
+    BenchWindow bench;
+    if (!bench.start(state))
+        return;
+    QTest::mouseClick(bench.window.findChild<CoolHoverButton *>(QStringLiteral("CoolHoverButton12")), Qt::LeftButton);
+    auto *gather = bench.window.findChild<QPushButton *>(QStringLiteral("CmdSeachPro2"));
+    for (auto _ : state)
+        gather->click();
+}
+BENCHMARK(BM_PrintGatherPart1)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);

@@ -1,9 +1,6 @@
 // From a new main window to the shown, idle window, on the real database.
 
-#include "FrmMain.h"
-#include "ProgramFolder.h"
-#include "ProgramState.h"
-#include "ScriptedPlatform.h"
+#include "BenchWindow.h"
 
 #include <QCoreApplication>
 
@@ -11,16 +8,10 @@
 
 static void BM_StartupToIdle(benchmark::State &state)
 {
-    ProgramFolder::setPath(QStringLiteral(VELMORA_BUILD_DIR));
     for (auto _ : state) {
-        ScriptedPlatform platform;
-        ProgramState programState;
-        FrmMain window(platform, programState);
-        if (!window.Form_Load()) {
-            state.SkipWithError("start-up refused: is the program already running?");
+        BenchWindow bench;
+        if (!bench.start(state))
             break;
-        }
-        window.show();
         QCoreApplication::processEvents();
     }
 }

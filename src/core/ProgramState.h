@@ -13,4 +13,7 @@ struct ProgramState {
     int RasmAyaa = 0;
     int DownloadItem = 0;                 // 1: the verse database; n: translation file n.qut
     int HelpTopic = 0;                    // page of the help window
+    // The verse text column the gathers read ("ayaa", or "ayaaIndex" without diacritics):
+    // chosen by each collection gather, and used as it stands by the print gathers.
+    QString GatherTextColumn = QStringLiteral("ayaa");
 };

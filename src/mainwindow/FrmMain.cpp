@@ -3,8 +3,10 @@
 #include "CoolHoverButton.h"
 #include "DisplayFont.h"
 #include "FrmAbout.h"
+#include "FrmCollect1.h"
 #include "FrmDownloadT.h"
 #include "FrmOptions.h"
+#include "FrmProSearch.h"
 #include "HtmlPage.h"
 #include "PendingUpdate.h"
 #include "Platform.h"
@@ -20,6 +22,7 @@
 #include "TextSearchQuery.h"
 #include "Twips.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -91,14 +94,14 @@ FrmMain::FrmMain(Platform &platform, ProgramState &state, QWidget *parent)
 
     frmOptions = new FrmOptions(platform, state, Servers::load().wholeSuraReciters, this);
     resultsFrame = new ResultsFrame(platform, state, Adodc2, Adodc3, *frmOptions, this);
-    FrmProSearch = plainFrame("FrmProSearch", this);
+    frmProSearch = new FrmProSearch(platform, state, Adodc1, *resultsFrame, this);
     FrmLst2Quran = plainFrame("FrmLst2Quran", this);
     FrmSubBook = plainFrame("FrmSubBook", this);
-    FrmCollect1 = plainFrame("FrmCollect1", this);
+    frmCollect1 = new FrmCollect1(platform, state, Adodc1, *frmOptions, this);
     frmDownloadT = new FrmDownloadT(this);
     frmAbout = new FrmAbout(platform, this);
-    m_contentFrames = {resultsFrame, frmOptions, FrmProSearch, FrmLst2Quran,
-                       FrmSubBook,   FrmCollect1, frmDownloadT, frmAbout};
+    m_contentFrames = {resultsFrame, frmOptions, frmProSearch, FrmLst2Quran,
+                       FrmSubBook,   frmCollect1, frmDownloadT, frmAbout};
     for (QWidget *frame : m_contentFrames) {
         frame->setGeometry(content);
         frame->hide();
@@ -108,6 +111,14 @@ FrmMain::FrmMain(Platform &platform, ProgramState &state, QWidget *parent)
         showContentFrame(frmDownloadT);
         frmDownloadT->selectFirstTranslation();
     });
+    connect(resultsFrame, &ResultsFrame::resultDoubleClicked, this, [this](int row) {
+        frmCollect1->addVerse(resultsFrame->rowText(row), resultsFrame->resultRow(row).id, resultsFrame->verseShown());
+    });
+    connect(resultsFrame->resultMenuEntry(QStringLiteral("serach4")), &QAction::triggered, this,
+            [this] { frmProSearch->serach4_Click(resultsFrame->selectedRow()); });
+    connect(frmProSearch, &FrmProSearch::showResultsRequested, this, [this] { strip_Click(0); });
+    connect(frmProSearch, &FrmProSearch::sideBarEnabledRequested, picStrip, &QWidget::setEnabled);
+    connect(frmCollect1, &FrmCollect1::showRequested, this, [this] { showContentFrame(frmCollect1); });
 
     createPanels();
     qApp->installEventFilter(this);
@@ -161,6 +172,11 @@ void FrmMain::createPanels()
     for (int i = 0; i < picStrip->count(); ++i)
         static_cast<QVBoxLayout *>(picStrip->PicFrame(i)->layout())->addStretch();
 
+    connect(CoolHoverButton8, &CoolHoverButton::Click, this, [this] { frmCollect1->CoolHoverButton8_Click(); });
+    connect(CoolHoverButton12, &CoolHoverButton::Click, this, [this] {
+        showContentFrame(frmProSearch);
+        frmProSearch->showGatherMode();
+    });
     connect(CoolHoverButton9, &CoolHoverButton::Click, this, &FrmMain::CoolHoverButton9_Click);
     connect(CoolHoverButton14, &CoolHoverButton::Click, this, [this] { showContentFrame(frmAbout); });
 }
@@ -272,7 +288,8 @@ void FrmMain::strip_Click(int index)
         showContentFrame(FrmSubBook);
         break;
     case 5:
-        showContentFrame(FrmProSearch);
+        showContentFrame(frmProSearch);
+        frmProSearch->showLookupMode();
         break;
     default:
         // 1 and 3 open their own windows; 6 and 7 only open their panels.
@@ -301,6 +318,7 @@ void FrmMain::search_Click()
     searcht->setText(text);
     picStrip->setEnabled(false);
     searcht->setEnabled(false);
+    resultsFrame->clearShownVerse();
     WriteHtmlPage(htmlPage({}));
     showContentFrame(resultsFrame);
     if (text.isEmpty()) {

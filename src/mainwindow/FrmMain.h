@@ -8,8 +8,10 @@
 
 class CoolHoverButton;
 class FrmAbout;
+class FrmCollect1;
 class FrmDownloadT;
 class FrmOptions;
+class FrmProSearch;
 class Platform;
 class QPushButton;
 class ResultsFrame;
@@ -69,10 +71,10 @@ private:
 
     ResultsFrame *resultsFrame = nullptr;
     FrmOptions *frmOptions = nullptr;
-    QWidget *FrmProSearch = nullptr;
+    FrmProSearch *frmProSearch = nullptr;
     QWidget *FrmLst2Quran = nullptr;
     QWidget *FrmSubBook = nullptr;
-    QWidget *FrmCollect1 = nullptr;
+    FrmCollect1 *frmCollect1 = nullptr;
     FrmDownloadT *frmDownloadT = nullptr;
     FrmAbout *frmAbout = nullptr;
     QList<QWidget *> m_contentFrames;

@@ -1,5 +1,6 @@
 #include "VersePage.h"
 
+#include "Blanks.h"
 #include "HtmlPage.h"
 
 #include <QStringList>
@@ -12,17 +13,6 @@ namespace {
 
 const QChar StartMark = u'^';
 const QChar EndMark = u'*';
-
-QString trimBlanks(const QString &text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == u' ')
-        ++first;
-    while (last > first && text.at(last - 1) == u' ')
-        --last;
-    return text.mid(first, last - first);
-}
 
 // 1-based position of `pattern` in `text` at or after `from`, ignoring case; 0 if none.
 qsizetype find(const QString &text, const QString &pattern, qsizetype from)

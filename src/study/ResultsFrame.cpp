@@ -1,5 +1,6 @@
 #include "ResultsFrame.h"
 
+#include "Blanks.h"
 #include "CoolHoverButton.h"
 #include "DataSource.h"
 #include "EventLoopYield.h"
@@ -72,6 +73,7 @@ ResultsFrame::ResultsFrame(Platform &platform, ProgramState &state, DataSource &
     suraayaalist->setGeometry(Width - ListWidth, 0, ListWidth, twips(5295));
     suraayaalist->viewport()->installEventFilter(this);
     connect(suraayaalist, &QListWidget::currentRowChanged, this, &ResultsFrame::suraayaalist_Click);
+    connect(suraayaalist, &QListWidget::itemDoubleClicked, this, [this] { Q_EMIT resultDoubleClicked(suraayaalist->currentRow()); });
 
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
@@ -198,6 +200,29 @@ void ResultsFrame::createResultMenu()
         QAction *entry = caption == QLatin1String("-") ? show1->addSeparator() : show1->addAction(caption);
         entry->setObjectName(QLatin1String(name));
     }
+    connect(resultMenuEntry(QStringLiteral("copy12")), &QAction::triggered, this, &ResultsFrame::copy12_Click);
+}
+
+QAction *ResultsFrame::resultMenuEntry(const QString &name) const
+{
+    return show1->findChild<QAction *>(name, Qt::FindDirectChildrenOnly);
+}
+
+bool ResultsFrame::verseShown() const
+{
+    return !Text1->text().isEmpty();
+}
+
+void ResultsFrame::clearShownVerse()
+{
+    Text1->clear();
+}
+
+void ResultsFrame::copy12_Click()
+{
+    m_platform.activateKeyboardLayout(KeyboardArabic);
+    m_platform.setClipboardText(Text1->text() + QStringLiteral(" [") + rowText(suraayaalist->currentRow())
+                                + QStringLiteral("]"));
 }
 
 void ResultsFrame::WriteHtmlPage(const QString &html)
@@ -346,7 +371,7 @@ void ResultsFrame::suraayaalist_Click()
     const int sura = soraanolist.at(row).toInt();
     setInfo(typetext, SuraTypes.value(sura - 1));
     setInfo(soraayanum, QString::number(SuraVerseCounts.at(std::clamp(sura, 1, SuraCount) - 1)));
-    Text1->setText(Text1->text().trimmed());
+    Text1->setText(trimBlanks(Text1->text()));
     RenderSelectedVerse();
 }
 

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class CoolHoverButton;
+class QAction;
 class DataSource;
 class FrmOptions;
 class Platform;
@@ -64,8 +65,17 @@ public:
 
     // Shows the selected verse: text, place, commentary, highlighted page.
     void suraayaalist_Click();
+    // True once a verse has been shown.
+    bool verseShown() const;
+    // A new search starts: no verse is on show until it selects one.
+    void clearShownVerse();
+    // An entry of the result menu show1 ("rasm", "serach4", "listen", ...), for the window
+    // to connect to the command behind it.
+    QAction *resultMenuEntry(const QString &name) const;
 
 Q_SIGNALS:
+    // A double click on a row of the result list (the collection adds that verse).
+    void resultDoubleClicked(int row);
     // The first row of the translation menu: the reader wants another translation.
     void translationDownloadRequested();
 
@@ -85,6 +95,7 @@ private:
     void slideTranslationMenu(int steps);
     void lstMenu_DblClick();
     void suraayaalist_MouseDown(Qt::MouseButton button, const QPoint &position);
+    void copy12_Click();
 
     Platform &m_platform;
     ProgramState &m_state;
