@@ -1,0 +1,162 @@
+#include "PageContent.h"
+#include "PageImage.h"
+#include "SiteImages.h"
+#include "SuraTables.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// True when the picture holds ink, not only paper.
+bool hasInk(const QImage &image)
+{
+    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
+    int dark = 0;
+    for (int y = 0; y < grey.height(); y += 2) {
+        const uchar *line = grey.constScanLine(y);
+        for (int x = 0; x < grey.width(); x += 2)
+            dark += line[x] < 100 ? 1 : 0;
+    }
+    return dark > 50;
+}
+
+} // namespace
+
+class TestSiteImages : public QObject
+{
+    Q_OBJECT
+
+private:
+    VerseLibrary m_library;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QString error;
+        m_library = VerseLibrary::load(QStringLiteral(VELMORA_BUILD_DIR "/quran.qu"), &error);
+        QVERIFY2(!m_library.pages.isEmpty(), qPrintable(error));
+    }
+
+    void namesAndNumbers()
+    {
+        QCOMPARE(pageFileName(7), QStringLiteral("007.jpg"));
+        QCOMPARE(pageFileName(604), QStringLiteral("604.jpg"));
+        QCOMPARE(verseFileName(1, 1), QStringLiteral("1_001.gif"));
+        QCOMPARE(verseFileName(2, 255), QStringLiteral("2_255.gif"));
+        QCOMPARE(verseFileName(114, 6), QStringLiteral("114_006.gif"));
+        QCOMPARE(arabicIndicNumber(255), QStringLiteral("٢٥٥"));
+        QCOMPARE(arabicIndicNumber(7), QStringLiteral("٧"));
+        QCOMPARE(verseWithEndMark({1, 1, 7, QStringLiteral("نص")}), QStringLiteral("نص \u06DD٧"));
+    }
+
+    void everyVerseOnItsPage()
+    {
+        QCOMPARE(m_library.pages.size(), 604);
+        QCOMPARE(m_library.pages.firstKey(), 1);
+        QCOMPARE(m_library.pages.lastKey(), 604);
+        const QList<PageVerse> all = m_library.allVerses();
+        QCOMPARE(all.size(), VerseTotal);
+        for (int i = 0; i < all.size(); ++i)
+            QCOMPARE(all.at(i).id, i + 1);
+
+        // What a page draws is exactly the verses the database places on it.
+        for (auto page = m_library.pages.cbegin(); page != m_library.pages.cend(); ++page) {
+            QList<int> drawn;
+            for (const PageBlock &block : pageBlocks(page.value())) {
+                for (const PageVerse &verse : block.verses)
+                    drawn.append(verse.id);
+            }
+            QList<int> stored;
+            for (const PageVerse &verse : page.value())
+                stored.append(verse.id);
+            QCOMPARE(drawn, stored);
+        }
+        QVERIFY(std::any_of(m_library.pages.value(42).cbegin(), m_library.pages.value(42).cend(),
+                            [](const PageVerse &verse) { return verse.id == 262; }));
+    }
+
+    void suraStartsOnAPage()
+    {
+        using Kind = PageBlock::Kind;
+        auto kinds = [](const QList<PageBlock> &blocks) {
+            QList<Kind> list;
+            for (const PageBlock &block : blocks)
+                list.append(block.kind);
+            return list;
+        };
+        // The opening sura's basmala is its first verse; the ninth sura has none.
+        QCOMPARE(kinds(pageBlocks(m_library.pages.value(1))), (QList<Kind>{Kind::SuraHeader, Kind::Verses}));
+        QCOMPARE(kinds(pageBlocks(m_library.pages.value(187))), (QList<Kind>{Kind::SuraHeader, Kind::Verses}));
+        QCOMPARE(pageBlocks(m_library.pages.value(187)).first().sura, 9);
+        // Sura 5 starts in the middle of page 106, after the end of sura 4.
+        QCOMPARE(kinds(pageBlocks(m_library.pages.value(106))),
+                 (QList<Kind>{Kind::Verses, Kind::SuraHeader, Kind::Basmala, Kind::Verses}));
+        // Page 604 holds the ends of three suras: each new one with header and basmala.
+        const QList<PageBlock> last = pageBlocks(m_library.pages.value(604));
+        QCOMPARE(kinds(last).count(Kind::SuraHeader), 3);
+        QCOMPARE(kinds(last).count(Kind::Basmala), 3);
+        QCOMPARE(last.last().sura, 114);
+    }
+
+    void picturesDecodeAndHoldText()
+    {
+        QTemporaryDir site;
+        const SiteImageOptions options{site.path(), 2, {1, 2, 50, 106, 187, 604}, {1, 262, 289, 6236}};
+        QString error;
+        QVERIFY2(renderSiteImages(m_library, options, {}, &error), qPrintable(error));
+
+        const QDir shots(QStringLiteral(VELMORA_BUILD_DIR "/screenshots"));
+        shots.mkpath(QStringLiteral("."));
+        for (int page : options.pages) {
+            const QImage image(site.filePath(QStringLiteral("hpages/") + pageFileName(page)));
+            QVERIFY2(!image.isNull(), qPrintable(pageFileName(page)));
+            QCOMPARE(image.size(), QSize(PageWidth, PageHeight));
+            QVERIFY(hasInk(image));
+            image.save(shots.filePath(QStringLiteral("page-%1.png").arg(page)));
+        }
+        for (const QString &name : {QStringLiteral("1_001.gif"), QStringLiteral("2_255.gif"), QStringLiteral("2_282.gif"),
+                                    QStringLiteral("114_006.gif")}) {
+            const QImage image(site.filePath(QStringLiteral("quran/image/") + name));
+            QVERIFY2(!image.isNull(), qPrintable(name));
+            QVERIFY(hasInk(image));
+            image.save(shots.filePath(QStringLiteral("verse-") + QFileInfo(name).baseName() + QStringLiteral(".png")));
+        }
+        // The longest verse is drawn taller than a short one; no partial file is left.
+        QVERIFY(QImage(site.filePath(QStringLiteral("quran/image/2_282.gif"))).height()
+                > 3 * QImage(site.filePath(QStringLiteral("quran/image/1_001.gif"))).height());
+        QDirIterator partials(site.path(), {QStringLiteral("*.partial*")}, QDir::Files, QDirIterator::Subdirectories);
+        QVERIFY(!partials.hasNext());
+    }
+
+    void densePagesStillFit()
+    {
+        // The fullest and the emptiest pages both find a size between the bounds.
+        for (int page : {3, 50, 262, 582, 604}) {
+            const PagePicture picture{page, m_library.partOfPage.value(page), pageBlocks(m_library.pages.value(page)),
+                                      m_library.basmala};
+            const double size = pageFontSize(picture);
+            QVERIFY2(size > 12 && size <= 30, qPrintable(QStringLiteral("page %1: %2").arg(page).arg(size)));
+        }
+    }
+
+    void theWholeSiteWhenDrawn()
+    {
+        const QDir site(QStringLiteral(VELMORA_BUILD_DIR "/site"));
+        if (!QFileInfo::exists(site.filePath(QStringLiteral(".images-complete"))))
+            QSKIP("the site's pictures have not been drawn in this build (scripts/run draws them)");
+        for (int page = 1; page <= 604; ++page)
+            QVERIFY2(!QImage(site.filePath(QStringLiteral("hpages/") + pageFileName(page))).isNull(), qPrintable(pageFileName(page)));
+        for (const PageVerse &verse : m_library.allVerses()) {
+            const QString name = verseFileName(verse.sura, verse.verse);
+            QVERIFY2(!QImage(site.filePath(QStringLiteral("quran/image/") + name)).isNull(), qPrintable(name));
+        }
+    }
+};
+
+QTEST_MAIN(TestSiteImages)
+#include "tst_siteimages.moc"
