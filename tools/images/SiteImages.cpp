@@ -44,16 +44,6 @@ QList<PageVerse> VerseLibrary::allVerses() const
     return verses;
 }
 
-QString pageFileName(int page)
-{
-    return QStringLiteral("%1.jpg").arg(page, 3, 10, QLatin1Char('0'));
-}
-
-QString verseFileName(int sura, int verse)
-{
-    return QStringLiteral("%1_%2.gif").arg(sura).arg(verse, 3, 10, QLatin1Char('0'));
-}
-
 namespace {
 
 bool moveIntoPlace(const QString &partial, const QString &target)

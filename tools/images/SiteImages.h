@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PageContent.h"
+#include "PictureNames.h"
 
 #include <QList>
 #include <QMap>
@@ -24,11 +25,6 @@ struct SiteImageOptions {
     QList<int> pages;      // only these pages; empty for all
     QList<int> verseIds;   // only these verses; empty for all
 };
-
-// Page names as the page reader asks for them ("007.jpg"), verse names as the script
-// image window asks for them ("2_255.gif").
-QString pageFileName(int page);
-QString verseFileName(int sura, int verse);
 
 // Draws the chosen pictures in parallel. Each file is written under a temporary name and
 // renamed into place, so the site never serves half a picture.
