@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
+
 // One connection to a read-only data file with one current query and a cursor on
 // its result. The whole result is read into memory when the query runs (the largest
 // is the whole text, 6,236 rows), so the cursor never touches the file again.
@@ -32,6 +34,7 @@ public:
     bool atEnd() const { return m_position >= m_rows.size(); }
     void moveFirst() { m_position = 0; }
     void moveNext();
+    void movePrevious() { m_position = std::max<qsizetype>(m_position - 1, 0); }
     qsizetype recordCount() const { return m_rows.size(); }
     qsizetype position() const { return m_position; }
 

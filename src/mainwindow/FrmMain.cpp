@@ -7,6 +7,7 @@
 #include "FrmDownloadT.h"
 #include "FrmOptions.h"
 #include "FrmProSearch.h"
+#include "FrmSubBook.h"
 #include "HtmlPage.h"
 #include "PendingUpdate.h"
 #include "Platform.h"
@@ -96,12 +97,12 @@ FrmMain::FrmMain(Platform &platform, ProgramState &state, QWidget *parent)
     resultsFrame = new ResultsFrame(platform, state, Adodc2, Adodc3, *frmOptions, this);
     frmProSearch = new FrmProSearch(platform, state, Adodc1, *resultsFrame, this);
     FrmLst2Quran = plainFrame("FrmLst2Quran", this);
-    FrmSubBook = plainFrame("FrmSubBook", this);
+    frmSubBook = new FrmSubBook(state, *resultsFrame, Adodc1, this);
     frmCollect1 = new FrmCollect1(platform, state, Adodc1, *frmOptions, this);
     frmDownloadT = new FrmDownloadT(this);
     frmAbout = new FrmAbout(platform, this);
     m_contentFrames = {resultsFrame, frmOptions, frmProSearch, FrmLst2Quran,
-                       FrmSubBook,   frmCollect1, frmDownloadT, frmAbout};
+                       frmSubBook,   frmCollect1, frmDownloadT, frmAbout};
     for (QWidget *frame : m_contentFrames) {
         frame->setGeometry(content);
         frame->hide();
@@ -119,6 +120,7 @@ FrmMain::FrmMain(Platform &platform, ProgramState &state, QWidget *parent)
     connect(frmProSearch, &FrmProSearch::showResultsRequested, this, [this] { strip_Click(0); });
     connect(frmProSearch, &FrmProSearch::sideBarEnabledRequested, picStrip, &QWidget::setEnabled);
     connect(frmCollect1, &FrmCollect1::showRequested, this, [this] { showContentFrame(frmCollect1); });
+    connect(frmSubBook, &FrmSubBook::showResults, this, [this] { strip_Click(0); });
 
     createPanels();
     qApp->installEventFilter(this);
@@ -285,7 +287,8 @@ void FrmMain::strip_Click(int index)
         showContentFrame(FrmLst2Quran);
         break;
     case 4:
-        showContentFrame(FrmSubBook);
+        frmSubBook->openTopics();
+        showContentFrame(frmSubBook);
         break;
     case 5:
         showContentFrame(frmProSearch);

@@ -12,6 +12,7 @@ class FrmCollect1;
 class FrmDownloadT;
 class FrmOptions;
 class FrmProSearch;
+class FrmSubBook;
 class Platform;
 class QPushButton;
 class ResultsFrame;
@@ -73,7 +74,7 @@ private:
     FrmOptions *frmOptions = nullptr;
     FrmProSearch *frmProSearch = nullptr;
     QWidget *FrmLst2Quran = nullptr;
-    QWidget *FrmSubBook = nullptr;
+    FrmSubBook *frmSubBook = nullptr;
     FrmCollect1 *frmCollect1 = nullptr;
     FrmDownloadT *frmDownloadT = nullptr;
     FrmAbout *frmAbout = nullptr;

@@ -1,0 +1,246 @@
+#include "DataSource.h"
+#include "FrmSubBook.h"
+#include "ProgramFolder.h"
+#include "ProgramState.h"
+#include "ResultList.h"
+#include "TestHelpers.h"
+#include "TestProgramFolder.h"
+#include "TopicQuery.h"
+
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// The main result list as the topic frame sees it.
+class RecordingResults : public ResultList
+{
+public:
+    void clearResults() override { m_rows.clear(); m_selected = -1; }
+    void appendResults(DataSource &source, const QString &foundBy) override
+    {
+        for (; !source.atEnd(); source.moveNext())
+            m_rows.append({source.text(QStringLiteral("ID")), source.text(QStringLiteral("soraano")),
+                           source.text(QStringLiteral("ayaano")), foundBy});
+    }
+    void showResultCount() override { shownCount = int(m_rows.size()); }
+    void selectFirstResult() override { m_selected = m_rows.isEmpty() ? -1 : 0; }
+    int rowCount() const override { return int(m_rows.size()); }
+    int selectedRow() const override { return m_selected; }
+    Row resultRow(int row) const override { return m_rows.value(row); }
+    QString rowText(int row) const override { return m_rows.value(row).sura + QStringLiteral(" : ") + m_rows.value(row).verse; }
+
+    QStringList verses() const
+    {
+        QStringList verses;
+        for (const Row &row : m_rows)
+            verses.append(row.sura + u':' + row.verse);
+        return verses;
+    }
+
+    int shownCount = -1;
+
+private:
+    QList<Row> m_rows;
+    int m_selected = -1;
+};
+
+QStringList rows(const QListWidget *list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts.append(list->item(i)->text());
+    return texts;
+}
+
+void doubleClick(QListWidget *list, const QString &text)
+{
+    const QList<QListWidgetItem *> found = list->findItems(text, Qt::MatchExactly);
+    if (found.size() != 1)
+        qFatal("no single row \"%s\" in %s", qPrintable(text), qPrintable(list->objectName()));
+    const QPoint centre = list->visualItemRect(found.first()).center();
+    // A list view opens an item on a double click only after a press on that item.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+}
+
+// A small topic tree in the scratch copy of the verse database. The IDs give the
+// order; they are inserted out of order and with topic numbers in another order.
+void writeTopics(const QString &databaseFile)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("topics"));
+        db.setDatabaseName(databaseFile);
+        QVERIFY(db.open());
+        QSqlQuery query(db);
+        QVERIFY(query.exec(QStringLiteral("DELETE FROM topics_name")));
+        QVERIFY(query.exec(QStringLiteral("DELETE FROM topic_Ayat")));
+        const QStringList statements = {
+            QStringLiteral("INSERT INTO topics_name VALUES (3, 7, 'الأخلاق', 0)"),
+            QStringLiteral("INSERT INTO topics_name VALUES (1, 10, 'العبادات', 0)"),
+            QStringLiteral("INSERT INTO topics_name VALUES (2, 5, 'القرآن', 0)"),
+            QStringLiteral("INSERT INTO topics_name VALUES (5, 12, 'الصلاة', 10)"),
+            QStringLiteral("INSERT INTO topics_name VALUES (4, 11, 'الصيام', 10)"),
+            QStringLiteral("INSERT INTO topics_name VALUES (6, 13, 'آية الكرسي', 5)"),
+            QStringLiteral("INSERT INTO topics_name VALUES (7, 14, 'الصبر', 7)"),
+            QStringLiteral("INSERT INTO topic_Ayat VALUES (1, 11, 2, '1,2')"),
+            QStringLiteral("INSERT INTO topic_Ayat VALUES (2, 11, 2, '5-7')"),
+            QStringLiteral("INSERT INTO topic_Ayat VALUES (3, 11, 2, '9,3,5-6')"),
+            QStringLiteral("INSERT INTO topic_Ayat VALUES (4, 11, 2, '')"),
+            QStringLiteral("INSERT INTO topic_Ayat VALUES (5, 11, 112, '4-2')"),
+            QStringLiteral("INSERT INTO topic_Ayat VALUES (6, 13, 2, '255')"),
+            QStringLiteral("INSERT INTO topic_Ayat VALUES (7, 14, 103, '3')"),
+        };
+        for (const QString &statement : statements)
+            QVERIFY2(query.exec(statement), qPrintable(query.lastError().text()));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("topics"));
+}
+
+} // namespace
+
+class TestFrmSubBook : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        m_folder = std::make_unique<TestProgramFolder>();
+        writeTopics(m_folder->file(QStringLiteral("quran.qu")));
+        QVERIFY(Adodc1.open(ProgramFolder::connectionString(QStringLiteral("quran.qu"))));
+        m_frame = std::make_unique<FrmSubBook>(m_state, m_results, Adodc1);
+        m_frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+        mainsearch = child<QListWidget>(m_frame.get(), "mainsearch");
+        mainlist = child<QListWidget>(m_frame.get(), "mainlist");
+        references = child<QListWidget>(m_frame.get(), "suraayaalistsubbook");
+    }
+
+    void cleanup()
+    {
+        m_frame.reset();
+        Adodc1.close();
+        m_folder.reset();
+        m_results.clearResults();
+    }
+
+    void browsesTheTree()
+    {
+        QCOMPARE(mainlist->count(), 0); // nothing is read before the header is chosen
+        m_frame->openTopics();
+        const QStringList topLevel = {QStringLiteral("العبادات"), QStringLiteral("القرآن"), QStringLiteral("الأخلاق")};
+        QCOMPARE(rows(mainlist), topLevel);
+        QCOMPARE(rows(mainsearch), QStringList{QStringLiteral("القائمة الرئيسية")});
+
+        doubleClick(mainlist, QStringLiteral("العبادات"));
+        const QStringList worship = {QStringLiteral("الصيام"), QStringLiteral("الصلاة")};
+        QCOMPARE(rows(mainlist), worship);
+
+        // Choosing the header again keeps the level the reader left.
+        m_frame->openTopics();
+        QCOMPARE(rows(mainlist), worship);
+
+        // A leaf lists its references and keeps its siblings on show.
+        doubleClick(mainlist, QStringLiteral("الصيام"));
+        QCOMPARE(rows(mainlist), worship);
+        const QStringList fastingReferences = {QStringLiteral("البقرة : (1 2)"), QStringLiteral("البقرة : (5-7)"),
+                                               QStringLiteral("البقرة : (9 3 5-6)"), QStringLiteral("البقرة : ()"),
+                                               QStringLiteral("الإخلاص : (4-2)")};
+        QCOMPARE(rows(references), fastingReferences);
+
+        // A leaf without references leaves the list empty.
+        doubleClick(mainlist, QStringLiteral("الصلاة"));
+        QCOMPARE(references->count(), 0);
+
+        doubleClick(mainlist, QStringLiteral("الصيام"));
+        QTest::mouseClick(mainsearch->viewport(), Qt::LeftButton, {},
+                          mainsearch->visualItemRect(mainsearch->item(0)).center());
+        QCOMPARE(rows(mainlist), topLevel);
+        QCOMPARE(references->count(), 0);
+        QVERIFY(mainsearch->selectedItems().isEmpty());
+
+        // The top level again, then another branch.
+        doubleClick(mainlist, QStringLiteral("الأخلاق"));
+        QCOMPARE(rows(mainlist), QStringList{QStringLiteral("الصبر")});
+        doubleClick(mainlist, QStringLiteral("الصبر"));
+        QCOMPARE(rows(references), QStringList{QStringLiteral("العصر : (3)")});
+    }
+
+    void loadsReferenceVerses()
+    {
+        m_frame->openTopics();
+        doubleClick(mainlist, QStringLiteral("العبادات"));
+        doubleClick(mainlist, QStringLiteral("الصيام"));
+        QSignalSpy showResults(m_frame.get(), &FrmSubBook::showResults);
+
+        m_state.SearchWord = QStringLiteral("الصيام");
+        doubleClick(references, QStringLiteral("البقرة : (5-7)"));
+        QCOMPARE(m_results.verses(), (QStringList{QStringLiteral("2:5"), QStringLiteral("2:6"), QStringLiteral("2:7")}));
+        QCOMPARE(m_results.resultRow(0).id, QStringLiteral("12")); // 7 verses of sura 1 come first
+        QCOMPARE(m_results.resultRow(0).foundBy, QString());
+        QCOMPARE(m_results.shownCount, 3);
+        QCOMPARE(m_results.selectedRow(), 0);
+        QCOMPARE(m_state.SearchWord, QString()); // shown without highlighting
+        QCOMPARE(showResults.count(), 1);
+
+        // Written out of order, loaded in reading order.
+        doubleClick(references, QStringLiteral("البقرة : (9 3 5-6)"));
+        QCOMPARE(m_results.verses(),
+                 (QStringList{QStringLiteral("2:3"), QStringLiteral("2:5"), QStringLiteral("2:6"), QStringLiteral("2:9")}));
+        QCOMPARE(Adodc1.sql(), QStringLiteral("SELECT *  FROM Ayat where ( ayaano =  9 Or ayaano = 3 Or ayaano = 5 "
+                                              "Or ayaano = 6 ) and soraano = 2 order by ID"));
+        QCOMPARE(showResults.count(), 2);
+
+        // A range written backwards stands for its first verse.
+        doubleClick(references, QStringLiteral("الإخلاص : (4-2)"));
+        QCOMPARE(m_results.verses(), QStringList{QStringLiteral("112:4")});
+        QCOMPARE(showResults.count(), 3);
+
+        // An empty reference asks for nothing and leaves the result list as it was.
+        doubleClick(references, QStringLiteral("البقرة : ()"));
+        QCOMPARE(m_results.verses(), QStringList{QStringLiteral("112:4")});
+        QCOMPARE(showResults.count(), 3);
+    }
+
+    void referenceQueries()
+    {
+        QCOMPARE(topicVersesQuery(topicVerseNumbers(QStringLiteral("255,1-2")), 2),
+                 QStringLiteral("SELECT *  FROM Ayat where ( ayaano =  255 Or ayaano = 1 Or ayaano = 2 ) and soraano = 2 order by ID"));
+        QCOMPARE(topicVerseNumbers(QStringLiteral("3,5-6,9")),
+                 (QStringList{QStringLiteral("3"), QStringLiteral("9"), QStringLiteral("5"), QStringLiteral("6")}));
+        // Only the first 10 items count; the 11th (12) is left out.
+        QCOMPARE(topicVerseNumbers(QStringLiteral("1,2,3,4,5,6,7,8,9,10-11,12")).join(u','),
+                 QStringLiteral("1,2,3,4,5,6,7,8,9,10,11"));
+        // Nothing but verse numbers reaches the query.
+        QCOMPARE(topicVerseNumbers(QStringLiteral("5,x,1) or (1=1,7-y")), QStringList{QStringLiteral("5")});
+        QVERIFY(topicVerseNumbers(QString()).isEmpty());
+        QVERIFY(topicVersesQuery({}, 2).isEmpty());
+        // A mistyped end stops at the longest sura.
+        QCOMPARE(topicVerseNumbers(QStringLiteral("280-99999")).size(), 7);
+
+        QCOMPARE(topLevelTopicsQuery(), QStringLiteral("SELECT *  FROM topics_name where Mother_Topic like '0'order by ID"));
+        QCOMPARE(subTopicsQuery(QStringLiteral("10")), QStringLiteral("SELECT *  FROM topics_name where Mother_Topic like 10 order by ID"));
+        QCOMPARE(topicReferencesQuery(QStringLiteral("11")), QStringLiteral("SELECT *  FROM topic_Ayat where Topic_No like 11 order by ID"));
+        QCOMPARE(topicReferenceText(2, QStringLiteral("1,2")), QStringLiteral("البقرة : (1 2)"));
+    }
+
+private:
+    std::unique_ptr<TestProgramFolder> m_folder;
+    ProgramState m_state;
+    RecordingResults m_results;
+    DataSource Adodc1;
+    std::unique_ptr<FrmSubBook> m_frame;
+    QListWidget *mainsearch = nullptr;
+    QListWidget *mainlist = nullptr;
+    QListWidget *references = nullptr;
+};
+
+QTEST_MAIN(TestFrmSubBook)
+#include "tst_frmsubbook.moc"
