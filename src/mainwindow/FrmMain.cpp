@@ -5,6 +5,8 @@
 #include "FrmAbout.h"
 #include "FrmCollect1.h"
 #include "FrmDownloadT.h"
+#include "FrmEnterPage.h"
+#include "FrmHelp.h"
 #include "FrmOptions.h"
 #include "FrmProSearch.h"
 #include "FrmSubBook.h"
@@ -14,6 +16,7 @@
 #include "ProgramFolder.h"
 #include "ProgramState.h"
 #include "ResultsFrame.h"
+#include "RootSearch.h"
 #include "SearchBox.h"
 #include "Servers.h"
 #include "SettingKeys.h"
@@ -99,7 +102,7 @@ FrmMain::FrmMain(Platform &platform, ProgramState &state, QWidget *parent)
     FrmLst2Quran = plainFrame("FrmLst2Quran", this);
     frmSubBook = new FrmSubBook(state, *resultsFrame, Adodc1, this);
     frmCollect1 = new FrmCollect1(platform, state, Adodc1, *frmOptions, this);
-    frmDownloadT = new FrmDownloadT(this);
+    frmDownloadT = new FrmDownloadT(platform, state, [this] { return frmOptions->serverAddress(); }, closeProgram, this);
     frmAbout = new FrmAbout(platform, this);
     m_contentFrames = {resultsFrame, frmOptions, frmProSearch, FrmLst2Quran,
                        frmSubBook,   frmCollect1, frmDownloadT, frmAbout};
@@ -121,6 +124,14 @@ FrmMain::FrmMain(Platform &platform, ProgramState &state, QWidget *parent)
     connect(frmProSearch, &FrmProSearch::sideBarEnabledRequested, picStrip, &QWidget::setEnabled);
     connect(frmCollect1, &FrmCollect1::showRequested, this, [this] { showContentFrame(frmCollect1); });
     connect(frmSubBook, &FrmSubBook::showResults, this, [this] { strip_Click(0); });
+    connect(frmOptions, &FrmOptions::helpRequested, this, [this](int topic) { showHelp(m_state, topic, this); });
+    connect(frmProSearch, &FrmProSearch::helpRequested, this, [this](int topic) { showHelp(m_state, topic, this); });
+
+    // The memorisation window lives for the whole run; header 3 stays closed while its
+    // tracker is open.
+    frmEnterPage = new FrmEnterPage(platform, state, this);
+    connect(frmEnterPage, &FrmEnterPage::trackerOpenChanged, this,
+            [this](bool open) { picStrip->strip(3)->setEnabled(!open); });
 
     createPanels();
     qApp->installEventFilter(this);
@@ -286,6 +297,11 @@ void FrmMain::strip_Click(int index)
     case 2:
         showContentFrame(FrmLst2Quran);
         break;
+    case 3:
+        frmEnterPage->Form_Load();
+        frmEnterPage->show();
+        frmEnterPage->raise();
+        break;
     case 4:
         frmSubBook->openTopics();
         showContentFrame(frmSubBook);
@@ -295,7 +311,7 @@ void FrmMain::strip_Click(int index)
         frmProSearch->showLookupMode();
         break;
     default:
-        // 1 and 3 open their own windows; 6 and 7 only open their panels.
+        // 1 opens its own window; 6 and 7 only open their panels.
         break;
     }
 }
@@ -332,10 +348,22 @@ void FrmMain::search_Click()
 
     m_state.SearchWord = text;
     const SearchChoices options = frmOptions->searchChoices();
-    const QString condition = textSearchCondition(text, options.wholeWord, options.allWords);
-    Adodc1.runQuery(textSearchQuery(condition, m_state.SearchScope, options));
-    resultsFrame->clearResults();
-    resultsFrame->appendResults(Adodc1);
+    if (options.byRoot) {
+        RootSearch rootSearch(m_platform, m_state, Adodc1, Adodc4, Adodc5, *resultsFrame,
+                              [this](const QString &page) { WriteHtmlPage(page); });
+        if (!rootSearch.run(text, m_state.SearchScope, options, resultsFrame->displayFont())) {
+            // Stopped at a message: the previous results stay as they were.
+            picStrip->setEnabled(true);
+            searcht->setEnabled(true);
+            searcht->setFocus();
+            return;
+        }
+    } else {
+        const QString condition = textSearchCondition(text, options.wholeWord, options.allWords);
+        Adodc1.runQuery(textSearchQuery(condition, m_state.SearchScope, options));
+        resultsFrame->clearResults();
+        resultsFrame->appendResults(Adodc1);
+    }
 
     picStrip->setEnabled(true);
     searcht->setEnabled(true);

@@ -10,6 +10,7 @@ class CoolHoverButton;
 class FrmAbout;
 class FrmCollect1;
 class FrmDownloadT;
+class FrmEnterPage;
 class FrmOptions;
 class FrmProSearch;
 class FrmSubBook;
@@ -78,6 +79,7 @@ private:
     FrmCollect1 *frmCollect1 = nullptr;
     FrmDownloadT *frmDownloadT = nullptr;
     FrmAbout *frmAbout = nullptr;
+    FrmEnterPage *frmEnterPage = nullptr;
     QList<QWidget *> m_contentFrames;
 
     CoolHoverButton *CoolHoverButton8 = nullptr;

@@ -1,14 +1,24 @@
 #include "FrmDownloadT.h"
 
+#include "FrmDownload.h"
+#include "Platform.h"
+#include "ProgramFolder.h"
+#include "ProgramState.h"
 #include "TranslationCatalogue.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-FrmDownloadT::FrmDownloadT(QWidget *parent)
+FrmDownloadT::FrmDownloadT(Platform &platform, ProgramState &state, std::function<QString()> serverAddress,
+                           ProgramEnd programEnd, QWidget *parent)
     : QWidget(parent)
+    , m_platform(platform)
+    , m_state(state)
+    , m_serverAddress(std::move(serverAddress))
+    , m_programEnd(std::move(programEnd))
 {
     setObjectName(QStringLiteral("FrmDownloadT"));
 
@@ -33,10 +43,32 @@ FrmDownloadT::FrmDownloadT(QWidget *parent)
     layout->addWidget(List4, 1);
     layout->addWidget(warning);
     layout->addWidget(cmddownload, 0, Qt::AlignLeft);
+
+    connect(cmddownload, &QPushButton::clicked, this, &FrmDownloadT::cmddownload_Click);
 }
 
 void FrmDownloadT::selectFirstTranslation()
 {
     List4->setCurrentRow(0);
     List4->setFocus();
+}
+
+void FrmDownloadT::cmddownload_Click()
+{
+    const int entry = List4->currentRow();
+    if (entry < 0 || !List4->currentItem()->isSelected()) {
+        m_platform.message(QStringLiteral("يرجى اختيار الترجمة التي تود تنصيبها من القائمة أولا"));
+        return;
+    }
+    const QString fileName = translationFileName(entry);
+    m_state.DownloadItem = fileName.chopped(4).toInt();
+    if (QFile::exists(ProgramFolder::file(fileName))) {
+        m_platform.message(QStringLiteral("إن هذه الترجمة متوفرة حاليا لديك, ليس هناك داعي لإعادة عملية التحميل"),
+                           QStringLiteral("التحديث"));
+        return;
+    }
+    if (m_download)
+        m_download->close();
+    m_download = new FrmDownload(m_platform, m_state, m_serverAddress(), m_programEnd, window());
+    m_download->open();
 }

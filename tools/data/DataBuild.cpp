@@ -1,6 +1,7 @@
 #include "DataBuild.h"
 
 #include "CommentaryFile.h"
+#include "RootAnalyser.h"
 #include "SourceText.h"
 #include "VerseDatabase.h"
 #include "VersePlaces.h"
@@ -10,6 +11,10 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
+#include <QTextStream>
+
+#include <algorithm>
 
 namespace {
 
@@ -58,6 +63,81 @@ bool install(const QString &from, const QString &to, bool replace, QString *erro
     return QFile::rename(partial, to);
 }
 
+// The distinct words of the search form, in the order they first occur.
+QStringList distinctWords(const QList<VerseRow> &rows)
+{
+    QStringList words;
+    QSet<QString> seen;
+    for (const VerseRow &row : rows) {
+        for (const QString &word : row.ayaaindex.split(u' ', Qt::SkipEmptyParts)) {
+            if (!seen.contains(word)) {
+                seen.insert(word);
+                words.append(word);
+            }
+        }
+    }
+    return words;
+}
+
+// A reader's exact root table: "word<TAB>root" lines, '#' lines and empty lines ignored.
+// A word may be listed with several roots (a written form shared by two words).
+QHash<QString, QStringList> readRootsFile(const QString &path, QString *error)
+{
+    QHash<QString, QStringList> roots;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        *error = QStringLiteral("cannot read %1").arg(path);
+        return {};
+    }
+    QTextStream in(&file);
+    for (int line = 1; !in.atEnd(); ++line) {
+        const QString text = in.readLine();
+        if (text.trimmed().isEmpty() || text.startsWith(u'#'))
+            continue;
+        const QStringList fields = text.split(u'\t');
+        if (fields.size() != 2 || fields.at(0).trimmed().isEmpty() || fields.at(1).trimmed().isEmpty()) {
+            *error = QStringLiteral("%1:%2: expected \"word<TAB>root\"").arg(path).arg(line);
+            return {};
+        }
+        QStringList &wordRoots = roots[fields.at(0).trimmed()];
+        if (!wordRoots.contains(fields.at(1).trimmed()))
+            wordRoots.append(fields.at(1).trimmed());
+    }
+    if (roots.isEmpty())
+        *error = QStringLiteral("%1 lists no word").arg(path);
+    return roots;
+}
+
+// The rows of Words: every word of the text with its root(s), grouped by root, the
+// forms of a root in the order they first occur in the text. Without a roots file the
+// root analyser decides; with one, a word the file does not list keeps a root of its own.
+QList<QPair<QString, QString>> wordRoots(const QStringList &words, const QString &rootsFile, QString *summary,
+                                         QString *error)
+{
+    QList<QPair<QString, QString>> pairs;
+    if (rootsFile.isEmpty()) {
+        const RootAnalysis analysis = analyseRoots(words);
+        for (const QString &word : words)
+            pairs.append({word, analysis.rootOf.value(word)});
+        *summary = QStringLiteral("%1 share a root, %2 keep their own").arg(analysis.sharedWords).arg(analysis.ownWords);
+    } else {
+        const QHash<QString, QStringList> listed = readRootsFile(rootsFile, error);
+        if (listed.isEmpty())
+            return {};
+        int missing = 0;
+        for (const QString &word : words) {
+            const QStringList roots = listed.value(word, {RootAnalysis::ownRoot(word)});
+            missing += listed.contains(word) ? 0 : 1;
+            for (const QString &root : roots)
+                pairs.append({word, root});
+        }
+        *summary = QStringLiteral("roots from %1, %2 words not listed there keep their own").arg(rootsFile).arg(missing);
+    }
+    // Stable: within one root the words keep their order of first occurrence.
+    std::stable_sort(pairs.begin(), pairs.end(), [](const auto &a, const auto &b) { return a.second < b.second; });
+    return pairs;
+}
+
 } // namespace
 
 bool buildProgramData(const DataBuildOptions &options, const std::function<void(const QString &)> &progress,
@@ -98,6 +178,13 @@ bool buildProgramData(const DataBuildOptions &options, const std::function<void(
         return false;
     progress(QStringLiteral("quran.qu: %1 verses (%2 with the first commentary, %3 with the second), version \"%4\"")
                  .arg(rows.size()).arg(taf2.size()).arg(taf.size()).arg(version));
+
+    const QStringList words = distinctWords(rows);
+    QString rootSummary;
+    const QList<QPair<QString, QString>> roots = wordRoots(words, options.rootsFile, &rootSummary, error);
+    if (roots.isEmpty() || !writeRootDatabase(out.filePath(QStringLiteral("Jthr.qu")), roots, error))
+        return false;
+    progress(QStringLiteral("Jthr.qu: %1 word forms (%2)").arg(words.size()).arg(rootSummary));
 
     for (const auto &[number, languageFile] : Translations) {
         const QList<SourceVerse> translation = readSourceVerses(textPackage + QStringLiteral("/dist/") + languageFile,

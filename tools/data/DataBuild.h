@@ -11,9 +11,10 @@ struct DataBuildOptions {
     QString tafFile;
     QString skinFile;      // installed as skn (always replaced: it is the program's look)
     QString serversFile;   // installed as servers.ini only when none exists
+    QString rootsFile;     // optional exact "word<TAB>root" table instead of the root analyser
 };
 
-// Builds quran.qu, the translation files, an empty db.mdb when none exists, skn and
+// Builds quran.qu, Jthr.qu, the translation files, an empty db.mdb when none exists, skn and
 // servers.ini. `progress` hears one line per finished step. Returns false with the
 // reason in *error; files already in place are then left as they were.
 bool buildProgramData(const DataBuildOptions &options, const std::function<void(const QString &)> &progress,

@@ -114,6 +114,25 @@ bool writeTranslationFile(const QString &path, const QStringList &texts, QString
     }, error);
 }
 
+bool writeRootDatabase(const QString &path, const QList<QPair<QString, QString>> &wordRoots, QString *error)
+{
+    return buildDatabaseFile(path, [&](QSqlDatabase &db, QString *err) {
+        QSqlQuery query(db);
+        if (!exec(query, QStringLiteral("CREATE TABLE Words (ID INTEGER PRIMARY KEY, Word TEXT, JathrID TEXT)"), err)
+            || !exec(query, QStringLiteral("CREATE INDEX WordsByRoot ON Words (JathrID)"), err)
+            || !exec(query, QStringLiteral("CREATE INDEX WordsByWord ON Words (Word)"), err))
+            return false;
+        query.prepare(QStringLiteral("INSERT INTO Words (Word, JathrID) VALUES (?, ?)"));
+        for (const auto &[word, root] : wordRoots) {
+            query.addBindValue(word);
+            query.addBindValue(root);
+            if (!execPrepared(query, err))
+                return false;
+        }
+        return true;
+    }, error);
+}
+
 bool createUserDatabaseIfMissing(const QString &path, QString *error)
 {
     if (QFileInfo::exists(path))

@@ -20,15 +20,16 @@ int main(int argc, char *argv[])
     const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("Program folder to write into."), QStringLiteral("dir"));
     const QCommandLineOption taf2(QStringLiteral("taf2"), QStringLiteral("First commentary (shown by default), a \"sura|aya|text\" file."), QStringLiteral("file"));
     const QCommandLineOption taf(QStringLiteral("taf"), QStringLiteral("Second commentary, a \"sura|aya|text\" file."), QStringLiteral("file"));
+    const QCommandLineOption roots(QStringLiteral("roots"), QStringLiteral("Exact word-to-root table, \"word<TAB>root\" lines, used instead of the root analyser."), QStringLiteral("file"));
     const QCommandLineOption skin(QStringLiteral("skin"), QStringLiteral("Style sheet installed as skn."), QStringLiteral("file"));
     const QCommandLineOption servers(QStringLiteral("servers"), QStringLiteral("servers.ini installed when none exists."), QStringLiteral("file"));
-    parser.addOptions({sources, out, taf2, taf, skin, servers});
+    parser.addOptions({sources, out, taf2, taf, roots, skin, servers});
     parser.process(app);
     if (!parser.isSet(sources) || !parser.isSet(out))
         parser.showHelp(2);
 
     const DataBuildOptions options{parser.value(sources), parser.value(out), parser.value(taf2),
-                                   parser.value(taf), parser.value(skin), parser.value(servers)};
+                                   parser.value(taf), parser.value(skin), parser.value(servers), parser.value(roots)};
     QElapsedTimer timer;
     timer.start();
     QString error;

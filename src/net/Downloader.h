@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QWidget>
+
+class Platform;
+class QNetworkAccessManager;
+class QNetworkReply;
+class QSaveFile;
+
+// Fetches URLs over HTTP in the background and writes each body to a named file,
+// reporting progress, failure and completion as signals on the window's thread.
+// A control without content of its own, 32 x 32 pixels on its host.
+//
+// The body goes to a temporary file beside the target and is renamed into place only
+// when the whole announced length arrived with a success status, so the target name
+// never holds an error page or a partial file: DownloadComplete with a MaxBytes other
+// than 0 means SaveFile now holds the body, 0 means nothing was written.
+class Downloader : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Downloader(Platform &platform, QWidget *parent = nullptr);
+    ~Downloader() override;
+
+    // Starts fetching `url` into `SaveFile` and returns at once. A running download to
+    // the same file is dropped first. A download that cannot start (an address that is
+    // not http, a target folder that cannot be written) is reported in a message box
+    // and raises no signal.
+    void BeginDownload(const QString &url, const QString &SaveFile);
+    // Drops the last started download without a signal; its file stays as it was.
+    void CancelDownload();
+    void SizeIt();
+
+    // Inactivity limit of a transfer: a server that stops sending fails the download.
+    void setTransferTimeout(int milliseconds) { m_transferTimeout = milliseconds; }
+
+Q_SIGNALS:
+    // Only for a success status with an announced length.
+    void DownloadProgress(qint64 CurBytes, qint64 MaxBytes, const QString &SaveFile);
+    void DownloadError(const QString &SaveFile);
+    // Always the last signal of a download; MaxBytes 0 means it failed.
+    void DownloadComplete(qint64 MaxBytes, const QString &SaveFile);
+
+private:
+    struct Transfer {
+        QNetworkReply *reply = nullptr;
+        QSaveFile *file = nullptr;
+        qint64 received = 0;
+        bool writeFailed = false;
+    };
+
+    void reportStartFailure(int errorNumber, const QString &description);
+    void onReadyRead(const QString &saveFile);
+    void onFinished(const QString &saveFile, const QNetworkReply *reply);
+    void drop(const QString &saveFile);
+
+    Platform &m_platform;
+    QNetworkAccessManager *m_network = nullptr;
+    QHash<QString, Transfer> m_transfers;
+    QString m_lastStarted;
+    int m_transferTimeout = 30000;
+};

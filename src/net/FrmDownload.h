@@ -1,0 +1,45 @@
+#pragma once
+
+#include "ProgramEnd.h"
+
+#include <QDialog>
+
+class Downloader;
+class Platform;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+struct ProgramState;
+
+// The download window: fetches the file DownloadItem names (1: the verse database as
+// newdb.qu, n: the translation n.qut) from the update server into the program folder
+// and shows its progress. After a success the program ends, so that the next start
+// installs the new database or lists the new translation. Loading the window starts
+// the transfer; callers show it with open().
+class FrmDownload : public QDialog
+{
+    Q_OBJECT
+
+public:
+    FrmDownload(Platform &platform, ProgramState &state, const QString &serverAddress, ProgramEnd programEnd,
+                QWidget *parent = nullptr);
+
+    void done(int result) override;
+
+private:
+    void Form_Load();
+    void Downloader1_DownloadProgress(qint64 CurBytes, qint64 MaxBytes);
+    void Downloader1_DownloadComplete(qint64 MaxBytes);
+    void cmdReDownload_Click();
+
+    Platform &m_platform;
+    ProgramState &m_state;
+    QString m_serverAddress;
+    ProgramEnd m_programEnd;
+
+    Downloader *Downloader1 = nullptr;
+    QProgressBar *ProgressBar = nullptr;
+    QLabel *ProgressReport = nullptr;
+    QPushButton *cmdReDownload = nullptr;
+    QLabel *SkinLabel2 = nullptr;
+};

@@ -1,0 +1,9 @@
+#include "ProgramEnd.h"
+
+#include <QApplication>
+
+void closeProgram()
+{
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
+}

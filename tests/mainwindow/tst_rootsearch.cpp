@@ -1,0 +1,236 @@
+// The root search through the main window's search command, on the real databases.
+
+#include "ConnectionString.h"
+#include "DataSource.h"
+#include "FrmMain.h"
+#include "ProgramState.h"
+#include "ResultsFrame.h"
+#include "RootSearchQuery.h"
+#include "ScriptedPlatform.h"
+#include "SearchBox.h"
+#include "TestHelpers.h"
+#include "TestProgramFolder.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSet>
+#include <QTest>
+#include <QTextBrowser>
+
+namespace {
+
+// Every row of the result list.
+QList<ResultList::Row> resultRows(const ResultList &results)
+{
+    QList<ResultList::Row> rows;
+    for (int i = 0; i < results.rowCount(); ++i)
+        rows.append(results.resultRow(i));
+    return rows;
+}
+
+QString builtFile(const QString &name)
+{
+    return databaseConnectionString(QStringLiteral(VELMORA_BUILD_DIR), name);
+}
+
+} // namespace
+
+class TestRootSearch : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestProgramFolder> m_folder;
+    ScriptedPlatform m_platform;
+    ProgramState m_state;
+    std::unique_ptr<FrmMain> m_window;
+    ResultsFrame *m_results = nullptr;
+    QWidget *m_options = nullptr;
+    DataSource m_verses;
+    DataSource m_roots;
+
+    void search(const QString &text)
+    {
+        child<SearchBox>(m_window.get(), "searcht")->setText(text);
+        QTest::mouseClick(child<QPushButton>(m_window.get(), "search"), Qt::LeftButton);
+    }
+
+    QString searchForm(const QString &id)
+    {
+        m_verses.runQuery(QStringLiteral("SELECT *  FROM Ayat where Ayat.ID like ") + id);
+        return m_verses.text(QStringLiteral("ayaaindex"));
+    }
+
+    // The forms of the root of `word`, in the order the root table lists them.
+    QStringList formsOf(const QString &word)
+    {
+        m_roots.runQuery(rootsOfWordQuery(word));
+        const QString root = m_roots.text(QStringLiteral("JathrID"));
+        QStringList forms;
+        for (m_roots.runQuery(formsOfRootQuery(root)); !m_roots.atEnd(); m_roots.moveNext())
+            forms.append(m_roots.text(QStringLiteral("Word")));
+        return forms;
+    }
+
+    bool controlsEnabled() const
+    {
+        return child<QWidget>(m_window.get(), "picStrip")->isEnabled()
+            && child<SearchBox>(m_window.get(), "searcht")->isEnabled();
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        clearSettings();
+        m_folder = std::make_unique<TestProgramFolder>(QStringList{QStringLiteral("quran.qu"), QStringLiteral("Jthr.qu")});
+        m_window = std::make_unique<FrmMain>(m_platform, m_state);
+        QVERIFY(m_window->Form_Load());
+        m_window->show();
+        m_results = m_window->findChild<ResultsFrame *>();
+        m_options = child<QWidget>(m_window.get(), "FrmOptions");
+        child<QCheckBox>(m_options, "Check2")->click();
+        QVERIFY(m_verses.open(builtFile(QStringLiteral("quran.qu"))));
+        QVERIFY(m_roots.open(builtFile(QStringLiteral("Jthr.qu"))));
+    }
+
+    void init()
+    {
+        m_platform.messages.clear();
+        m_platform.answers.clear();
+        child<QRadioButton>(m_options, "alone")->click();
+        child<QRadioButton>(m_options, "allsearch")->click();
+    }
+
+    void findsEveryFormOfTheRoot()
+    {
+        search(QStringLiteral("الكتاب"));
+        QVERIFY(m_platform.messages.isEmpty());
+        QVERIFY(controlsEnabled());
+        const QList<ResultList::Row> rows = resultRows(*m_results);
+        const QStringList forms = formsOf(QStringLiteral("الكتاب"));
+        QVERIFY(forms.contains(QStringLiteral("يكتبون")));
+        QVERIFY(forms.contains(QStringLiteral("كتابه")));
+
+        // Root, then form in the root table's order, then reading order; every row's
+        // verse holds its own form as a whole word.
+        QStringList formsListed;
+        int previousId = 0;
+        for (const ResultList::Row &row : rows) {
+            QVERIFY2(searchForm(row.id).contains(QLatin1Char(' ') + row.foundBy + QLatin1Char(' ')), qPrintable(row.foundBy));
+            if (formsListed.isEmpty() || formsListed.last() != row.foundBy) {
+                QVERIFY2(!formsListed.contains(row.foundBy), "a form's rows stand together");
+                formsListed.append(row.foundBy);
+            } else {
+                QVERIFY(row.id.toInt() > previousId);
+            }
+            previousId = row.id.toInt();
+        }
+        QStringList expectedOrder;
+        for (const QString &form : forms) {
+            if (formsListed.contains(form))
+                expectedOrder.append(form);
+        }
+        QCOMPARE(formsListed, expectedOrder);
+        QVERIFY(formsListed.contains(QStringLiteral("يكتبون")));
+        QCOMPARE(child<QLabel>(m_window.get(), "score")->text(), QString::number(rows.size()));
+
+        // The verse view highlights the row's own form.
+        auto *list = child<QListWidget>(m_window.get(), "suraayaalist");
+        for (int i = 0; i < rows.size(); ++i) {
+            if (rows.at(i).foundBy == QStringLiteral("يكتبون")) {
+                list->setCurrentRow(i);
+                QCOMPARE(m_state.SearchWord, QStringLiteral("يكتبون"));
+                break;
+            }
+        }
+    }
+
+    void aVerseWithTwoFormsIsListedTwice()
+    {
+        search(QStringLiteral("الكتاب"));
+        QHash<QString, QStringList> formsOfVerse;
+        for (const ResultList::Row &row : resultRows(*m_results))
+            formsOfVerse[row.id].append(row.foundBy);
+        // 2:79 (ID 86): "يكتبون الكتاب بأيديهم ... مما كتبت أيديهم".
+        const QStringList twice = formsOfVerse.value(QStringLiteral("86"));
+        QVERIFY2(twice.size() >= 2, qPrintable(twice.join(u',')));
+        QCOMPARE(QSet<QString>(twice.cbegin(), twice.cend()).size(), twice.size());
+    }
+
+    void suraRangePartOfWord()
+    {
+        child<QRadioButton>(m_options, "withother")->click();
+        child<QComboBox>(m_options, "sora1")->setCurrentIndex(1);
+        child<QComboBox>(m_options, "sora2")->setCurrentIndex(2);
+        child<QRadioButton>(m_options, "sora12op")->click();
+        search(QStringLiteral("الكتاب"));
+        const QList<ResultList::Row> rows = resultRows(*m_results);
+        QVERIFY(!rows.isEmpty());
+        for (const ResultList::Row &row : rows) {
+            QVERIFY(row.sura == QStringLiteral("2") || row.sura == QStringLiteral("3"));
+            QVERIFY(searchForm(row.id).contains(row.foundBy));
+        }
+
+        // No form in sura 1: the last waiting page stays on show.
+        child<QComboBox>(m_options, "sora")->setCurrentIndex(0);
+        child<QRadioButton>(m_options, "soraop")->click();
+        search(QStringLiteral("الكتاب"));
+        QCOMPARE(m_results->rowCount(), 0);
+        QVERIFY(child<QTextBrowser>(m_window.get(), "webPreview")->toPlainText().contains(QStringLiteral("يرجى الإنتظار")));
+    }
+
+    void messagesKeepThePreviousResults()
+    {
+        search(QStringLiteral("الكتاب"));
+        const int previous = m_results->rowCount();
+        QVERIFY(previous > 0);
+
+        search(QStringLiteral("الكتاب الحكيم"));
+        QCOMPARE(m_platform.messages.size(), 1);
+        QCOMPARE(m_platform.messages.first().title, QStringLiteral("خطأ"));
+        QCOMPARE(m_platform.messages.first().text, QStringLiteral("إن البحث بإستخدام خاصية الجذر يجب أن يكون عن كلمة واحد فقط"));
+        QCOMPARE(m_results->rowCount(), previous);
+        QVERIFY(controlsEnabled());
+
+        m_platform.answers.enqueue(Platform::Answer::Cancel);
+        search(QStringLiteral("كتب"));
+        QCOMPARE(m_platform.messages.size(), 2);
+        QCOMPARE(m_platform.messages.last().title, QStringLiteral("تنبيه"));
+        QCOMPARE(m_platform.messages.last().buttons, Platform::Buttons::OkCancel);
+        QCOMPARE(m_results->rowCount(), previous);
+        QVERIFY(controlsEnabled());
+
+        m_platform.answers.enqueue(Platform::Answer::Ok);
+        search(QStringLiteral("كتب"));
+        QCOMPARE(m_platform.messages.size(), 3);
+        QCOMPARE(m_results->rowCount(), previous); // the same root, the same verses
+
+        search(QStringLiteral("كتاب"));
+        QCOMPARE(m_platform.messages.size(), 3);
+    }
+
+    void quotesAndWildcardsAreNotSql()
+    {
+        search(QStringLiteral("الكتاب"));
+        const int previous = m_results->rowCount();
+
+        search(QStringLiteral("كتا'ب"));
+        QVERIFY(m_platform.messages.isEmpty());
+        QCOMPARE(m_results->rowCount(), 0);
+        QVERIFY(controlsEnabled());
+
+        search(QStringLiteral("الكتاب"));
+        search(QStringLiteral("الكتا%"));
+        QCOMPARE(m_platform.messages.size(), 1);
+        QCOMPARE(m_platform.messages.first().title, QStringLiteral("خطأ"));
+        QCOMPARE(m_results->rowCount(), previous);
+        QVERIFY(controlsEnabled());
+    }
+};
+
+QTEST_MAIN(TestRootSearch)
+#include "tst_rootsearch.moc"

@@ -1,0 +1,431 @@
+// The tracker window for one user on the real verse database and a scratch db.mdb:
+// marking from the verse menu and the recording page, and the figures that follow.
+
+#include "Connection.h"
+#include "CoolHoverButton.h"
+#include "DataSource.h"
+#include "FrmHelp.h"
+#include "FrmSaveQuran.h"
+#include "FrmSaveTiny.h"
+#include "Marking.h"
+#include "ProgramFolder.h"
+#include "ProgramState.h"
+#include "ScriptedPlatform.h"
+#include "SideBar.h"
+#include "SuraTables.h"
+#include "TestHelpers.h"
+#include "TestProgramFolder.h"
+#include "UserDatabase.h"
+#include "VorelProgress.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextEdit>
+
+#include <memory>
+
+namespace {
+
+using Rows = QList<QPair<int, int>>; // (suranum, ayaanum), by ayaanum
+
+const QString User = QStringLiteral("hafiz");
+
+// One user's tracker on a fresh copy of the built files.
+struct Tracker {
+    TestProgramFolder folder{{QStringLiteral("quran.qu"), QStringLiteral("db.mdb")}};
+    ScriptedPlatform platform;
+    ProgramState state;
+    UserDatabase users{ProgramFolder::path()};
+    std::unique_ptr<FrmSaveQuran> window;
+
+    explicit Tracker(const QStringList &before = {})
+    {
+        clearSettings();
+        users.run(QStringList{createUserStatement(User)} + before);
+        state.CurrentUser = User;
+        window = std::make_unique<FrmSaveQuran>(platform, state, users);
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+        window->Form_Load();
+        window->show();
+    }
+
+    template<typename T>
+    T *find(const char *name) const
+    {
+        return child<T>(window.get(), name);
+    }
+
+    Rows rows() const
+    {
+        DataSource records;
+        records.open(userViewConnectionString(ProgramFolder::path()));
+        records.runQuery(QStringLiteral("SELECT *  FROM ") + User + QStringLiteral(" order by ayaanum"));
+        Rows all;
+        for (; !records.atEnd(); records.moveNext())
+            all.append({records.text(QStringLiteral("suranum")).toInt(), records.text(QStringLiteral("ayaanum")).toInt()});
+        return all;
+    }
+
+    // Main page: sura s, verse v, as a click on each list.
+    void showVerse(int sura, int verse) const
+    {
+        find<QListWidget>("suraayaalist")->setCurrentRow(sura - 1);
+        find<QListWidget>("suraayaanum")->setCurrentRow(verse - 1);
+    }
+
+    void menu(const char *command) const
+    {
+        find<QAction>(command)->trigger();
+    }
+
+    // The open dialog (a closed one waits for the event loop to delete it).
+    FrmSaveTiny *targetDialog() const
+    {
+        for (FrmSaveTiny *dialog : window->findChildren<FrmSaveTiny *>()) {
+            if (dialog->isVisible())
+                return dialog;
+        }
+        return nullptr;
+    }
+
+    // Recording page: sura, from-verse and to-verse chosen as the reader does.
+    void chooseRange(int sura, int from, int to) const
+    {
+        window->strip_Click(1);
+        auto *page = find<QWidget>("FrmSvDetailed");
+        auto *suras = child<QComboBox>(page, "searchname");
+        suras->setCurrentIndex(sura - 1);
+        window->searchname_Click();
+        auto *first = child<QComboBox>(page, "Combo1");
+        first->setCurrentIndex(from - 1);
+        window->Combo1_Click();
+        auto *last = child<QComboBox>(page, "Combo2");
+        last->setCurrentIndex(to - from);
+        window->Combo2_Click();
+    }
+
+    void press(const char *button) const
+    {
+        child<QPushButton>(find<QWidget>("FrmSvDetailed"), button)->click();
+    }
+
+    QString text(const char *label) const
+    {
+        return find<QLabel>(label)->text();
+    }
+
+    QStringList items(const char *list) const
+    {
+        QStringList all;
+        auto *widget = find<QListWidget>(list);
+        for (int i = 0; i < widget->count(); ++i)
+            all.append(widget->item(i)->text());
+        return all;
+    }
+};
+
+Rows suraRows(int sura, int firstVerse, int lastVerse)
+{
+    Rows all;
+    for (int verse = firstVerse; verse <= lastVerse; ++verse)
+        all.append({sura, *verseId(sura, verse)});
+    return all;
+}
+
+QStringList inserts(const Rows &rows)
+{
+    QStringList statements;
+    for (const auto &[sura, id] : rows)
+        statements.append(insertStatement(User, sura, id));
+    return statements;
+}
+
+QString stacking(const SideBar &bar)
+{
+    QString positions;
+    for (int i = 0; i < bar.count(); ++i)
+        positions += bar.SidebarPosition(i) == QLatin1String("top") ? u't' : u'b';
+    return positions;
+}
+
+} // namespace
+
+class TestFrmSaveQuran : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void opening()
+    {
+        Tracker tracker;
+        FrmSaveQuran &window = *tracker.window;
+        QCOMPARE(window.windowTitle(), QStringLiteral("تحفيظ القرآن الكريم - hafiz"));
+        QVERIFY(tracker.platform.keyboardLayouts.contains(QStringLiteral("00000401")));
+        QVERIFY(tracker.find<QWidget>("FrmFace")->isVisible());
+        QVERIFY(!tracker.find<QWidget>("FrmSvDetailed")->isVisible());
+        QVERIFY(!tracker.find<QWidget>("FrmDetails")->isVisible());
+        const auto *bar = window.findChild<SideBar *>();
+        QCOMPARE(stacking(*bar), QStringLiteral("tbb"));
+
+        QCOMPARE(tracker.find<QListWidget>("suraayaalist")->currentRow(), 0);
+        QCOMPARE(tracker.items("suraayaanum"), (QStringList{"1", "2", "3", "4", "5", "6", "7"}));
+        QVERIFY(tracker.find<QTextEdit>("Text1")->toPlainText().endsWith(QStringLiteral(" [") + SuraNames.at(0) + QStringLiteral(" : 1]")));
+        QCOMPARE(tracker.text("ayaanolab"), QStringLiteral("1"));
+        QCOMPARE(tracker.text("SkinLabel5"), QStringLiteral("1"));
+        QCOMPARE(tracker.text("SkinLabel3"), QStringLiteral("7"));
+        QCOMPARE(tracker.text("SkinLabel6"), SuraTypes.at(0));
+        QCOMPARE(tracker.find<CoolHoverButtonGray>("CoolHoverButtonGray13")->caption(), QStringLiteral("1"));
+        QCOMPARE(tracker.find<CoolHoverButtonGray>("CoolHoverButtonGray14")->caption(), QStringLiteral("1"));
+        // A new user: nothing memorised.
+        QCOMPARE(tracker.find<CoolHoverButtonGray>("CoolHoverButtonGray17")->caption(), QStringLiteral("غير محفوظة"));
+        QCOMPARE(tracker.text("SkinLabel1"), QStringLiteral("0"));
+        QCOMPARE(tracker.text("SkinLabel2"), QStringLiteral("0"));
+        QCOMPARE(tracker.find<VorelProgress>("pb")->value(), 0);
+        QCOMPARE(tracker.find<VorelProgress>("pb2")->value(), 0);
+
+        // Header 1 brings 0 and 1 to the top; header 0 sends 1 back down.
+        window.strip_Click(1);
+        QCOMPARE(stacking(*bar), QStringLiteral("ttb"));
+        QVERIFY(tracker.find<QWidget>("FrmSvDetailed")->isVisible());
+        window.strip_Click(0);
+        QCOMPARE(stacking(*bar), QStringLiteral("tbb"));
+
+        tracker.showVerse(114, 1);
+        QCOMPARE(tracker.items("suraayaanum").size(), 6);
+        QCOMPARE(tracker.text("SkinLabel6"), QStringLiteral("مكية"));
+        tracker.showVerse(2, 1);
+        QCOMPARE(tracker.items("suraayaanum").size(), 286);
+        QCOMPARE(tracker.text("SkinLabel6"), QStringLiteral("مدنية"));
+        QVERIFY(tracker.find<QListWidget>("suraayaalist")->isEnabled());
+    }
+
+    void markingFromTheMenu()
+    {
+        Tracker tracker;
+        // The same verse twice is one row.
+        tracker.showVerse(1, 3);
+        tracker.menu("thisverse");
+        tracker.menu("thisverse");
+        QCOMPARE(tracker.rows(), (Rows{{1, 3}}));
+        QCOMPARE(tracker.find<CoolHoverButtonGray>("CoolHoverButtonGray17")->caption(), QStringLiteral("محفوظة"));
+        QCOMPARE(tracker.text("SkinLabel1"), QStringLiteral("1"));
+        QCOMPARE(tracker.find<VorelProgress>("pb")->value(), 14);
+
+        // From the start on verse 1, to the end on the last verse: the verse alone.
+        tracker.showVerse(1, 1);
+        tracker.menu("from2verse");
+        tracker.showVerse(1, 7);
+        tracker.menu("verse2end");
+        QCOMPARE(tracker.rows(), (Rows{{1, 1}, {1, 3}, {1, 7}}));
+
+        // The whole sura after part of it: one row per verse.
+        tracker.showVerse(1, 4);
+        tracker.menu("all");
+        QCOMPARE(tracker.rows(), suraRows(1, 1, 7));
+        QCOMPARE(tracker.find<VorelProgress>("pb")->value(), 100);
+        QVERIFY(tracker.find<QMenu>("show1")->isEnabled());
+
+        // The larger bound first still removes the whole range: 1 to 5 here.
+        tracker.showVerse(1, 5);
+        tracker.menu("from2verseno");
+        QCOMPARE(tracker.rows(), suraRows(1, 6, 7));
+        tracker.showVerse(1, 3);
+        tracker.menu("thisverse");
+        tracker.showVerse(1, 5);
+        tracker.menu("verse2endno");
+        QCOMPARE(tracker.rows(), (Rows{{1, 3}}));
+        tracker.menu("allno");
+        QVERIFY(tracker.rows().isEmpty());
+        // Unmarking what is not recorded removes nothing and still refreshes.
+        tracker.menu("thisverseno");
+        QVERIFY(tracker.rows().isEmpty());
+        QCOMPARE(tracker.text("SkinLabel1"), QStringLiteral("0"));
+        QCOMPARE(tracker.find<CoolHoverButtonGray>("CoolHoverButtonGray17")->caption(), QStringLiteral("غير محفوظة"));
+        QVERIFY(tracker.platform.messages.isEmpty());
+    }
+
+    void markingToAChosenVerse()
+    {
+        Tracker tracker;
+        auto *menu = tracker.find<QMenu>("show1");
+        tracker.showVerse(2, 3);
+        QCOMPARE(tracker.text("ayaanolab"), QStringLiteral("10"));
+
+        // Closing the dialog without OK changes nothing and gives the menu back.
+        tracker.menu("toverse");
+        QVERIFY(!menu->isEnabled());
+        FrmSaveTiny *dialog = tracker.targetDialog();
+        QVERIFY(dialog && dialog->isVisible());
+        auto *verses = child<QComboBox>(dialog, "Combo1");
+        QCOMPARE(verses->count(), 284);
+        QCOMPARE(verses->currentText(), QStringLiteral("3"));
+        dialog->reject();
+        QVERIFY(tracker.rows().isEmpty());
+        QVERIFY(menu->isEnabled());
+
+        tracker.menu("toverse");
+        dialog = tracker.targetDialog();
+        child<QComboBox>(dialog, "Combo1")->setCurrentText(QStringLiteral("5"));
+        child<QPushButton>(dialog, "Command1")->click();
+        QCOMPARE(tracker.rows(), (Rows{{2, 10}, {2, 11}, {2, 12}}));
+        QVERIFY(menu->isEnabled());
+
+        // The current verse as the target: the verse alone (and the rest of the range goes).
+        tracker.menu("toverseno");
+        dialog = tracker.targetDialog();
+        QCOMPARE(child<QComboBox>(dialog, "Combo1")->currentText(), QStringLiteral("3"));
+        child<QPushButton>(dialog, "Command1")->click();
+        QCOMPARE(tracker.rows(), (Rows{{2, 11}, {2, 12}}));
+    }
+
+    void recordingPage()
+    {
+        Tracker tracker;
+        auto *page = tracker.find<QWidget>("FrmSvDetailed");
+        // From-verse 5 of a sura of 7: to-verses 5 to 7, and verse 5 previewed alone.
+        tracker.chooseRange(1, 5, 5);
+        auto *last = child<QComboBox>(page, "Combo2");
+        QCOMPARE(last->count(), 3);
+        QCOMPARE(last->itemText(0), QStringLiteral("5"));
+        QCOMPARE(last->itemText(2), QStringLiteral("7"));
+        const QString preview = child<QTextEdit>(page, "endtext")->toPlainText();
+        QVERIFY(preview.endsWith(QStringLiteral(" (5) ")));
+        QCOMPARE(preview.count(u'('), 1);
+        QVERIFY(!child<QWidget>(page, "ProgressBar")->isVisible());
+        QVERIFY(child<QComboBox>(page, "Combo1")->isEnabled());
+
+        // From = to: one row.
+        tracker.press("Command3");
+        QCOMPARE(tracker.rows(), (Rows{{1, 5}}));
+        QCOMPARE(tracker.text("SkinLabel7"), QStringLiteral("1"));
+        QCOMPARE(tracker.text("SkinLabel4"), QStringLiteral("1"));
+
+        // 1 to N: the same rows as the whole sura.
+        tracker.chooseRange(2, 1, 286);
+        QVERIFY(child<QTextEdit>(page, "endtext")->toPlainText().endsWith(QStringLiteral(" (286) ")));
+        tracker.press("Command3");
+        const Rows range = tracker.rows();
+        tracker.press("Command2");
+        QCOMPARE(tracker.rows(), (Rows{{1, 5}}));
+        tracker.press("Command6");
+        QCOMPARE(tracker.rows(), range);
+        QCOMPARE(range, (Rows{{1, 5}} + suraRows(2, 1, 286)));
+        QCOMPARE(tracker.find<VorelProgress>("pbsd")->value(), 100);
+
+        // The selected verses removed, the larger bound given first: 2:2 to 2:4.
+        tracker.chooseRange(2, 2, 4);
+        tracker.press("Command4");
+        QCOMPARE(tracker.rows(), (Rows{{1, 5}} + suraRows(2, 1, 1) + suraRows(2, 5, 286)));
+        QCOMPARE(tracker.text("SkinLabel7"), QStringLiteral("283"));
+        for (const char *button : {"Command2", "Command3", "Command4", "Command6"})
+            QVERIFY(child<QPushButton>(page, button)->isEnabled());
+        QVERIFY(tracker.platform.messages.isEmpty());
+    }
+
+    void summary()
+    {
+        Tracker tracker(inserts({{1, 2}, {1, 5}}));
+        tracker.window->strip_Click(2);
+        QCOMPARE(tracker.items("savedlist"), (QStringList{"2", "5"}));
+        QCOMPARE(tracker.items("notsavedlist"), (QStringList{"1", "3", "4", "6", "7"}));
+        QCOMPARE(tracker.text("SkinLabel1"), QStringLiteral("2"));
+        QCOMPARE(tracker.find<VorelProgress>("pbs")->value(), 28);
+
+        // A sura wholly memorised: nothing left, the bar full.
+        tracker.window->strip_Click(0);
+        tracker.showVerse(114, 1);
+        tracker.menu("all");
+        tracker.window->strip_Click(2);
+        tracker.find<QListWidget>("suraayaalist2")->setCurrentRow(113);
+        QCOMPARE(tracker.items("savedlist"), (QStringList{"1", "2", "3", "4", "5", "6"}));
+        QVERIFY(tracker.items("notsavedlist").isEmpty());
+        QCOMPARE(tracker.find<VorelProgress>("pbs")->value(), 100);
+        QCOMPARE(tracker.text("SkinLabel2"), QStringLiteral("8"));
+        QVERIFY(tracker.find<QListWidget>("suraayaalist2")->isEnabled());
+    }
+
+    void wholeTextButOneVerse()
+    {
+        Rows all;
+        for (int id = 1; id < VerseTotal; ++id)
+            all.append({verseOfId(id)->sura, id});
+        Tracker tracker(inserts(all));
+        QCOMPARE(tracker.text("SkinLabel2"), QStringLiteral("6235"));
+        QCOMPARE(tracker.find<VorelProgress>("pb2")->value(), 99);
+        QCOMPARE(tracker.find<VorelProgress>("pb")->value(), 100);
+    }
+
+    void failedMarkingKeepsTheRecord()
+    {
+        Tracker tracker(inserts({{2, 8}, {2, 11}}));
+        // The file refuses the third insert, as a full disk would.
+        Connection file;
+        QVERIFY(file.open(userDbWriteConnectionString(ProgramFolder::path())));
+        QVERIFY(file.execute(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON hafiz WHEN NEW.ayaanum = 10 "
+                                            "BEGIN SELECT RAISE(ABORT, 'disk full'); END")));
+        file.close();
+
+        tracker.chooseRange(2, 1, 5);
+        tracker.press("Command3");
+        QCOMPARE(tracker.rows(), (Rows{{2, 8}, {2, 11}}));
+        QCOMPARE(tracker.platform.messages.size(), 1);
+        QCOMPARE(tracker.platform.messages.first().title, QStringLiteral("خطأ"));
+        QVERIFY(!tracker.users.UserDbConnection.isOpen());
+        QVERIFY(child<QPushButton>(tracker.find<QWidget>("FrmSvDetailed"), "Command3")->isEnabled());
+
+        tracker.window->strip_Click(0);
+        tracker.showVerse(2, 1);
+        tracker.menu("verse2end");
+        QCOMPARE(tracker.rows(), (Rows{{2, 8}, {2, 11}}));
+        QCOMPARE(tracker.platform.messages.size(), 2);
+        QVERIFY(tracker.find<QMenu>("show1")->isEnabled());
+        // Nothing stays open: the next command works.
+        tracker.menu("allno");
+        QVERIFY(tracker.rows().isEmpty());
+    }
+
+    void verseMenuAndCopy()
+    {
+        Tracker tracker;
+        tracker.showVerse(1, 2);
+        tracker.menu("copy");
+        QCOMPARE(tracker.platform.clipboard, tracker.find<QTextEdit>("Text1")->toPlainText());
+        QVERIFY(tracker.platform.clipboard.endsWith(QStringLiteral(" [") + SuraNames.at(0) + QStringLiteral(" : 2]")));
+
+        auto *verses = tracker.find<QListWidget>("suraayaanum");
+        auto *menu = tracker.find<QMenu>("show1");
+        // Below the last entry: no menu, no other verse.
+        QTest::mouseClick(verses->viewport(), Qt::RightButton, {}, QPoint(10, verses->viewport()->height() - 3));
+        QVERIFY(!menu->isVisible());
+        QCOMPARE(verses->currentRow(), 1);
+
+        const QRect fourth = verses->visualItemRect(verses->item(3));
+        QTest::mouseClick(verses->viewport(), Qt::RightButton, {}, fourth.center());
+        QCOMPARE(verses->currentRow(), 3);
+        QCOMPARE(tracker.text("ayaanolab"), QStringLiteral("4"));
+        QVERIFY(menu->isVisible());
+        menu->close();
+
+        for (const char *name : {"showrasem", "read", "read2", "read3", "copy", "thisverse", "toverseno"})
+            QVERIFY(!tracker.find<QAction>(name)->text().isEmpty());
+        QSignalSpy recite(tracker.window.get(), &FrmSaveQuran::verseRangeRecitationRequested);
+        tracker.showVerse(1, 7);
+        tracker.menu("read2");
+        QCOMPARE(recite.first(), (QVariantList{1, 7, 7, 1}));
+
+        tracker.find<QPushButton>("Command1")->click();
+        auto *help = tracker.window->findChild<FrmHelp *>();
+        QVERIFY(help && help->isVisible());
+        QCOMPARE(tracker.state.HelpTopic, 15);
+        QVERIFY(child<QWidget>(help, "Frame2")->isVisible());
+        help->close();
+    }
+};
+
+QTEST_MAIN(TestFrmSaveQuran)
+#include "tst_frmsavequran.moc"

@@ -1,0 +1,234 @@
+#include "Downloader.h"
+#include "LocalHttpServer.h"
+#include "ScriptedPlatform.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+QByteArray sampleBody(qsizetype size)
+{
+    QByteArray body(size, Qt::Uninitialized);
+    for (qsizetype i = 0; i < size; ++i)
+        body[i] = static_cast<char>((i * 7 + i / 251) & 0xff);
+    return body;
+}
+
+// One download watched from start to end: the order of the signals and their arguments.
+struct Watch {
+    explicit Watch(Downloader &downloader)
+    {
+        QObject::connect(&downloader, &Downloader::DownloadProgress, &downloader,
+                         [this](qint64 current, qint64 total, const QString &file) {
+                             events.append(QStringLiteral("progress"));
+                             progress.append({current, total});
+                             files.append(file);
+                         });
+        QObject::connect(&downloader, &Downloader::DownloadError, &downloader, [this](const QString &file) {
+            events.append(QStringLiteral("error"));
+            files.append(file);
+        });
+        QObject::connect(&downloader, &Downloader::DownloadComplete, &downloader, [this](qint64 total, const QString &file) {
+            events.append(QStringLiteral("complete"));
+            completedTotal = total;
+            files.append(file);
+        });
+    }
+    bool waitForCompletion() { return QTest::qWaitFor([this] { return events.contains(QStringLiteral("complete")); }, 20000); }
+
+    QStringList events;
+    QList<QPair<qint64, qint64>> progress;
+    QStringList files;
+    qint64 completedTotal = -1;
+};
+
+// Files of a folder apart from the target: temporary files left behind show here.
+QStringList folderEntries(const QTemporaryDir &dir)
+{
+    return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+}
+
+} // namespace
+
+class TestDownloader : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void bodyWithLengthIsWrittenExactly()
+    {
+        LocalHttpServer server;
+        const QByteArray body = sampleBody(300'000);
+        server.serve(QStringLiteral("f.bin"), {200, body, true, -1, 16'384, 2});
+        QTemporaryDir dir;
+        const QString target = dir.filePath(QStringLiteral("f.bin"));
+        // An older, longer file under the target name is replaced, not overwritten in place.
+        QFile old(target);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write(QByteArray(500'000, 'x'));
+        old.close();
+
+        ScriptedPlatform platform;
+        Downloader downloader(platform);
+        Watch watch(downloader);
+        downloader.BeginDownload(server.url(QStringLiteral("f.bin")), target);
+        QVERIFY(watch.waitForCompletion());
+
+        QCOMPARE(watch.events.last(), QStringLiteral("complete"));
+        QVERIFY(!watch.events.contains(QStringLiteral("error")));
+        QCOMPARE(watch.completedTotal, body.size());
+        QVERIFY(watch.events.count(QStringLiteral("progress")) >= 1);
+        QCOMPARE(watch.progress.last(), (QPair<qint64, qint64>{body.size(), body.size()}));
+        for (const QString &file : watch.files)
+            QCOMPARE(file, target);
+        QFile written(target);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), body);
+        QCOMPARE(folderEntries(dir), QStringList{QStringLiteral("f.bin")});
+        QVERIFY(platform.messages.isEmpty());
+    }
+
+    void failuresLeaveNoFile_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("sendLength");
+        QTest::addColumn<qint64>("cutAfter");
+        QTest::newRow("404 with a length") << 404 << true << qint64(-1);
+        QTest::newRow("500 with a length") << 500 << true << qint64(-1);
+        QTest::newRow("no length") << 200 << false << qint64(-1);
+        QTest::newRow("cut in the middle") << 200 << true << qint64(40'000);
+    }
+
+    void failuresLeaveNoFile()
+    {
+        QFETCH(int, status);
+        QFETCH(bool, sendLength);
+        QFETCH(qint64, cutAfter);
+        LocalHttpServer server;
+        server.serve(QStringLiteral("f.bin"), {status, sampleBody(100'000), sendLength, cutAfter, 8'192, 1});
+        QTemporaryDir dir;
+        const QString target = dir.filePath(QStringLiteral("f.bin"));
+
+        ScriptedPlatform platform;
+        Downloader downloader(platform);
+        Watch watch(downloader);
+        downloader.BeginDownload(server.url(QStringLiteral("f.bin")), target);
+        QVERIFY(watch.waitForCompletion());
+
+        // No progress for a body that is not the file or has no announced length.
+        if (status != 200 || !sendLength)
+            QCOMPARE(watch.events.count(QStringLiteral("progress")), 0);
+        QCOMPARE(watch.events.mid(watch.events.size() - 2), (QStringList{QStringLiteral("error"), QStringLiteral("complete")}));
+        QCOMPARE(watch.completedTotal, 0);
+        QVERIFY(folderEntries(dir).isEmpty());
+        QVERIFY(platform.messages.isEmpty());
+    }
+
+    void unreachableHost()
+    {
+        QTemporaryDir dir;
+        const QString target = dir.filePath(QStringLiteral("f.bin"));
+        ScriptedPlatform platform;
+        Downloader downloader(platform);
+        Watch watch(downloader);
+        downloader.BeginDownload(QStringLiteral("http://127.0.0.1:%1/f.bin").arg(LocalHttpServer::closedPort()), target);
+        QVERIFY(watch.waitForCompletion());
+
+        QCOMPARE(watch.events, (QStringList{QStringLiteral("error"), QStringLiteral("complete")}));
+        QCOMPARE(watch.files, (QStringList{target, target}));
+        QCOMPARE(watch.completedTotal, 0);
+        QVERIFY(folderEntries(dir).isEmpty());
+    }
+
+    void cancelling()
+    {
+        ScriptedPlatform platform;
+        // A fresh instance has nothing to cancel and says nothing.
+        Downloader fresh(platform);
+        Watch freshWatch(fresh);
+        fresh.CancelDownload();
+        QCOMPARE(fresh.size(), QSize(32, 32));
+
+        // A running download stops without a signal and leaves nothing behind.
+        LocalHttpServer server;
+        server.serve(QStringLiteral("slow.bin"), {200, sampleBody(200'000), true, -1, 1'000, 20});
+        QTemporaryDir dir;
+        Downloader downloader(platform);
+        Watch watch(downloader);
+        downloader.BeginDownload(server.url(QStringLiteral("slow.bin")), dir.filePath(QStringLiteral("slow.bin")));
+        QVERIFY(QTest::qWaitFor([&] { return !watch.progress.isEmpty(); }, 10000));
+        downloader.CancelDownload();
+        QTest::qWait(200);
+        QVERIFY(!watch.events.contains(QStringLiteral("complete")));
+        QVERIFY(folderEntries(dir).isEmpty());
+        QVERIFY(freshWatch.events.isEmpty());
+        QVERIFY(platform.messages.isEmpty());
+    }
+
+    void startFailureIsReported()
+    {
+        ScriptedPlatform platform;
+        Downloader downloader(platform);
+        Watch watch(downloader);
+        QTemporaryDir dir;
+        downloader.BeginDownload(QStringLiteral("http://127.0.0.1:1/x"), dir.filePath(QStringLiteral("missing/folder/x")));
+        downloader.BeginDownload(QStringLiteral("not an address"), dir.filePath(QStringLiteral("x")));
+        QCOMPARE(platform.messages.size(), 2);
+        for (const ScriptedPlatform::Message &message : platform.messages) {
+            QCOMPARE(message.title, QStringLiteral("Warning"));
+            QCOMPARE(message.icon, Platform::Icon::Critical);
+            QVERIFY(message.text.contains(QStringLiteral(":Error in call to BeginDownload().\n\nError Description: ")));
+        }
+        QTest::qWait(100);
+        QVERIFY(watch.events.isEmpty());
+    }
+
+    // A 5 MB body arriving over about a second: progress keeps coming and the event
+    // loop keeps turning while it arrives. The figures are printed; the bounds are
+    // only a sanity check.
+    void largeDownloadKeepsTheWindowResponsive()
+    {
+        LocalHttpServer server;
+        const QByteArray body = sampleBody(5 * 1024 * 1024);
+        server.serve(QStringLiteral("big.bin"), {200, body, true, -1, 64 * 1024, 12});
+        QTemporaryDir dir;
+        ScriptedPlatform platform;
+        Downloader downloader(platform);
+        Watch watch(downloader);
+
+        QElapsedTimer clock;
+        qint64 lastTick = 0, longestTickGap = 0, lastProgress = -1, longestProgressGap = 0;
+        QTimer ticker;
+        ticker.setInterval(10);
+        connect(&ticker, &QTimer::timeout, this, [&] {
+            longestTickGap = qMax(longestTickGap, clock.elapsed() - lastTick);
+            lastTick = clock.elapsed();
+        });
+        connect(&downloader, &Downloader::DownloadProgress, this, [&] {
+            if (lastProgress >= 0)
+                longestProgressGap = qMax(longestProgressGap, clock.elapsed() - lastProgress);
+            lastProgress = clock.elapsed();
+        });
+        clock.start();
+        ticker.start();
+        downloader.BeginDownload(server.url(QStringLiteral("big.bin")), dir.filePath(QStringLiteral("big.bin")));
+        QVERIFY(watch.waitForCompletion());
+        ticker.stop();
+
+        QCOMPARE(watch.completedTotal, body.size());
+        qInfo("5 MB in %lld ms: %lld progress events, longest gap between them %lld ms, "
+              "longest gap between 10 ms ticks %lld ms",
+              clock.elapsed(), static_cast<long long>(watch.progress.size()), longestProgressGap, longestTickGap);
+        QVERIFY(longestTickGap < 1000);
+        QVERIFY(longestProgressGap < 1000);
+    }
+};
+
+QTEST_MAIN(TestDownloader)
+#include "tst_downloader.moc"

@@ -1,0 +1,121 @@
+#include "LocalHttpServer.h"
+
+#include <QHostAddress>
+#include <QPointer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+
+namespace {
+
+QByteArray reasonPhrase(int status)
+{
+    switch (status) {
+    case 200: return "OK";
+    case 404: return "Not Found";
+    case 500: return "Internal Server Error";
+    default: return "Status";
+    }
+}
+
+} // namespace
+
+LocalHttpServer::LocalHttpServer()
+    : m_server(new QTcpServer(this))
+{
+    if (!m_server->listen(QHostAddress::LocalHost, 0))
+        qFatal("the test HTTP server cannot listen on 127.0.0.1");
+    connect(m_server, &QTcpServer::newConnection, this, &LocalHttpServer::onNewConnection);
+}
+
+LocalHttpServer::~LocalHttpServer() = default;
+
+void LocalHttpServer::serve(const QString &path, const Response &response)
+{
+    m_responses.insert(path.startsWith(u'/') ? path : u'/' + path, response);
+}
+
+void LocalHttpServer::serve(const QString &path, const QByteArray &body)
+{
+    Response response;
+    response.body = body;
+    serve(path, response);
+}
+
+QString LocalHttpServer::url(const QString &path) const
+{
+    return QStringLiteral("http://127.0.0.1:%1/%2").arg(port()).arg(path);
+}
+
+quint16 LocalHttpServer::port() const
+{
+    return m_server->serverPort();
+}
+
+void LocalHttpServer::close()
+{
+    m_server->close();
+}
+
+quint16 LocalHttpServer::closedPort()
+{
+    // A port that was free a moment ago and is closed again.
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    const quint16 port = probe.serverPort();
+    probe.close();
+    return port;
+}
+
+void LocalHttpServer::onNewConnection()
+{
+    while (QTcpSocket *socket = m_server->nextPendingConnection()) {
+        connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
+        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QObject::destroyed, this, [this, socket] { m_pending.remove(socket); });
+    }
+}
+
+void LocalHttpServer::onReadyRead(QTcpSocket *socket)
+{
+    QByteArray &request = m_pending[socket];
+    request += socket->readAll();
+    const qsizetype headerEnd = request.indexOf("\r\n\r\n");
+    if (headerEnd < 0)
+        return;
+    const QList<QByteArray> requestLine = request.left(request.indexOf("\r\n")).split(' ');
+    const QByteArray method = requestLine.value(0);
+    const QString path = QString::fromLatin1(requestLine.value(1));
+    request.clear();
+    requests.append(path);
+
+    Response response = m_responses.value(path, Response{404, "<html>not found</html>"});
+    QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + reasonPhrase(response.status) + "\r\n";
+    head += "Content-Type: application/octet-stream\r\nConnection: close\r\n";
+    if (response.sendLength)
+        head += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
+    head += "\r\n";
+    socket->write(head);
+
+    QByteArray body = method == "HEAD" ? QByteArray() : response.body;
+    if (response.cutAfter >= 0)
+        body.truncate(response.cutAfter);
+    sendNextChunk(socket, body, response);
+}
+
+void LocalHttpServer::sendNextChunk(QTcpSocket *socket, QByteArray rest, Response response)
+{
+    const qsizetype size = response.chunkSize > 0 ? response.chunkSize : rest.size();
+    socket->write(rest.left(size));
+    rest.remove(0, size);
+    if (rest.isEmpty()) {
+        // The end of the answer, or of the part of it the test lets through.
+        socket->disconnectFromHost();
+        return;
+    }
+    QPointer<QTcpSocket> alive(socket);
+    QTimer::singleShot(response.chunkDelayMs, this, [this, alive, rest, response] {
+        if (alive)
+            sendNextChunk(alive, rest, response);
+    });
+}
