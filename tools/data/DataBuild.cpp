@@ -2,7 +2,9 @@
 
 #include "CommentaryFile.h"
 #include "RootAnalyser.h"
+#include "Site.h"
 #include "SourceText.h"
+#include "TopicIndex.h"
 #include "VerseDatabase.h"
 #include "VersePlaces.h"
 #include "VerseRows.h"
@@ -168,16 +170,23 @@ bool buildProgramData(const DataBuildOptions &options, const std::function<void(
     const QList<VerseRow> rows = buildVerseRows(text, english, places, taf2, taf, error);
     if (rows.isEmpty())
         return false;
+    TopicIndex topics;
+    if (!options.topicsFolder.isEmpty()) {
+        const std::optional<TopicIndex> index = readTopicIndex(options.topicsFolder, error);
+        if (!index)
+            return false;
+        topics = *index;
+    }
     const QString textVersion = packageVersion(textPackage, error);
     const QString metaVersion = packageVersion(metaPackage, error);
     if (textVersion.isEmpty() || metaVersion.isEmpty())
         return false;
     const QString version = QStringLiteral("%1.0 (quran-json %2, quran-meta %3)")
                                 .arg(QLatin1String(ImporterDataVersion), textVersion, metaVersion);
-    if (!writeVerseDatabase(out.filePath(QStringLiteral("quran.qu")), rows, version, error))
+    if (!writeVerseDatabase(out.filePath(QStringLiteral("quran.qu")), rows, topics, version, error))
         return false;
-    progress(QStringLiteral("quran.qu: %1 verses (%2 with the first commentary, %3 with the second), version \"%4\"")
-                 .arg(rows.size()).arg(taf2.size()).arg(taf.size()).arg(version));
+    progress(QStringLiteral("quran.qu: %1 verses (%2 with the first commentary, %3 with the second), %4 topics, version \"%5\"")
+                 .arg(rows.size()).arg(taf2.size()).arg(taf.size()).arg(topics.topics.size()).arg(version));
 
     const QStringList words = distinctWords(rows);
     QString rootSummary;
@@ -198,6 +207,12 @@ bool buildProgramData(const DataBuildOptions &options, const std::function<void(
         if (!writeTranslationFile(out.filePath(name), texts, error))
             return false;
         progress(name);
+    }
+
+    if (!options.siteFolder.isEmpty()) {
+        if (!writeSite(options.outFolder, options.siteFolder, error))
+            return false;
+        progress(QStringLiteral("site: update files in %1").arg(options.siteFolder));
     }
 
     return createUserDatabaseIfMissing(out.filePath(QStringLiteral("db.mdb")), error)

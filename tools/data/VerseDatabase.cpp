@@ -62,7 +62,8 @@ bool execPrepared(QSqlQuery &query, QString *error)
 
 } // namespace
 
-bool writeVerseDatabase(const QString &path, const QList<VerseRow> &rows, const QString &version, QString *error)
+bool writeVerseDatabase(const QString &path, const QList<VerseRow> &rows, const TopicIndex &topics,
+                        const QString &version, QString *error)
 {
     return buildDatabaseFile(path, [&](QSqlDatabase &db, QString *err) {
         QSqlQuery query(db);
@@ -89,6 +90,23 @@ bool writeVerseDatabase(const QString &path, const QList<VerseRow> &rows, const 
                                           QVariant(row.part), QVariant(row.page), QVariant(row.ayaa),
                                           QVariant(row.ayaaindex), QVariant(row.taf2), QVariant(row.taf),
                                           QVariant(row.english)})
+                query.addBindValue(value);
+            if (!execPrepared(query, err))
+                return false;
+        }
+
+        query.prepare(QStringLiteral("INSERT INTO topics_name VALUES (?, ?, ?, ?)"));
+        for (const TopicRow &topic : topics.topics) {
+            for (const QVariant &value : {QVariant(topic.id), QVariant(topic.topicNo), QVariant(topic.name),
+                                          QVariant(topic.motherTopic)})
+                query.addBindValue(value);
+            if (!execPrepared(query, err))
+                return false;
+        }
+        query.prepare(QStringLiteral("INSERT INTO topic_Ayat VALUES (?, ?, ?, ?)"));
+        for (const TopicVerseRow &verses : topics.verses) {
+            for (const QVariant &value : {QVariant(verses.id), QVariant(verses.topicNo), QVariant(verses.sura),
+                                          QVariant(verses.ayatNo)})
                 query.addBindValue(value);
             if (!execPrepared(query, err))
                 return false;

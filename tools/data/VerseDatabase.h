@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TopicIndex.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -21,8 +23,9 @@ struct VerseRow {
 // Each writer builds the file under a temporary name and renames it into place only
 // when complete, so a failed build never leaves a half-written database behind.
 
-// quran.qu: Ayat, DBversion, and the topic tables (empty here, filled by the topic index).
-bool writeVerseDatabase(const QString &path, const QList<VerseRow> &rows, const QString &version, QString *error);
+// quran.qu: Ayat, DBversion, and the topic tables of the topic index.
+bool writeVerseDatabase(const QString &path, const QList<VerseRow> &rows, const TopicIndex &topics,
+                        const QString &version, QString *error);
 
 // A translation file: table Taf (ID, Taf), texts.at(i) belonging to verse ID i + 1.
 bool writeTranslationFile(const QString &path, const QStringList &texts, QString *error);

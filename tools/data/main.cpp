@@ -23,13 +23,16 @@ int main(int argc, char *argv[])
     const QCommandLineOption roots(QStringLiteral("roots"), QStringLiteral("Exact word-to-root table, \"word<TAB>root\" lines, used instead of the root analyser."), QStringLiteral("file"));
     const QCommandLineOption skin(QStringLiteral("skin"), QStringLiteral("Style sheet installed as skn."), QStringLiteral("file"));
     const QCommandLineOption servers(QStringLiteral("servers"), QStringLiteral("servers.ini installed when none exists."), QStringLiteral("file"));
-    parser.addOptions({sources, out, taf2, taf, roots, skin, servers});
+    const QCommandLineOption topics(QStringLiteral("topics"), QStringLiteral("Folder of the topic index."), QStringLiteral("dir"));
+    const QCommandLineOption site(QStringLiteral("site"), QStringLiteral("Folder of the local site's update files."), QStringLiteral("dir"));
+    parser.addOptions({sources, out, taf2, taf, roots, skin, servers, topics, site});
     parser.process(app);
     if (!parser.isSet(sources) || !parser.isSet(out))
         parser.showHelp(2);
 
     const DataBuildOptions options{parser.value(sources), parser.value(out), parser.value(taf2),
-                                   parser.value(taf), parser.value(skin), parser.value(servers), parser.value(roots)};
+                                   parser.value(taf), parser.value(skin), parser.value(servers), parser.value(roots),
+                                   parser.value(topics), parser.value(site)};
     QElapsedTimer timer;
     timer.start();
     QString error;
