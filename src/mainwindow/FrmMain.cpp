@@ -9,8 +9,10 @@
 #include "FrmHelp.h"
 #include "FrmOptions.h"
 #include "FrmProSearch.h"
+#include "FrmRead.h"
 #include "FrmSubBook.h"
 #include "HtmlPage.h"
+#include "Listn2Quran.h"
 #include "PendingUpdate.h"
 #include "Platform.h"
 #include "ProgramFolder.h"
@@ -294,6 +296,9 @@ void FrmMain::strip_Click(int index)
         showContentFrame(resultsFrame);
         resultsFrame->refreshSelection();
         break;
+    case 1:
+        openReader();
+        break;
     case 2:
         showContentFrame(FrmLst2Quran);
         break;
@@ -311,9 +316,21 @@ void FrmMain::strip_Click(int index)
         frmProSearch->showLookupMode();
         break;
     default:
-        // 1 opens its own window; 6 and 7 only open their panels.
+        // 6 and 7 only open their panels.
         break;
     }
+}
+
+void FrmMain::openReader()
+{
+    if (!frmRead) {
+        frmRead = new FrmRead(m_platform, [this](int sura, int first, int last, int reciter) {
+            Listn2Quran::PlayVerseRange(m_platform, Servers::load(), sura, first, last, reciter);
+        });
+        frmRead->Form_Load();
+    }
+    frmRead->show();
+    frmRead->raise();
 }
 
 void FrmMain::showContentFrame(QWidget *frame)

@@ -4,6 +4,7 @@
 #include "SingleInstance.h"
 
 #include <QList>
+#include <QPointer>
 #include <QWidget>
 
 class CoolHoverButton;
@@ -11,6 +12,7 @@ class FrmAbout;
 class FrmCollect1;
 class FrmDownloadT;
 class FrmEnterPage;
+class FrmRead;
 class FrmOptions;
 class FrmProSearch;
 class FrmSubBook;
@@ -48,6 +50,8 @@ protected:
 
 private:
     void createPanels();
+    // Header 1: the page reader, a window of its own.
+    void openReader();
     // Shows one content frame and hides the seven others.
     void showContentFrame(QWidget *frame);
     void installPendingUpdate();
@@ -80,6 +84,7 @@ private:
     FrmDownloadT *frmDownloadT = nullptr;
     FrmAbout *frmAbout = nullptr;
     FrmEnterPage *frmEnterPage = nullptr;
+    QPointer<FrmRead> frmRead;
     QList<QWidget *> m_contentFrames;
 
     CoolHoverButton *CoolHoverButton8 = nullptr;

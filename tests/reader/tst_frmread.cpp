@@ -1,0 +1,207 @@
+#include "FrmRead.h"
+#include "LocalHttpServer.h"
+#include "ReaderPages.h"
+#include "ScriptedPlatform.h"
+#include "SettingKeys.h"
+#include "Settings.h"
+#include "TestHelpers.h"
+#include "TestProgramFolder.h"
+
+#include <QBuffer>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+// A cached page picture with the page number drawn in, enough to tell pages apart.
+void cachePage(const TestProgramFolder &folder, int page)
+{
+    QDir(folder.path()).mkpath(QStringLiteral("pic2"));
+    QImage image(60, 90, QImage::Format_RGB32);
+    image.fill(QColor(page % 256, 100, 100));
+    image.save(folder.file(QStringLiteral("pic2/%1.jpg").arg(page, 3, 10, QLatin1Char('0'))));
+}
+
+} // namespace
+
+class TestFrmRead : public QObject
+{
+    Q_OBJECT
+
+private:
+    struct Recited {
+        int sura, first, last, reciter;
+    };
+
+private Q_SLOTS:
+    void init() { clearSettings(); }
+
+    void pagesAndSettings()
+    {
+        QCOMPARE(spreadOf(1), (Spread{2, 1}));
+        QCOMPARE(spreadOf(2), (Spread{2, 1}));
+        QCOMPARE(spreadOf(603), (Spread{604, 603}));
+        QCOMPARE(spreadOf(604), (Spread{604, 603}));
+        QCOMPARE(correctedPageText(QStringLiteral("0")), QStringLiteral("1"));
+        QCOMPARE(correctedPageText(QStringLiteral("700")), QStringLiteral("604"));
+        QCOMPARE(correctedPageText(QString()), QStringLiteral("1"));
+        QCOMPARE(correctedPageText(QStringLiteral("42")), QStringLiteral("42"));
+        QCOMPARE(savedPagesFromSetting(QStringLiteral("15^203^")), (QStringList{QStringLiteral("15"), QStringLiteral("203")}));
+        QCOMPARE(savedPagesFromSetting(QString()), QStringList());
+        QCOMPARE(savedPagesSetting({QStringLiteral("15"), QStringLiteral("203"), QStringLiteral("604")}), QStringLiteral("15^203^604^"));
+        QCOMPARE(savedPagesSetting({}), QString());
+    }
+
+    void readingCachedPagesOffline()
+    {
+        TestProgramFolder folder;
+        for (int page : {1, 2, 105, 106, 603, 604})
+            cachePage(folder, page);
+        ScriptedPlatform platform;
+        platform.connected = false;
+        QList<Recited> recited;
+        FrmRead reader(platform, [&](int sura, int first, int last, int reciter) { recited.append({sura, first, last, reciter}); });
+        reader.Form_Load();
+        reader.show();
+
+        // Without a connection: the two-paragraph message once, cached pages still shown.
+        QTRY_COMPARE(platform.messages.size(), 1);
+        QVERIFY(platform.messages.first().text.contains(QStringLiteral("جدار ناري")));
+        QVERIFY(platform.messages.first().text.contains(u'\n'));
+        QCOMPARE(reader.spread(), (Spread{2, 1}));
+        QCOMPARE(child<QLabel>(&reader, "lblLeftPageNumber")->text(), QStringLiteral("2"));
+        QCOMPARE(child<QLabel>(&reader, "lblRightPageNumber")->text(), QStringLiteral("1"));
+        QCOMPARE(child<QLabel>(&reader, "lblSoraName")->text(), QStringLiteral("الفاتحة"));
+        QCOMPARE(child<QLabel>(&reader, "lblAyaaTo")->text(), QStringLiteral("7"));
+
+        // The page box: corrected, and letters refused.
+        auto *box = child<QLineEdit>(&reader, "txtPageNumber");
+        box->setText(QStringLiteral("700"));
+        QCOMPARE(box->text(), QStringLiteral("604"));
+        box->setText(QStringLiteral("0"));
+        QCOMPARE(box->text(), QStringLiteral("1"));
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QStringLiteral("ب"), Qt::NoModifier);
+        QTest::keyClick(box, Qt::Key_A);
+        QCOMPARE(box->text(), QStringLiteral("1"));
+
+        // Previous on 1 and next on 604 do nothing.
+        QTest::mouseClick(child<QPushButton>(&reader, "CmdPrePage"), Qt::LeftButton);
+        QCOMPARE(box->text(), QStringLiteral("1"));
+        box->setText(QStringLiteral("603"));
+        QTest::mouseClick(child<QPushButton>(&reader, "CmdNextPage"), Qt::LeftButton);
+        QCOMPARE(box->text(), QStringLiteral("604"));
+        QCOMPARE(reader.spread(), (Spread{604, 603}));
+        QTest::mouseClick(child<QPushButton>(&reader, "CmdNextPage"), Qt::LeftButton);
+        QCOMPARE(box->text(), QStringLiteral("604"));
+
+        // A sura starting mid-page: the page names the sura that starts it.
+        box->setText(QStringLiteral("106"));
+        QTest::mouseClick(child<QPushButton>(&reader, "cmdViewThis"), Qt::LeftButton);
+        QCOMPARE(child<QLabel>(&reader, "lblSoraName")->text(), QStringLiteral("النساء"));
+        QCOMPARE(child<QLabel>(&reader, "lblAyaaFrom")->text(), QStringLiteral("176"));
+        QCOMPARE(child<QLabel>(&reader, "lblAyaaTo")->text(), QStringLiteral("176"));
+        QCOMPARE(child<QLabel>(&reader, "lblLeftPageNumber")->text(), QStringLiteral("106"));
+
+        // Going to a sura opens its first page with its verses there.
+        auto *suras = child<QComboBox>(&reader, "Combo1");
+        suras->setCurrentIndex(4);
+        Q_EMIT suras->activated(4);
+        QCOMPARE(box->text(), QStringLiteral("106"));
+        QCOMPARE(child<QLabel>(&reader, "lblSoraName")->text(), QStringLiteral("المائدة"));
+        QCOMPARE(child<QLabel>(&reader, "lblAyaaFrom")->text(), QStringLiteral("1"));
+        QCOMPARE(child<QLabel>(&reader, "lblAyaaTo")->text(), QStringLiteral("2"));
+
+        // Listening recites the page's verses with the second reciter.
+        QTest::mouseClick(child<QPushButton>(&reader, "CmdLstn2Page"), Qt::LeftButton);
+        QCOMPARE(recited.size(), 1);
+        QCOMPARE(recited.first().sura, 5);
+        QCOMPARE(recited.first().first, 1);
+        QCOMPARE(recited.first().last, 2);
+        QCOMPARE(recited.first().reciter, 1);
+    }
+
+    void fetchingPagesFromTheServer()
+    {
+        TestProgramFolder folder;
+        LocalHttpServer server;
+        folder.write(QStringLiteral("servers.ini"),
+                     QStringLiteral("[Servers]\nPageImageServer=%1\nConnectivityProbe=%1\n").arg(server.url()).toUtf8());
+        QImage page(60, 90, QImage::Format_RGB32);
+        page.fill(Qt::darkGreen);
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        page.save(&buffer, "JPG");
+        server.serve(QStringLiteral("/hpages/001.jpg"), jpeg);
+        // Page 2 is cached empty, as a failed fetch of old left it: it is fetched again.
+        QDir(folder.path()).mkpath(QStringLiteral("pic2"));
+        folder.write(QStringLiteral("pic2/002.jpg"), QByteArray());
+        server.serve(QStringLiteral("/hpages/002.jpg"), jpeg);
+
+        ScriptedPlatform platform;
+        FrmRead reader(platform, {});
+        reader.Form_Load();
+        reader.show();
+        // Once the connection test passed, the opening spread is fetched and cached.
+        QTRY_COMPARE(child<QLabel>(&reader, "lblRightPageNumber")->text(), QStringLiteral("1"));
+        QTRY_COMPARE(child<QLabel>(&reader, "lblLeftPageNumber")->text(), QStringLiteral("2"));
+        QVERIFY(platform.messages.isEmpty());
+        QCOMPARE(QFileInfo(folder.file(QStringLiteral("pic2/001.jpg"))).size(), jpeg.size());
+        QCOMPARE(QFileInfo(folder.file(QStringLiteral("pic2/002.jpg"))).size(), jpeg.size());
+        QVERIFY(server.requests.contains(QStringLiteral("/hpages/002.jpg")));
+
+        // Pages the server does not have: each side says so, nothing is cached.
+        child<QLineEdit>(&reader, "txtPageNumber")->setText(QStringLiteral("41"));
+        QTest::mouseClick(child<QPushButton>(&reader, "cmdViewThis"), Qt::LeftButton);
+        QTRY_COMPARE(platform.messages.size(), 2);
+        QCOMPARE(platform.messages.at(0).title, QStringLiteral("خطأ"));
+        QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("pic2/041.jpg"))));
+        QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("pic2/042.jpg"))));
+        QCOMPARE(child<QLabel>(&reader, "lblRightPageNumber")->text(), QStringLiteral("1"));
+    }
+
+    void savedPages()
+    {
+        TestProgramFolder folder;
+        Settings::setValue(SettingKeys::SavedPages, QStringLiteral("15^203^"));
+        ScriptedPlatform platform;
+        platform.connected = false;
+        FrmRead reader(platform, {});
+        reader.Form_Load();
+        auto *saved = child<QComboBox>(&reader, "LstSavedPages");
+        QCOMPARE(saved->count(), 2);
+        QCOMPARE(saved->currentText(), QStringLiteral("15"));
+
+        QTest::mouseClick(child<QPushButton>(&reader, "cmdRemoveSaved"), Qt::LeftButton);
+        QCOMPARE(Settings::value(SettingKeys::SavedPages, {}), QStringLiteral("203^"));
+        QCOMPARE(saved->currentText(), QStringLiteral("203"));
+
+        // The same page twice: a message and nothing stored.
+        child<QLineEdit>(&reader, "txtPageNumber")->setText(QStringLiteral("203"));
+        QTest::mouseClick(child<QPushButton>(&reader, "CmdSavePage"), Qt::LeftButton);
+        QCOMPARE(platform.messages.last().text, QStringLiteral("إن هذه الصفحة سبق و أن تم حفظها"));
+        QCOMPARE(platform.messages.last().title, QStringLiteral("خطأ"));
+        QCOMPARE(Settings::value(SettingKeys::SavedPages, {}), QStringLiteral("203^"));
+
+        child<QLineEdit>(&reader, "txtPageNumber")->setText(QStringLiteral("42"));
+        QTest::mouseClick(child<QPushButton>(&reader, "CmdSavePage"), Qt::LeftButton);
+        QCOMPARE(Settings::value(SettingKeys::SavedPages, {}), QStringLiteral("203^42^"));
+
+        saved->setCurrentIndex(1);
+        QTest::mouseClick(child<QPushButton>(&reader, "cmdViewSaved"), Qt::LeftButton);
+        QCOMPARE(reader.spread(), (Spread{42, 41}));
+
+        QTest::mouseClick(child<QPushButton>(&reader, "cmdRemoveSaved"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&reader, "cmdRemoveSaved"), Qt::LeftButton);
+        QCOMPARE(Settings::value(SettingKeys::SavedPages, QStringLiteral("x")), QString());
+        QCOMPARE(saved->count(), 0);
+    }
+};
+
+QTEST_MAIN(TestFrmRead)
+#include "tst_frmread.moc"
