@@ -6,11 +6,13 @@
 #include "FrmCollect1.h"
 #include "FrmDownloadT.h"
 #include "FrmEnterPage.h"
+#include "FrmLst2Quran.h"
 #include "FrmHelp.h"
 #include "FrmOptions.h"
 #include "FrmProSearch.h"
 #include "FrmRead.h"
 #include "FrmSubBook.h"
+#include "FrmUpdate.h"
 #include "HtmlPage.h"
 #include "Listn2Quran.h"
 #include "PendingUpdate.h"
@@ -73,13 +75,6 @@ CoolHoverButton *hoverButton(const char *name, const QString &caption, QWidget *
     return button;
 }
 
-QWidget *plainFrame(const char *name, QWidget *parent)
-{
-    auto *frame = new QWidget(parent);
-    frame->setObjectName(QLatin1String(name));
-    return frame;
-}
-
 } // namespace
 
 FrmMain::FrmMain(Platform &platform, ProgramState &state, QWidget *parent)
@@ -101,12 +96,12 @@ FrmMain::FrmMain(Platform &platform, ProgramState &state, QWidget *parent)
     frmOptions = new FrmOptions(platform, state, Servers::load().wholeSuraReciters, this);
     resultsFrame = new ResultsFrame(platform, state, Adodc2, Adodc3, *frmOptions, this);
     frmProSearch = new FrmProSearch(platform, state, Adodc1, *resultsFrame, this);
-    FrmLst2Quran = plainFrame("FrmLst2Quran", this);
+    frmLst2Quran = new FrmLst2Quran(platform, Servers::load(), this);
     frmSubBook = new FrmSubBook(state, *resultsFrame, Adodc1, this);
     frmCollect1 = new FrmCollect1(platform, state, Adodc1, *frmOptions, this);
     frmDownloadT = new FrmDownloadT(platform, state, [this] { return frmOptions->serverAddress(); }, closeProgram, this);
     frmAbout = new FrmAbout(platform, this);
-    m_contentFrames = {resultsFrame, frmOptions, frmProSearch, FrmLst2Quran,
+    m_contentFrames = {resultsFrame, frmOptions, frmProSearch, frmLst2Quran,
                        frmSubBook,   frmCollect1, frmDownloadT, frmAbout};
     for (QWidget *frame : m_contentFrames) {
         frame->setGeometry(content);
@@ -122,6 +117,21 @@ FrmMain::FrmMain(Platform &platform, ProgramState &state, QWidget *parent)
     });
     connect(resultsFrame->resultMenuEntry(QStringLiteral("serach4")), &QAction::triggered, this,
             [this] { frmProSearch->serach4_Click(resultsFrame->selectedRow()); });
+    // The listening entries act on the verse on show (reciter code 1; the whole sura
+    // by the reciter stored in "ReaderName").
+    const auto listenTo = [this](const char *entry, void (*listen)(Platform &, const Servers &, int, int)) {
+        connect(resultsFrame->resultMenuEntry(QLatin1String(entry)), &QAction::triggered, this, [this, listen] {
+            if (!resultsFrame->verseShown() || resultsFrame->selectedRow() < 0)
+                return;
+            const ResultList::Row verse = resultsFrame->resultRow(resultsFrame->selectedRow());
+            listen(m_platform, Servers::load(), verse.sura.toInt(), verse.verse.toInt());
+        });
+    };
+    listenTo("listen", &Listn2Quran::listenVerse);
+    listenTo("listen2", &Listn2Quran::listenToSuraEnd);
+    listenTo("listen3", [](Platform &platform, const Servers &servers, int sura, int) {
+        Listn2Quran::listenWholeSura(platform, servers, sura);
+    });
     connect(frmProSearch, &FrmProSearch::showResultsRequested, this, [this] { strip_Click(0); });
     connect(frmProSearch, &FrmProSearch::sideBarEnabledRequested, picStrip, &QWidget::setEnabled);
     connect(frmCollect1, &FrmCollect1::showRequested, this, [this] { showContentFrame(frmCollect1); });
@@ -193,6 +203,7 @@ void FrmMain::createPanels()
         frmProSearch->showGatherMode();
     });
     connect(CoolHoverButton9, &CoolHoverButton::Click, this, &FrmMain::CoolHoverButton9_Click);
+    connect(CoolHoverButton13, &CoolHoverButton::Click, this, &FrmMain::CoolHoverButton13_Click);
     connect(CoolHoverButton14, &CoolHoverButton::Click, this, [this] { showContentFrame(frmAbout); });
 }
 
@@ -300,7 +311,8 @@ void FrmMain::strip_Click(int index)
         openReader();
         break;
     case 2:
-        showContentFrame(FrmLst2Quran);
+        showContentFrame(frmLst2Quran);
+        frmLst2Quran->selectFirstChoices();
         break;
     case 3:
         frmEnterPage->Form_Load();
@@ -346,6 +358,12 @@ void FrmMain::CoolHoverButton9_Click()
 {
     frmOptions->SearchOptions_Click(resultsFrame->displayFont());
     showContentFrame(frmOptions);
+}
+
+void FrmMain::CoolHoverButton13_Click()
+{
+    auto *update = new FrmUpdate(m_platform, m_state, frmOptions->serverAddress(), closeProgram, this);
+    update->open();
 }
 
 void FrmMain::search_Click()

@@ -12,6 +12,7 @@ class FrmAbout;
 class FrmCollect1;
 class FrmDownloadT;
 class FrmEnterPage;
+class FrmLst2Quran;
 class FrmRead;
 class FrmOptions;
 class FrmProSearch;
@@ -58,6 +59,7 @@ private:
     bool openDatabases();
     void loadSettings();
     void CoolHoverButton9_Click();
+    void CoolHoverButton13_Click();
 
     Platform &m_platform;
     ProgramState &m_state;
@@ -78,7 +80,7 @@ private:
     ResultsFrame *resultsFrame = nullptr;
     FrmOptions *frmOptions = nullptr;
     FrmProSearch *frmProSearch = nullptr;
-    QWidget *FrmLst2Quran = nullptr;
+    FrmLst2Quran *frmLst2Quran = nullptr;
     FrmSubBook *frmSubBook = nullptr;
     FrmCollect1 *frmCollect1 = nullptr;
     FrmDownloadT *frmDownloadT = nullptr;
