@@ -9,7 +9,9 @@
 #include "FrmLst2Quran.h"
 #include "FrmHelp.h"
 #include "FrmOptions.h"
+#include "FrmSaveQuran.h"
 #include "FrmProSearch.h"
+#include "FrmRasm.h"
 #include "FrmRead.h"
 #include "FrmSubBook.h"
 #include "FrmUpdate.h"
@@ -132,6 +134,14 @@ FrmMain::FrmMain(Platform &platform, ProgramState &state, QWidget *parent)
     listenTo("listen3", [](Platform &platform, const Servers &servers, int sura, int) {
         Listn2Quran::listenWholeSura(platform, servers, sura);
     });
+    connect(resultsFrame->resultMenuEntry(QStringLiteral("rasm")), &QAction::triggered, this, [this] {
+        if (resultsFrame->rowCount() == 0 || resultsFrame->selectedRow() < 0)
+            return;
+        const ResultList::Row verse = resultsFrame->resultRow(resultsFrame->selectedRow());
+        m_state.RasmSura = verse.sura.toInt();
+        m_state.RasmAyaa = verse.verse.toInt();
+        FrmRasm::open(m_platform, m_state, this);
+    });
     connect(frmProSearch, &FrmProSearch::showResultsRequested, this, [this] { strip_Click(0); });
     connect(frmProSearch, &FrmProSearch::sideBarEnabledRequested, picStrip, &QWidget::setEnabled);
     connect(frmCollect1, &FrmCollect1::showRequested, this, [this] { showContentFrame(frmCollect1); });
@@ -144,6 +154,7 @@ FrmMain::FrmMain(Platform &platform, ProgramState &state, QWidget *parent)
     frmEnterPage = new FrmEnterPage(platform, state, this);
     connect(frmEnterPage, &FrmEnterPage::trackerOpenChanged, this,
             [this](bool open) { picStrip->strip(3)->setEnabled(!open); });
+    connect(frmEnterPage, &FrmEnterPage::trackerOpened, this, &FrmMain::connectTracker);
 
     createPanels();
     qApp->installEventFilter(this);
@@ -331,6 +342,20 @@ void FrmMain::strip_Click(int index)
         // 6 and 7 only open their panels.
         break;
     }
+}
+
+// The tracker's script-image and recitation entries use the same windows and
+// recitations as the main window's result menu.
+void FrmMain::connectTracker(FrmSaveQuran *tracker)
+{
+    connect(tracker, &FrmSaveQuran::scriptImageRequested, this,
+            [this, tracker] { FrmRasm::open(m_platform, m_state, tracker); });
+    connect(tracker, &FrmSaveQuran::verseRangeRecitationRequested, this, [this](int sura, int first, int last, int code) {
+        Listn2Quran::PlayVerseRange(m_platform, Servers::load(), sura, first, last, code);
+    });
+    connect(tracker, &FrmSaveQuran::wholeSuraRecitationRequested, this, [this](int suraIndex, int reciterRow) {
+        Listn2Quran::PlayWholeSura(m_platform, Servers::load(), suraIndex, reciterRow);
+    });
 }
 
 void FrmMain::openReader()

@@ -14,6 +14,7 @@ class FrmDownloadT;
 class FrmEnterPage;
 class FrmLst2Quran;
 class FrmRead;
+class FrmSaveQuran;
 class FrmOptions;
 class FrmProSearch;
 class FrmSubBook;
@@ -53,6 +54,7 @@ private:
     void createPanels();
     // Header 1: the page reader, a window of its own.
     void openReader();
+    void connectTracker(FrmSaveQuran *tracker);
     // Shows one content frame and hides the seven others.
     void showContentFrame(QWidget *frame);
     void installPendingUpdate();

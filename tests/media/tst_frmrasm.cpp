@@ -1,0 +1,158 @@
+#include "FrmLink.h"
+#include "FrmRasm.h"
+#include "LocalHttpServer.h"
+#include "ProgramState.h"
+#include "ScriptedPlatform.h"
+#include "SettingKeys.h"
+#include "Settings.h"
+#include "TestHelpers.h"
+#include "TestProgramFolder.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+
+namespace {
+
+QByteArray pictureBytes(QColor colour, int width)
+{
+    QImage image(width, 40, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    image.save(&buffer, "PNG"); // any picture format Qt reads does for the window
+    return bytes;
+}
+
+void trigger(FrmRasm *window, const char *entry)
+{
+    window->findChild<QMenu *>(QStringLiteral("menuopen"))->findChild<QAction *>(QLatin1String(entry))->trigger();
+}
+
+} // namespace
+
+class TestFrmRasm : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestProgramFolder> m_folder;
+    std::unique_ptr<LocalHttpServer> m_server;
+    ScriptedPlatform m_platform;
+    ProgramState m_state;
+    QWidget m_opener;
+
+    FrmRasm *openVerse(int sura, int verse)
+    {
+        m_state.RasmSura = sura;
+        m_state.RasmAyaa = verse;
+        return FrmRasm::open(m_platform, m_state, &m_opener);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        clearSettings();
+        m_folder = std::make_unique<TestProgramFolder>();
+        QDir(m_folder->path()).mkpath(QStringLiteral("pic"));
+        m_server = std::make_unique<LocalHttpServer>();
+        m_folder->write(QStringLiteral("servers.ini"),
+                        QStringLiteral("[Servers]\nScriptImageServer=%1\n").arg(m_server->url()).toUtf8());
+        m_opener.resize(731, 450);
+        m_platform.messages.clear();
+    }
+
+    void cleanup()
+    {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (qobject_cast<FrmRasm *>(window))
+                window->close();
+        }
+        QTest::qWait(0);
+    }
+
+    void fetchedOnceThenCached()
+    {
+        m_server->serve(QStringLiteral("/quran/image/2_255.gif"), pictureBytes(Qt::black, 300));
+        FrmRasm *window = openVerse(2, 255);
+        QCOMPARE(window->RasmUrl(), m_server->url(QStringLiteral("quran/image/2_255.gif")));
+        QTRY_VERIFY(child<QLabel>(window, "Image1")->pixmap().width() == 300);
+        QVERIFY(QFileInfo(m_folder->file(QStringLiteral("pic/2_255.gif"))).size() > 0);
+        QCOMPARE(m_server->requests, QStringList{QStringLiteral("/quran/image/2_255.gif")});
+        // The window's inner area is the picture.
+        QCOMPARE(child<QLabel>(window, "Image1")->size(), QSize(300, 40));
+
+        window->close();
+        window = openVerse(2, 255);
+        QCOMPARE(child<QLabel>(window, "Image1")->pixmap().width(), 300);
+        QCOMPARE(m_server->requests.size(), 1);
+
+        QCOMPARE(openVerse(1, 7)->RasmUrl(), m_server->url(QStringLiteral("quran/image/1_007.gif")));
+        QCOMPARE(openVerse(2, 10)->RasmUrl(), m_server->url(QStringLiteral("quran/image/2_010.gif")));
+        QCOMPARE(openVerse(2, 100)->RasmUrl(), m_server->url(QStringLiteral("quran/image/2_100.gif")));
+    }
+
+    void emptyCacheFileAndFetchingAgain()
+    {
+        m_folder->write(QStringLiteral("pic/1_001.gif"), QByteArray());
+        m_server->serve(QStringLiteral("/quran/image/1_001.gif"), pictureBytes(Qt::darkGreen, 200));
+        FrmRasm *window = openVerse(1, 1);
+        QTRY_COMPARE(child<QLabel>(window, "Image1")->pixmap().width(), 200);
+
+        // "إعادة تنزيل الآية" replaces the cached copy with the server's.
+        m_server->serve(QStringLiteral("/quran/image/1_001.gif"), pictureBytes(Qt::darkBlue, 250));
+        trigger(window, "redownload");
+        QTRY_COMPARE(child<QLabel>(window, "Image1")->pixmap().width(), 250);
+        QCOMPARE(m_server->requests.size(), 2);
+        QVERIFY(m_platform.messages.isEmpty());
+    }
+
+    void failureSaveAndLink()
+    {
+        FrmRasm *window = openVerse(114, 6); // the server does not have it
+        QTRY_COMPARE(m_platform.messages.size(), 1);
+        QCOMPARE(m_platform.messages.first().title, QStringLiteral("خطأ"));
+        QVERIFY(!QFileInfo::exists(m_folder->file(QStringLiteral("pic/114_006.gif"))));
+
+        trigger(window, "link");
+        auto *link = window->findChild<FrmLink *>();
+        QVERIFY(link && link->isModal());
+        QCOMPARE(child<QLineEdit>(link, "Text1")->text(), m_server->url(QStringLiteral("quran/image/114_006.gif")));
+        link->close();
+
+        m_server->serve(QStringLiteral("/quran/image/114_006.gif"), pictureBytes(Qt::black, 120));
+        trigger(window, "redownload");
+        QTRY_VERIFY(QFileInfo::exists(m_folder->file(QStringLiteral("pic/114_006.gif"))));
+        const QString copy = m_folder->file(QStringLiteral("copy.gif"));
+        m_platform.fileNames.enqueue(copy);
+        trigger(window, "save");
+        QCOMPARE(QFileInfo(copy).size(), QFileInfo(m_folder->file(QStringLiteral("pic/114_006.gif"))).size());
+        trigger(window, "save"); // cancelled: nothing happens
+    }
+
+    void placeIsRemembered()
+    {
+        m_server->serve(QStringLiteral("/quran/image/1_002.gif"), pictureBytes(Qt::black, 100));
+        // With nothing stored: where the centred opener has its corner.
+        FrmRasm *window = openVerse(1, 2);
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(window->pos(), QPoint((screen.width() - 731) / 2, (screen.height() - 450) / 2));
+
+        window->move(40, 60);
+        window->close();
+        QCOMPARE(Settings::value(SettingKeys::XLeft, {}), QStringLiteral("600"));
+        QCOMPARE(Settings::value(SettingKeys::YTop, {}), QStringLiteral("900"));
+        // Another verse, and after a restart too: the same place.
+        QCOMPARE(openVerse(1, 3)->pos(), QPoint(40, 60));
+    }
+};
+
+QTEST_MAIN(TestFrmRasm)
+#include "tst_frmrasm.moc"
