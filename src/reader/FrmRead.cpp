@@ -82,8 +82,10 @@ FrmRead::FrmRead(Platform &platform, Recitation recite, QWidget *parent)
     lblSoraName = named(new QLabel(this), "lblSoraName");
     lblAyaaFrom = named(new QLabel(this), "lblAyaaFrom");
     lblAyaaTo = named(new QLabel(this), "lblAyaaTo");
-    for (QLabel *label : {lblSoraName, lblAyaaFrom, lblAyaaTo})
+    for (QLabel *label : {lblSoraName, lblAyaaFrom, lblAyaaTo}) {
         label->setStyleSheet(QStringLiteral("font-weight: bold; color: #2f6b4f;"));
+        label->setMinimumWidth(label == lblSoraName ? 90 : 36);
+    }
     LstSavedPages = named(new QComboBox(this), "LstSavedPages");
     LstSavedPages->setMinimumWidth(70);
     CmdSavePage = named(new QPushButton(QStringLiteral("احفظ رقم الصفحة"), this), "CmdSavePage");
@@ -91,6 +93,7 @@ FrmRead::FrmRead(Platform &platform, Recitation recite, QWidget *parent)
     cmdRemoveSaved = named(new QPushButton(QStringLiteral("امسح هذه الصفحة"), this), "cmdRemoveSaved");
     lstReaderNamePartial = named(new QComboBox(this), "lstReaderNamePartial");
     lstReaderNamePartial->addItems(Servers::load().partialReciters);
+    lstReaderNamePartial->setMinimumWidth(110);
     CmdLstn2Page = named(new QPushButton(QStringLiteral("ابدأ الإستماع"), this), "CmdLstn2Page");
 
     auto *navigation = new QHBoxLayout;
@@ -109,8 +112,9 @@ FrmRead::FrmRead(Platform &platform, Recitation recite, QWidget *parent)
     pages->addWidget(m_left.image, 0, 1);
     pages->addWidget(m_right.progress, 1, 0);
     pages->addWidget(m_left.progress, 1, 1);
-    pages->addWidget(m_right.pageNumber, 2, 0, Qt::AlignHCenter);
-    pages->addWidget(m_left.pageNumber, 2, 1, Qt::AlignHCenter);
+    pages->addWidget(m_right.pageNumber, 2, 0);
+    pages->addWidget(m_left.pageNumber, 2, 1);
+    pages->setRowStretch(0, 1);
 
     auto *details = new QHBoxLayout;
     details->addWidget(new QLabel(QStringLiteral("سورة"), this));
@@ -160,6 +164,7 @@ FrmRead::Side FrmRead::createSide(const char *imageName, const char *numberName,
     Side side;
     side.image = named(new ScaledPicture(this), imageName);
     side.pageNumber = named(new QLabel(this), numberName);
+    side.pageNumber->setAlignment(Qt::AlignCenter);
     side.progress = named(new QProgressBar(this), progressName);
     side.progress->setTextVisible(false);
     side.progress->setFixedHeight(8);

@@ -1,8 +1,10 @@
 #include "FrmLink.h"
 #include "FrmRasm.h"
 #include "LocalHttpServer.h"
+#include "PageImage.h"
 #include "ProgramState.h"
 #include "ScriptedPlatform.h"
+#include "SiteImages.h"
 #include "SettingKeys.h"
 #include "Settings.h"
 #include "TestHelpers.h"
@@ -135,6 +137,23 @@ private Q_SLOTS:
         trigger(window, "save");
         QCOMPARE(QFileInfo(copy).size(), QFileInfo(m_folder->file(QStringLiteral("pic/114_006.gif"))).size());
         trigger(window, "save"); // cancelled: nothing happens
+    }
+
+    // The verse of the throne in the site's own picture, for looking at by eye
+    // (build/screenshots/rasm.png).
+    void pictureOfAVerse()
+    {
+        QString error;
+        const VerseLibrary library = VerseLibrary::load(m_folder->file(QStringLiteral("quran.qu")), &error);
+        const QList<PageVerse> page = library.pages.value(42);
+        const auto throne = std::find_if(page.cbegin(), page.cend(), [](const PageVerse &verse) { return verse.id == 262; });
+        QVERIFY(writeGif(renderVerse(*throne), m_folder->file(QStringLiteral("pic/2_255.gif")), &error));
+        QFile::copy(QStringLiteral(VELMORA_BUILD_DIR "/skn"), m_folder->file(QStringLiteral("skn")));
+        FrmRasm *window = openVerse(2, 255);
+        QVERIFY(m_server->requests.isEmpty());
+        QCOMPARE(child<QLabel>(window, "Image1")->size(), renderVerse(*throne).size());
+        QDir(QStringLiteral(VELMORA_BUILD_DIR)).mkpath(QStringLiteral("screenshots"));
+        QVERIFY(window->grab().save(QStringLiteral(VELMORA_BUILD_DIR "/screenshots/rasm.png")));
     }
 
     void placeIsRemembered()

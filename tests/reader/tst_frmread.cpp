@@ -1,4 +1,7 @@
 #include "FrmRead.h"
+#include "PageImage.h"
+#include "PictureNames.h"
+#include "SiteImages.h"
 #include "LocalHttpServer.h"
 #include "ReaderPages.h"
 #include "ScriptedPlatform.h"
@@ -10,6 +13,7 @@
 #include <QBuffer>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
@@ -163,6 +167,33 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("pic2/041.jpg"))));
         QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("pic2/042.jpg"))));
         QCOMPARE(child<QLabel>(&reader, "lblRightPageNumber")->text(), QStringLiteral("1"));
+    }
+
+    // A spread where a sura starts, drawn from the site's own page pictures, for looking
+    // at by eye (build/screenshots/reader.png).
+    void pictureOfASpread()
+    {
+        TestProgramFolder folder;
+        QString error;
+        const VerseLibrary library = VerseLibrary::load(folder.file(QStringLiteral("quran.qu")), &error);
+        QDir(folder.path()).mkpath(QStringLiteral("pic2"));
+        for (int page : {105, 106}) {
+            const PagePicture picture{page, library.partOfPage.value(page), pageBlocks(library.pages.value(page)), library.basmala};
+            QVERIFY(renderPage(picture).save(folder.file(QStringLiteral("pic2/") + pageFileName(page))));
+        }
+        QFile::copy(QStringLiteral(VELMORA_BUILD_DIR "/skn"), folder.file(QStringLiteral("skn")));
+        ScriptedPlatform platform;
+        platform.connected = false;
+        FrmRead reader(platform, {});
+        reader.Form_Load();
+        reader.resize(900, 760);
+        reader.show();
+        child<QLineEdit>(&reader, "txtPageNumber")->setText(QStringLiteral("106"));
+        QTest::mouseClick(child<QPushButton>(&reader, "cmdViewThis"), Qt::LeftButton);
+        QCOMPARE(reader.spread(), (Spread{106, 105}));
+        QCOMPARE(child<QLabel>(&reader, "lblAyaaFrom")->text(), QStringLiteral("176"));
+        QDir(QStringLiteral(VELMORA_BUILD_DIR)).mkpath(QStringLiteral("screenshots"));
+        QVERIFY(reader.grab().save(QStringLiteral(VELMORA_BUILD_DIR "/screenshots/reader.png")));
     }
 
     void savedPages()
