@@ -1,12 +1,13 @@
 #include "FrmOptions.h"
 
+#include "DisplayFont.h"
+#include "Named.h"
 #include "Platform.h"
 #include "ProgramState.h"
+#include "Servers.h"
 #include "SettingKeys.h"
 #include "Settings.h"
 #include "SuraTables.h"
-#include "DisplayFont.h"
-#include "Servers.h"
 #include "clrPicker.h"
 
 #include <QButtonGroup>
@@ -25,27 +26,12 @@ namespace {
 
 constexpr int PartCount = 30;
 
-template<typename T>
-T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
 QComboBox *chooser(const char *name, const QStringList &items, QWidget *parent)
 {
     auto *box = named(new QComboBox(parent), name);
     box->addItems(items);
     box->setMaxVisibleItems(15);
     return box;
-}
-
-QStringList partNumbers()
-{
-    QStringList numbers;
-    for (int part = 1; part <= PartCount; ++part)
-        numbers.append(QString::number(part));
-    return numbers;
 }
 
 } // namespace
@@ -90,9 +76,9 @@ FrmOptions::FrmOptions(Platform &platform, ProgramState &state, const QStringLis
     soraop = named(new QRadioButton(QStringLiteral("البحث في سورة واحدة"), scope), "soraop");
     sora12op = named(new QRadioButton(QStringLiteral("البحث من سورة الى أخرى"), scope), "sora12op");
     allsearch->setChecked(true);
-    part = chooser("part", partNumbers(), scope);
-    part1 = chooser("part1", partNumbers(), scope);
-    part2 = chooser("part2", partNumbers(), scope);
+    part = chooser("part", numberItems(PartCount), scope);
+    part1 = chooser("part1", numberItems(PartCount), scope);
+    part2 = chooser("part2", numberItems(PartCount), scope);
     sora = chooser("sora", SuraNames, scope);
     sora1 = chooser("sora1", SuraNames, scope);
     sora2 = chooser("sora2", SuraNames, scope);

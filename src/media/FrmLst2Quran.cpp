@@ -1,6 +1,7 @@
 #include "FrmLst2Quran.h"
 
 #include "Listn2Quran.h"
+#include "Named.h"
 #include "Platform.h"
 #include "SuraTables.h"
 
@@ -16,13 +17,6 @@ namespace {
 
 constexpr int FrameWidth = 513;
 constexpr int FrameHeight = 438;
-
-template<typename T>
-T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 QStringList verseNumbers(int first, int last)
 {

@@ -5,6 +5,7 @@
 #include "EventLoopYield.h"
 #include "FrmHelp.h"
 #include "MemoriseStatistics.h"
+#include "Named.h"
 #include "Platform.h"
 #include "ProgramFolder.h"
 #include "ProgramState.h"
@@ -67,13 +68,6 @@ void setIndexQuietly(QComboBox *box, int index)
 QLabel *caption(const QString &text, QWidget *parent)
 {
     return new QLabel(text, parent);
-}
-
-template<typename T>
-T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
 }
 
 QTextEdit *readOnlyText(const char *name, QWidget *parent)

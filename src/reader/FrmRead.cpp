@@ -2,6 +2,7 @@
 
 #include "Downloader.h"
 #include "EventLoopYield.h"
+#include "Named.h"
 #include "PictureNames.h"
 #include "Platform.h"
 #include "ProgramFolder.h"
@@ -35,13 +36,6 @@ const QString NoConnection = QStringLiteral(
     "لتصفح القرآن الكريم\n"
     "إن من مميزات البرنامج أن أي صفحة تقوم بفتحها يتم تخزينها على الجهاز و لن تحتاج اتصال بالإنترنت بعد ذلك لتتصفحها, "
     "فإن كنت سبق أن تصفحت بعض الصفحات يمكنك فتحها بدون وجود اتصال");
-
-template<typename T>
-T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 QString cachedPage(int page)
 {

@@ -4,6 +4,7 @@
 #include "DataSource.h"
 #include "EventLoopYield.h"
 #include "LookupQuery.h"
+#include "Named.h"
 #include "Platform.h"
 #include "ProgramState.h"
 #include "ResultList.h"
@@ -22,21 +23,6 @@ namespace {
 constexpr int PartCount = 30;
 const QString Search = QStringLiteral("بحث");
 const QString Gather = QStringLiteral("جمع");
-
-QStringList numbers(int count)
-{
-    QStringList list;
-    for (int n = 1; n <= count; ++n)
-        list.append(QString::number(n));
-    return list;
-}
-
-template<typename T>
-T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 // A help text on a grey panel; the panel's centred main caption stays empty so it
 // never runs into the text.
@@ -74,12 +60,12 @@ FrmProSearch::FrmProSearch(Platform &platform, ProgramState &state, DataSource &
     searchname = named(new QComboBox(this), "searchname");
     searchname->addItems(SuraNames);
     searchnumber = named(new QComboBox(this), "searchnumber");
-    searchnumber->addItems(numbers(SuraCount));
+    searchnumber->addItems(numberItems(SuraCount));
     CombFromProSeach = named(new QComboBox(this), "CombFromProSeach");
     CombToProSeach = named(new QComboBox(this), "CombToProSeach");
     CmdSeachPro = named(new QPushButton(Search, this), "CmdSeachPro");
     tafsercombo = named(new QComboBox(this), "tafsercombo");
-    tafsercombo->addItems(numbers(PartCount));
+    tafsercombo->addItems(numberItems(PartCount));
     CmdSeachPro2 = named(new QPushButton(Search, this), "CmdSeachPro2");
     Command2 = named(new QPushButton(QStringLiteral(" ?"), this), "Command2");
     Command2->setFixedWidth(32);
@@ -168,7 +154,7 @@ void FrmProSearch::searchname_Click()
     const int verses = SuraVerseCounts.at(searchname->currentIndex());
     CombFromProSeach->clear();
     CombToProSeach->clear();
-    const QStringList items = numbers(verses);
+    const QStringList items = numberItems(verses);
     CombFromProSeach->addItems(items);
     CombToProSeach->addItems(items);
     CombFromProSeach->setCurrentIndex(0);
