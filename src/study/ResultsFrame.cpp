@@ -15,7 +15,6 @@
 
 #include <algorithm>
 
-#include <QCoreApplication>
 #include <QTextOption>
 #include <QFrame>
 #include <QGridLayout>
@@ -233,12 +232,13 @@ void ResultsFrame::WriteHtmlPage(const QString &html)
 void ResultsFrame::fillTranslationMenu(const QStringList &translationFiles)
 {
     File1 = translationFiles;
+    EventLoopYield yield;
     for (const QString &file : File1) {
         if (const std::optional<int> entry = translationEntryOfFile(file)) {
             lstMenu->addItem(TranslationNames.at(*entry));
             m_menuFiles.append(file);
         }
-        QCoreApplication::processEvents();
+        yield();
     }
     if (lstMenu->count() > MenuRowsBeforeScrolling) {
         // Room for the scroll bar: 180 twips wider, grown towards the left.

@@ -5,7 +5,7 @@
 #include "ResultsFrame.h"
 #include "ScriptedPlatform.h"
 #include "TestHelpers.h"
-#include "SideBar.h"
+#include "SideBarStacking.h"
 #include "SingleInstance.h"
 #include "TestProgramFolder.h"
 
@@ -38,15 +38,6 @@ QList<QWidget *> visibleContentFrames(FrmMain &window)
             shown.append(frame);
     }
     return shown;
-}
-
-// The side bar's headers at the top, as a string of 't' and 'b'.
-QString stacking(const SideBar &bar)
-{
-    QString positions;
-    for (int i = 0; i < bar.count(); ++i)
-        positions += bar.SidebarPosition(i) == QLatin1String("top") ? u't' : u'b';
-    return positions;
 }
 
 } // namespace

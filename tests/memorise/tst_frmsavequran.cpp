@@ -11,7 +11,7 @@
 #include "ProgramFolder.h"
 #include "ProgramState.h"
 #include "ScriptedPlatform.h"
-#include "SideBar.h"
+#include "SideBarStacking.h"
 #include "SuraTables.h"
 #include "TestHelpers.h"
 #include "TestProgramFolder.h"
@@ -19,6 +19,7 @@
 #include "VorelProgress.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -145,14 +146,6 @@ QStringList inserts(const Rows &rows)
     return statements;
 }
 
-QString stacking(const SideBar &bar)
-{
-    QString positions;
-    for (int i = 0; i < bar.count(); ++i)
-        positions += bar.SidebarPosition(i) == QLatin1String("top") ? u't' : u'b';
-    return positions;
-}
-
 } // namespace
 
 class TestFrmSaveQuran : public QObject
@@ -202,6 +195,9 @@ private Q_SLOTS:
         QCOMPARE(tracker.items("suraayaanum").size(), 286);
         QCOMPARE(tracker.text("SkinLabel6"), QStringLiteral("مدنية"));
         QVERIFY(tracker.find<QListWidget>("suraayaalist")->isEnabled());
+        // A picture of the main page for looking at by eye (build/screenshots).
+        QDir(QStringLiteral(VELMORA_BUILD_DIR)).mkpath(QStringLiteral("screenshots"));
+        QVERIFY(window.grab().save(QStringLiteral(VELMORA_BUILD_DIR "/screenshots/tracker.png")));
     }
 
     void markingFromTheMenu()
