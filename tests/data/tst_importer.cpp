@@ -106,6 +106,29 @@ private Q_SLOTS:
         QVERIFY(!error.isEmpty());
     }
 
+    void rootsFromASuppliedTable()
+    {
+        QTemporaryDir out;
+        QString error;
+        DataBuildOptions options{sourcesFolder(), out.filePath(QStringLiteral("program")), {}, {}, {}, {}, {}};
+        options.rootsFile = writeFile(out, QStringLiteral("roots.txt"), "# word and root\nالكتاب\tكتب\nكتابه\tكتب\n");
+        QVERIFY2(buildProgramData(options, [](const QString &) {}, &error), qPrintable(error));
+
+        DataSource words;
+        QVERIFY(words.open(databaseConnectionString(options.outFolder, QStringLiteral("Jthr.qu"))));
+        QVERIFY(words.runQuery(QStringLiteral("SELECT * FROM Words where JathrID like 'كتب' order by Word")));
+        QCOMPARE(words.recordCount(), 2);
+        QCOMPARE(words.text(QStringLiteral("Word")), QStringLiteral("الكتاب"));
+        // A word the table does not list is found only by itself.
+        QVERIFY(words.runQuery(QStringLiteral("SELECT * FROM Words where Word like 'الرحمن'")));
+        QCOMPARE(words.text(QStringLiteral("JathrID")), QStringLiteral("~الرحمن"));
+        words.close();
+
+        options.rootsFile = writeFile(out, QStringLiteral("bad-roots.txt"), "الكتاب\tكتب\nno tab here\n");
+        QVERIFY(!buildProgramData(options, [](const QString &) {}, &error));
+        QVERIFY2(error.contains(QStringLiteral("bad-roots.txt:2")), qPrintable(error));
+    }
+
     void rebuildKeepsTheReadersFiles()
     {
         QTemporaryDir out;
