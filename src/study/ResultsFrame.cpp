@@ -81,6 +81,8 @@ ResultsFrame::ResultsFrame(Platform &platform, ProgramState &state, DataSource &
     webPreview = new QTextBrowser(this);
     webPreview->setObjectName(QStringLiteral("webPreview"));
     webPreview->setOpenLinks(false);
+    // Quran fonts set their marks high above and low below the letters: give lines room.
+    webPreview->document()->setDefaultStyleSheet(QStringLiteral("p { line-height: 170%; }"));
     webPreview->setGeometry(0, 0, ViewWidth, twips(4290));
     webPreview->installEventFilter(this);
 
