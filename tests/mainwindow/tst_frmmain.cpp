@@ -40,6 +40,13 @@ QList<QWidget *> visibleContentFrames(FrmMain &window)
     return shown;
 }
 
+// What one run of the program is made of, in the order it must be made.
+struct Program {
+    ScriptedPlatform platform;
+    ProgramState state;
+    FrmMain window{platform, state};
+};
+
 } // namespace
 
 class TestFrmMain : public QObject
@@ -55,9 +62,8 @@ private Q_SLOTS:
     void firstStart()
     {
         TestProgramFolder folder;
-        ScriptedPlatform platform;
-        ProgramState state;
-        FrmMain window(platform, state);
+        Program program;
+        auto &[platform, state, window] = program;
         QVERIFY(window.Form_Load());
         window.show();
 
@@ -139,9 +145,8 @@ private Q_SLOTS:
         TestProgramFolder folder;
         folder.write(QStringLiteral("210.qut"), QByteArray());
         folder.write(QStringLiteral("25.qut"), QByteArray());
-        ScriptedPlatform platform;
-        ProgramState state;
-        FrmMain window(platform, state);
+        Program program;
+        auto &[platform, state, window] = program;
         QVERIFY(window.Form_Load());
         QCOMPARE(menuRows(window).mid(2), (QStringList{QStringLiteral("اللغة المكسيكية"), QStringLiteral("اللغة الألمانية")}));
     }
@@ -171,9 +176,8 @@ private Q_SLOTS:
     {
         TestProgramFolder folder;
         folder.write(QStringLiteral("newdb.qu"), "<html>Not Found</html>");
-        ScriptedPlatform platform;
-        ProgramState state;
-        FrmMain window(platform, state);
+        Program program;
+        auto &[platform, state, window] = program;
         QVERIFY(window.Form_Load());
         QCOMPARE(platform.messages.size(), 1);
         QCOMPARE(platform.messages.first().title, QStringLiteral("التحديث"));
@@ -187,9 +191,8 @@ private Q_SLOTS:
         TestProgramFolder folder;
         QDir(folder.path()).mkpath(QStringLiteral("pic2"));
         folder.write(QStringLiteral("pic2/007.jpg"), "page");
-        ScriptedPlatform platform;
-        ProgramState state;
-        FrmMain window(platform, state);
+        Program program;
+        auto &[platform, state, window] = program;
         QVERIFY(window.Form_Load());
         QVERIFY(QFileInfo::exists(folder.file(QStringLiteral("pic2/007.jpg"))));
         QVERIFY(QFileInfo(folder.file(QStringLiteral("pic"))).isDir());
@@ -214,9 +217,8 @@ private Q_SLOTS:
         }
         {
             TestProgramFolder folder(QStringList{});
-            ScriptedPlatform platform;
-            ProgramState state;
-            FrmMain window(platform, state);
+            Program program;
+            auto &[platform, state, window] = program;
             QVERIFY(!window.Form_Load());
             QCOMPARE(platform.messages.size(), 1);
             QVERIFY(platform.messages.first().text.contains(QStringLiteral("quran.qu")));
@@ -228,9 +230,8 @@ private Q_SLOTS:
     void sideBarStacking()
     {
         TestProgramFolder folder;
-        ScriptedPlatform platform;
-        ProgramState state;
-        FrmMain window(platform, state);
+        Program program;
+        auto &[platform, state, window] = program;
         QVERIFY(window.Form_Load());
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -281,9 +282,8 @@ private Q_SLOTS:
         TestProgramFolder folder;
         QFile::copy(QStringLiteral(VELMORA_BUILD_DIR "/skn"), folder.file(QStringLiteral("skn")));
         registerArabicFontSubstitutions();
-        ScriptedPlatform platform;
-        ProgramState state;
-        FrmMain window(platform, state);
+        Program program;
+        auto &[platform, state, window] = program;
         QVERIFY(window.Form_Load());
         window.show();
         const QDir shots(QStringLiteral(VELMORA_BUILD_DIR "/screenshots"));
@@ -304,9 +304,8 @@ private Q_SLOTS:
     void shutdownClosesEveryWindow()
     {
         TestProgramFolder folder;
-        ScriptedPlatform platform;
-        ProgramState state;
-        FrmMain window(platform, state);
+        Program program;
+        auto &[platform, state, window] = program;
         QVERIFY(window.Form_Load());
         window.show();
         QWidget secondary;
