@@ -4,6 +4,7 @@
 #include "Platform.h"
 
 #include <QList>
+#include <QPointer>
 #include <QQueue>
 #include <QStringList>
 
@@ -26,6 +27,10 @@ public:
     QQueue<FontChoice> fonts;
     QQueue<QString> fileNames;
     bool connected = true;
+    // Probes are answered from the event loop, as the network would; held ones wait
+    // until answerHeldProbes(), so a test can act while a probe runs.
+    bool holdProbes = false;
+    void answerHeldProbes();
     // File operations that fail when the test asks them to.
     FailingFileOperations fileOperations;
 
@@ -45,8 +50,11 @@ public:
     bool openUrl(const QUrl &url) override;
     bool startProgram(const QString &program, const QString &argument) override;
     void activateKeyboardLayout(const QString &layoutId) override;
-    bool isConnected(const QUrl &probe) override;
+    void probeConnection(const QUrl &probe, QObject *context, std::function<void(bool)> answered) override;
     void setClipboardText(const QString &text) override;
     QString clipboardText() override;
     FileOperations &files() override { return fileOperations; }
+
+private:
+    QList<QPair<QPointer<QObject>, std::function<void(bool)>>> m_heldProbes;
 };
