@@ -1,7 +1,6 @@
 // The text search through the real main window, and the verse renderer, on the real database.
 
 #include "BenchWindow.h"
-#include "ConnectionString.h"
 #include "CoolHoverButton.h"
 #include "DataSource.h"
 #include "SearchBox.h"
@@ -45,7 +44,7 @@ BENCHMARK(BM_TextSearchFewResults)->Unit(benchmark::kMillisecond)->Repetitions(5
 static void BM_RenderLongestVerse(benchmark::State &state)
 {
     DataSource verses;
-    verses.open(databaseConnectionString(QStringLiteral(VELMORA_BUILD_DIR), QStringLiteral("quran.qu")));
+    verses.openFile(QStringLiteral(VELMORA_BUILD_DIR "/quran.qu"));
     verses.runQuery(QStringLiteral("SELECT *  FROM Ayat where Ayat.ID like 289")); // 2:282
     VersePageInput input;
     input.displayText = verses.text(QStringLiteral("ayaa"));

@@ -43,7 +43,9 @@ bool RootSearch::acceptsSearchText(const QString &searchText)
             == Platform::Answer::Cancel)
         return false;
     if (!Adodc5.isOpen() || !Adodc4.isOpen()) {
-        m_platform.message(QStringLiteral("لا يمكن البحث على مستوى الجذر لأن ملف الجذور Jthr.qu غير موجود في مجلد البرنامج"),
+        // Missing or damaged: the reason names the file and what is wrong with it.
+        m_platform.message(QStringLiteral("لا يمكن البحث على مستوى الجذر لأن ملف الجذور Jthr.qu غير صالح للاستعمال.\n%1")
+                               .arg(Adodc4.errorString()),
                            ErrorTitle, Platform::Buttons::Ok, Platform::Icon::Critical);
         return false;
     }
@@ -57,17 +59,29 @@ bool RootSearch::run(const QString &searchText, int scope, const SearchChoices &
 
     m_results.clearResults();
     EventLoopYield yield;
-    Adodc5.runQuery(rootsOfWordQuery(searchText));
+    if (!Adodc5.runQuery(rootsOfWordQuery(searchText)))
+        return reportFailedQuery();
     for (Adodc5.moveFirst(); !Adodc5.atEnd(); Adodc5.moveNext()) {
-        Adodc4.runQuery(formsOfRootQuery(Adodc5.text(QStringLiteral("JathrID"))));
+        if (!Adodc4.runQuery(formsOfRootQuery(Adodc5.text(QStringLiteral("JathrID")))))
+            return reportFailedQuery();
         for (Adodc4.moveFirst(); !Adodc4.atEnd(); Adodc4.moveNext()) {
             yield();
             const QString form = Adodc4.text(QStringLiteral("Word"));
             m_state.SearchWord = form;
             m_writeHtmlPage(rootSearchWaitingPage(displayFont.family(), displayFont.pointSizeF(), form));
-            Adodc1.runQuery(rootSearchVerseQuery(form, choices.wholeWord, scope, choices));
+            if (!Adodc1.runQuery(rootSearchVerseQuery(form, choices.wholeWord, scope, choices)))
+                return reportFailedQuery();
             m_results.appendResults(Adodc1, form);
         }
     }
     return true;
+}
+
+bool RootSearch::reportFailedQuery()
+{
+    // A search that failed part-way is never shown as complete or as "nothing found".
+    m_results.clearResults();
+    m_platform.message(QStringLiteral("تعذر إكمال البحث بالجذر لأن قراءة ملفات البيانات فشلت."), ErrorTitle,
+                       Platform::Buttons::Ok, Platform::Icon::Warning);
+    return false;
 }

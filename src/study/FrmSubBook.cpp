@@ -88,7 +88,7 @@ void FrmSubBook::openTopics()
 {
     if (AdodcSubBook1.isOpen())
         return;
-    if (!AdodcSubBook1.open(ProgramFolder::connectionString(QStringLiteral("quran.qu")))) {
+    if (!AdodcSubBook1.openFile(ProgramFolder::file(QStringLiteral("quran.qu")))) {
         // Left unconnected, so the next opening of the header tries again.
         m_note->setText(QStringLiteral("تعذر فتح دليل المواضيع: ") + AdodcSubBook1.errorString());
         return;

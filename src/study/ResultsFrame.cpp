@@ -360,9 +360,11 @@ void ResultsFrame::suraayaalist_Click()
     setInfo(pagenotext, Adodc2.text(QStringLiteral("pageno")));
     setInfo(chapterNOtext, Adodc2.text(QStringLiteral("chapterNO")));
 
-    if (!Adodc3.connectionString().isEmpty()) {
-        Adodc3.runQuery(QStringLiteral("SELECT *  FROM Taf where Taf.ID like ") + id);
-        Text2->setPlainText(Adodc3.text(QStringLiteral("Taf")));
+    if (Adodc3.isOpen()) {
+        // A failed read says so; it never shows as an empty translation.
+        Text2->setPlainText(Adodc3.runQuery(QStringLiteral("SELECT *  FROM Taf where Taf.ID like ") + id)
+                                ? Adodc3.text(QStringLiteral("Taf"))
+                                : Adodc3.errorString());
         Text2->setPlaceholderText(QString());
     } else {
         Text2->setPlainText(txtmaintaf);
@@ -406,8 +408,7 @@ void ResultsFrame::setInfo(QLabel *field, const QString &text)
 void ResultsFrame::chooseStoredCommentary(const QString &column, Qt::LayoutDirection direction)
 {
     openCommentaryLayout();
-    if (!Adodc3.connectionString().isEmpty())
-        Adodc3.close(); // the installed translation is no longer used
+    Adodc3.close(); // the installed translation is no longer used
     m_commentaryColumn = column;
     suraayaalist_Click();
     setCommentaryDirection(direction);
@@ -458,7 +459,15 @@ void ResultsFrame::lstMenu_DblClick()
     if (row == 0) {
         Q_EMIT translationDownloadRequested();
     } else if (row >= 2) {
-        Adodc3.open(ProgramFolder::connectionString(m_menuFiles.value(row - 2)));
+        const QString file = m_menuFiles.value(row - 2);
+        if (!Adodc3.openFile(ProgramFolder::file(file), DataFileKind::Translation)) {
+            m_platform.message(QStringLiteral("لا يمكن عرض هذه الترجمة لأن ملفها %1 تالف.\n%2\nبقية البرنامج يعمل كالمعتاد، "
+                                              "ويمكن تحميل الترجمة من جديد من السطر الأول في هذه القائمة.")
+                                   .arg(file, Adodc3.errorString()),
+                               QStringLiteral("خطأ"), Platform::Buttons::Ok, Platform::Icon::Warning);
+            suraayaalist_Click();
+            return;
+        }
         openCommentaryLayout();
         setCommentaryDirection(Qt::LeftToRight);
         suraayaalist_Click();

@@ -1,7 +1,6 @@
 // The root analyser on the real word forms of the built text: forms of one root share
 // an identifier, look-alikes from different roots do not, particles and names stay alone.
 
-#include "ConnectionString.h"
 #include "DataSource.h"
 #include "RootAnalyser.h"
 
@@ -71,7 +70,7 @@ const Expected Table[] = {
 QStringList wordsOfTheText()
 {
     DataSource verses;
-    if (!verses.open(databaseConnectionString(QStringLiteral(VELMORA_BUILD_DIR), QStringLiteral("quran.qu"))))
+    if (!verses.openFile(QStringLiteral(VELMORA_BUILD_DIR "/quran.qu")))
         return {};
     verses.runQuery(QStringLiteral("SELECT *  FROM Ayat order by ID"));
     QStringList words;

@@ -17,6 +17,14 @@ void TestProgramFolder::copyBuilt(const QString &builtName, const QString &asNam
     QFile(file(asName)).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
 }
 
+void TestProgramFolder::damagePage(const QString &name, int page) const
+{
+    QFile database(file(name));
+    database.open(QIODevice::ReadWrite);
+    database.seek(qint64(page) * 4096);
+    database.write(QByteArray(8, '\xff'));
+}
+
 void TestProgramFolder::write(const QString &name, const QByteArray &content) const
 {
     QFile out(file(name));
