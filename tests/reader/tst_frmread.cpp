@@ -154,8 +154,10 @@ private Q_SLOTS:
         reader.Form_Load();
         reader.show();
         // Once the connection test passed, the opening spread is fetched and cached.
-        QTRY_COMPARE(child<QLabel>(&reader, "lblRightPageNumber")->text(), QStringLiteral("1"));
-        QTRY_COMPARE(child<QLabel>(&reader, "lblLeftPageNumber")->text(), QStringLiteral("2"));
+        QTRY_VERIFY(!child<ScaledPicture>(&reader, "RightImage")->isEmpty());
+        QTRY_VERIFY(!child<ScaledPicture>(&reader, "LeftImage")->isEmpty());
+        QCOMPARE(child<QLabel>(&reader, "lblRightPageNumber")->text(), QStringLiteral("1"));
+        QCOMPARE(child<QLabel>(&reader, "lblLeftPageNumber")->text(), QStringLiteral("2"));
         QVERIFY(platform.messages.isEmpty());
         QCOMPARE(QFileInfo(folder.file(QStringLiteral("pic2/001.jpg"))).size(), jpeg.size());
         QCOMPARE(QFileInfo(folder.file(QStringLiteral("pic2/002.jpg"))).size(), jpeg.size());
