@@ -166,7 +166,11 @@ void FrmSubBook::suraayaalistsubbook_DblClick(int row)
         return;
 
     m_state.SearchWord.clear();
-    Adodc1.runQuery(query);
+    if (!Adodc1.runQuery(query)) {
+        // Never shown as "nothing found".
+        m_note->setText(QStringLiteral("تعذرت قراءة آيات هذا الموضوع من قاعدة البيانات."));
+        return;
+    }
     m_results.clearResults();
     m_results.appendResults(Adodc1);
     m_results.showResultCount();
