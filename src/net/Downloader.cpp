@@ -6,6 +6,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
@@ -128,7 +129,9 @@ void Downloader::onReadyRead(const QString &saveFile)
         // Refused before it fills the disk or the memory.
         transfer.failure = QStringLiteral("حجم الملف (%1) أكبر من الحجم المقبول لهذا النوع من الملفات (%2)")
                                .arg(megabytes(std::max(total, transfer.received)), megabytes(m_maximumBytes));
-        transfer.reply->abort(); // finishes the transfer: `transfer` is gone after this
+        // Stopped from the event loop, not from inside the reply's own signal.
+        QNetworkReply *reply = transfer.reply;
+        QTimer::singleShot(0, reply, [reply] { reply->abort(); });
         return;
     }
     if (transfer.file->write(chunk) != chunk.size())
@@ -168,9 +171,10 @@ void Downloader::onFinished(const QString &saveFile, const QNetworkReply *reply)
 {
     if (m_transfers.value(saveFile).reply != reply)
         return; // a host dropped or restarted it while hearing of the last bytes
-    onReadyRead(saveFile);
+    if (reply->isOpen())
+        onReadyRead(saveFile);
     if (m_transfers.value(saveFile).reply != reply)
-        return; // refused while reading the last bytes: that refusal finished it
+        return; // dropped while hearing of the last bytes
     Transfer transfer = m_transfers.take(saveFile);
     transfer.reply->deleteLater();
     m_notFound = false;

@@ -20,6 +20,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTextEdit>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -154,7 +155,7 @@ void FrmUpdate::onProbed(bool connected)
     // reading it whole would hold the memory and the window.
     connect(m_reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64 total) {
         if (m_reply && std::max(received, total) > DownloadLimit::UpdateAnswer)
-            m_reply->abort();
+            QTimer::singleShot(0, m_reply, &QNetworkReply::abort);
     });
 }
 
