@@ -25,6 +25,7 @@ public:
     QQueue<FontChoice> fonts;
     QQueue<QString> fileNames;
     bool connected = true;
+    bool programStarts = true; // false: every program fails to start
 
     // What the program asked for.
     QList<Message> messages;
