@@ -35,6 +35,7 @@ PlayerStrip::PlayerStrip(RecitationPlayer &player, QWidget *window)
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(6, 2, 6, 2);
+    layout->setSpacing(14);
     layout->addWidget(reciterName);
     layout->addWidget(versePlaying);
     layout->addWidget(position, 1);

@@ -63,7 +63,14 @@ void RecitationPlayer::createPlayer()
             [this](qint64 position) { Q_EMIT positionChanged(position, m_player->duration()); });
 }
 
-RecitationPlayer::~RecitationPlayer() = default;
+RecitationPlayer::~RecitationPlayer()
+{
+    // The player goes before the members it reports to: nothing it says while closing
+    // may reach a half-destroyed recitation.
+    if (m_player)
+        m_player->disconnect(this);
+    delete m_player;
+}
 
 void RecitationPlayer::play(const RecitationPlan &plan)
 {
