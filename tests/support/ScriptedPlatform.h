@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FailingFileOperations.h"
 #include "Platform.h"
 
 #include <QList>
@@ -26,6 +27,8 @@ public:
     QQueue<QString> fileNames;
     bool connected = true;
     bool programStarts = true; // false: every program fails to start
+    // File operations that fail when the test asks them to.
+    FailingFileOperations fileOperations;
 
     // What the program asked for.
     QList<Message> messages;
@@ -46,4 +49,5 @@ public:
     bool isConnected(const QUrl &probe) override;
     void setClipboardText(const QString &text) override;
     QString clipboardText() override;
+    FileOperations &files() override { return fileOperations; }
 };
