@@ -186,6 +186,9 @@ void Downloader::onFinished(const QString &saveFile, const QNetworkReply *reply)
     if (!fault.isEmpty()) {
         m_platform.files().remove(temporaryFileOf(saveFile));
         m_failureReason = fault;
+        const int status = statusOf(transfer.reply);
+        if (status != 0 && !isSuccessStatus(transfer.reply))
+            Q_EMIT DownloadRefused(status, saveFile);
         Q_EMIT DownloadError(saveFile);
         Q_EMIT DownloadComplete(0, saveFile);
         return;

@@ -31,6 +31,7 @@ public:
     // until answerHeldProbes(), so a test can act while a probe runs.
     bool holdProbes = false;
     void answerHeldProbes();
+    bool programStarts = true; // false: every program fails to start
     // File operations that fail when the test asks them to.
     FailingFileOperations fileOperations;
 
