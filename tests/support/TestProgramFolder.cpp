@@ -13,6 +13,7 @@ TestProgramFolder::TestProgramFolder(const QStringList &builtFiles)
 
 void TestProgramFolder::copyBuilt(const QString &builtName, const QString &asName) const
 {
+    QFile::remove(file(asName)); // copy() never overwrites
     QFile::copy(QStringLiteral(VELMORA_BUILD_DIR "/") + builtName, file(asName));
     QFile(file(asName)).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
 }
