@@ -523,6 +523,9 @@ void FrmSaveQuran::showVerseStatus()
         && readUserRecords(Adodc2, QStringLiteral("SELECT *  FROM ") + m_state.CurrentUser
                                        + QStringLiteral(" where ayaanum like ") + ayaanolab->text());
     setInfo(savedornot, !read ? QString() : Adodc2.recordCount() > 0 ? Saved : NotSaved);
+    // The figures came from the same file: once it fails they are no longer true.
+    if (!read && !ayaanolab->text().isEmpty())
+        blankFigures(savedfromverse, savedfromquran, pb, pb2);
 }
 
 void FrmSaveQuran::showCommentary()
