@@ -1,5 +1,6 @@
 #include "PendingUpdate.h"
 
+#include "CommentaryImport.h"
 #include "ConnectionString.h"
 #include "DataSource.h"
 
@@ -51,6 +52,12 @@ PendingUpdate installPendingDatabase(const QString &programFolder)
             update.result = PendingUpdate::Result::Failed;
             update.setAsideFile.clear();
         }
+        return update;
+    }
+
+    // The commentaries the reader added to the old database go on in the new one.
+    if (QFileInfo::exists(current) && !CommentaryImport::carryCommentaries(current, pending, &update.reason)) {
+        update.result = PendingUpdate::Result::Failed;
         return update;
     }
 
