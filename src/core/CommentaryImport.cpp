@@ -1,12 +1,14 @@
 #include "CommentaryImport.h"
 
+#include "CheckedInstall.h"
 #include "CommentaryFile.h"
+#include "ConnectionString.h"
+#include "DataFileCheck.h"
+#include "DataSource.h"
 #include "PendingUpdate.h"
 #include "SqliteFile.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -83,41 +85,40 @@ namespace CommentaryImport {
 
 const QStringList Columns = {QStringLiteral("taf2"), QStringLiteral("taf")};
 
-Result importFile(const QString &programFolder, const QString &column, const QString &path)
+Result importFile(const QString &programFolder, const QString &column, const QString &path, FileOperations &files)
 {
+    Q_ASSERT(Columns.contains(column));
     Result result;
     const CommentaryFile file = readCommentaryFile(path);
     if (file.problem != CommentaryFile::Problem::None) {
         result.problem = fileProblem(file, path) + QStringLiteral("\nلم يضف شيء من هذا الملف.");
         return result;
     }
-    Q_ASSERT(Columns.contains(column));
-    const QDir folder(programFolder);
-    const QString pending = folder.filePath(QStringLiteral("newdb.qu"));
-    if (QFileInfo::exists(pending)) {
-        result.problem = QStringLiteral("يوجد تحديث لقاعدة البيانات ينتظر التثبيت عند التشغيل القادم للبرنامج. "
-                                        "أعد تشغيل البرنامج ثم أضف التفسير.");
-        return result;
-    }
 
-    // The column is filled in a copy; quran.qu is replaced only by the update's installer.
+    // The column is filled in a copy, which takes the place of quran.qu once checked.
+    const QDir folder(programFolder);
+    const QString verses = folder.filePath(QStringLiteral("quran.qu"));
+    const QString staged = verses + QStringLiteral(".import");
     QString error;
-    const QString staged = pending + QStringLiteral(".partial");
-    QFile::remove(staged);
-    QFile current(folder.filePath(QStringLiteral("quran.qu")));
-    if (!current.copy(staged))
-        error = current.errorString();
-    else if (fillColumn(staged, column, file.texts, &error) && QFile::rename(staged, pending)) {
-        const PendingUpdate install = installPendingDatabase(programFolder);
-        if (install.result == PendingUpdate::Result::Installed) {
-            result.imported = true;
-            result.verses = int(file.texts.size());
-            return result;
+    if (copyReplacing(verses, staged, &error, files) && fillColumn(staged, column, file.texts, &error)) {
+        const Installation installed = installChecked(staged, verses, [](const QString &candidate) {
+            return dataFileProblem(candidate, DataFileKind::Verses, CheckDepth::Installing);
+        }, files);
+        if (installed.result == Installation::Result::Installed) {
+            DataSource opened;
+            if (!settleVerseDatabase(programFolder, opened.open(databaseConnectionString(programFolder, QStringLiteral("quran.qu"))),
+                                     files)) {
+                result.imported = true;
+                result.verses = int(file.texts.size());
+                return result;
+            }
+            error = opened.errorString();
+        } else {
+            error = installed.reason;
+            files.remove(installed.setAsideFile);
         }
-        error = install.reason;
-        QFile::remove(pending);
     }
-    QFile::remove(staged);
+    files.remove(staged);
     result.problem = QStringLiteral("تعذر حفظ التفسير في قاعدة بيانات الآيات (%1). لم يتغير شيء.").arg(error);
     return result;
 }
@@ -125,11 +126,13 @@ Result importFile(const QString &programFolder, const QString &column, const QSt
 bool carryCommentaries(const QString &currentDatabase, const QString &newDatabase, QString *error)
 {
     return writeDatabase(newDatabase, currentDatabase, error, [](QSqlQuery &query) {
+        const auto filled = [&query](const QString &table, const QString &column) {
+            return query.exec(QStringLiteral("SELECT count(*) FROM %1 WHERE ifnull(%2, '') <> ''").arg(table, column))
+                && query.next() && query.value(0).toInt() > 0;
+        };
+        // Only what the reader has and the new file lacks is written.
         for (const QString &column : Columns) {
-            if (!query.exec(QStringLiteral("SELECT count(*) FROM Ayat WHERE ifnull(%1, '') <> ''").arg(column))
-                || !query.next())
-                return false;
-            if (query.value(0).toInt() > 0)
+            if (filled(QStringLiteral("Ayat"), column) || !filled(QStringLiteral("current.Ayat"), column))
                 continue;
             if (!query.exec(QStringLiteral("UPDATE Ayat SET %1 = (SELECT c.%1 FROM current.Ayat c WHERE c.ID = Ayat.ID)")
                                 .arg(column)))

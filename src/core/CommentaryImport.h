@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileOperations.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -20,7 +22,8 @@ struct Result {
 // `column` of the program folder's quran.qu with its texts (verses the file lacks are
 // left empty). The column is filled in a copy that takes the place of quran.qu by the
 // same checked installation as an update.
-Result importFile(const QString &programFolder, const QString &column, const QString &file);
+Result importFile(const QString &programFolder, const QString &column, const QString &file,
+                  FileOperations &files = FileOperations::real());
 
 // Before an update replaces the verse database by `newDatabase`: each commentary column
 // the new file leaves empty takes the texts of the current one, so the reader's own

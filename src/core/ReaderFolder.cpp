@@ -7,7 +7,6 @@
 #include "SqliteFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QList>
 #include <QRegularExpression>
@@ -15,32 +14,12 @@
 #include <QStringList>
 
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
 const QString VerseDatabase = QStringLiteral("quran.qu");
 const QString PendingUpdate = QStringLiteral("newdb.qu");
 const QString UserDatabase = QStringLiteral("db.mdb");
-
-// Copies through a temporary name, so a target name never holds half a file.
-bool copyFile(const QString &from, const QString &to, QString *reason)
-{
-    const QString partial = to + QStringLiteral(".seeding");
-    QFile::remove(partial);
-    QFile source(from);
-    if (!source.copy(partial)) {
-        *reason = source.errorString();
-        QFile::remove(partial);
-        return false;
-    }
-    if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(to).constData()) != 0) {
-        *reason = QStringLiteral("rename failed");
-        QFile::remove(partial);
-        return false;
-    }
-    return true;
-}
 
 QString databaseVersion(const QString &folder)
 {
@@ -92,7 +71,7 @@ bool isNewerVersion(const QString &candidate, const QString &current)
     return std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end());
 }
 
-Seeding seed(const QString &installedFolder, const QString &readerFolder)
+Seeding seed(const QString &installedFolder, const QString &readerFolder, FileOperations &files)
 {
     Seeding seeding;
     const QDir installed(installedFolder);
@@ -114,7 +93,7 @@ Seeding seed(const QString &installedFolder, const QString &readerFolder)
     QStringList created;
     const auto fail = [&](const QString &file, const QString &reason) {
         for (const QString &path : std::as_const(created))
-            QFile::remove(path);
+            files.remove(path);
         if (!folderExisted)
             QDir().rmdir(readerFolder);
         seeding.canStart = false;
@@ -126,7 +105,7 @@ Seeding seed(const QString &installedFolder, const QString &readerFolder)
         if (QFileInfo::exists(target))
             continue;
         QString reason;
-        if (!copyFile(installed.filePath(name), target, &reason))
+        if (!copyReplacing(installed.filePath(name), target, &reason, files))
             return fail(name, reason);
         created.append(target);
     }
@@ -141,7 +120,7 @@ Seeding seed(const QString &installedFolder, const QString &readerFolder)
     if (hadVerses && !QFileInfo::exists(reader.filePath(PendingUpdate))
         && isNewerVersion(databaseVersion(installedFolder), databaseVersion(readerFolder))) {
         QString reason;
-        if (!copyFile(installed.filePath(VerseDatabase), reader.filePath(PendingUpdate), &reason))
+        if (!copyReplacing(installed.filePath(VerseDatabase), reader.filePath(PendingUpdate), &reason, files))
             seeding.problem = QStringLiteral("تعذر نسخ قاعدة بيانات الآيات الأحدث المثبتة إلى مجلدك (%1)، "
                                              "وسيستمر البرنامج في استخدام نسختك الحالية.")
                                   .arg(reason);
@@ -153,7 +132,7 @@ bool setUp(Platform &platform, const QString &executableFolder)
 {
     const QString folder = programFolderFor(executableFolder);
     if (folder != QDir::cleanPath(executableFolder)) {
-        const Seeding seeding = seed(installedDataFor(executableFolder), folder);
+        const Seeding seeding = seed(installedDataFor(executableFolder), folder, platform.files());
         if (!seeding.problem.isEmpty())
             platform.message(seeding.problem, seeding.canStart ? QStringLiteral("تنبيه") : QStringLiteral("خطأ"),
                              Platform::Buttons::Ok, seeding.canStart ? Platform::Icon::Warning : Platform::Icon::Critical);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileOperations.h"
+
 #include <QString>
 
 class Platform;
@@ -27,7 +29,8 @@ struct Seeding {
 // the program never starts on half its data. An installed quran.qu newer than the
 // reader's (by DBversion) is put beside it as the pending update newdb.qu, which the
 // start-up installs with the same checks as a downloaded one.
-Seeding seed(const QString &installedFolder, const QString &readerFolder);
+Seeding seed(const QString &installedFolder, const QString &readerFolder,
+             FileOperations &files = FileOperations::real());
 
 // Chooses the program folder of a program started from `executableFolder`, seeds it
 // when it is the reader's own, and makes it ProgramFolder::path(). What went wrong is

@@ -463,7 +463,7 @@ void ResultsFrame::importCommentary()
     verses.close();
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const CommentaryImport::Result result = CommentaryImport::importFile(ProgramFolder::path(), column, file);
+    const CommentaryImport::Result result = CommentaryImport::importFile(ProgramFolder::path(), column, file, m_platform.files());
     QApplication::restoreOverrideCursor();
     if (!result.imported) {
         m_platform.message(result.problem, QStringLiteral("خطأ"), Platform::Buttons::Ok, Platform::Icon::Critical);

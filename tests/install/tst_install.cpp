@@ -3,6 +3,7 @@
 
 #include "ConnectionString.h"
 #include "DataSource.h"
+#include "FailingFileOperations.h"
 #include "FrmSaveQuran.h"
 #include "ProgramFolder.h"
 #include "ProgramState.h"
@@ -237,17 +238,18 @@ private Q_SLOTS:
         QVERIFY(mine.open(QIODevice::WriteOnly) && mine.write("[Servers]\n") > 0);
         mine.close();
 
-        // A copy that fails halfway (skn cannot be written: a folder holds its temporary
-        // name) leaves nothing behind, and says why.
-        QDir(reader).mkdir(QStringLiteral("skn.seeding"));
-        ReaderFolder::Seeding seeding = ReaderFolder::seed(installed, reader);
+        // A disk that fills halfway (with skn, after Jthr.qu and quran.qu) leaves nothing
+        // behind, and the reader is told why.
+        FailingFileOperations fullDisk;
+        fullDisk.bytesUntilFull = QFileInfo(installed + QStringLiteral("/Jthr.qu")).size()
+            + QFileInfo(installed + QStringLiteral("/quran.qu")).size() + 100;
+        ReaderFolder::Seeding seeding = ReaderFolder::seed(installed, reader, fullDisk);
         QVERIFY(!seeding.canStart);
         QVERIFY2(seeding.problem.contains(QStringLiteral("skn")) && seeding.problem.contains(QStringLiteral("تعذر")),
                  qPrintable(seeding.problem));
         QCOMPARE(QDir(reader).entryList(QDir::Files, QDir::Name), QStringList{QStringLiteral("servers.ini")});
 
         // Then it seeds what is missing and never overwrites the reader's own files.
-        QDir(reader).rmdir(QStringLiteral("skn.seeding"));
         seeding = ReaderFolder::seed(installed, reader);
         QVERIFY(seeding.canStart && seeding.problem.isEmpty());
         QCOMPARE(QDir(reader).entryList(QDir::Files, QDir::Name),

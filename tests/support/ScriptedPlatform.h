@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FailingFileOperations.h"
 #include "Platform.h"
 
 #include <QList>
@@ -26,6 +27,8 @@ public:
     QQueue<QString> fileNames; // for both the save and the open dialog
     QQueue<std::optional<int>> choices;
     bool connected = true;
+    // File operations that fail when the test asks them to.
+    FailingFileOperations fileOperations;
 
     // What the program asked for.
     QList<Message> messages;
@@ -50,4 +53,5 @@ public:
     bool isConnected(const QUrl &probe) override;
     void setClipboardText(const QString &text) override;
     QString clipboardText() override;
+    FileOperations &files() override { return fileOperations; }
 };
