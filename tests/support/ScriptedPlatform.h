@@ -27,6 +27,7 @@ public:
     QQueue<QString> fileNames; // for both the save and the open dialog
     QQueue<std::optional<int>> choices;
     bool connected = true;
+    bool programStarts = true; // false: every program fails to start
     // File operations that fail when the test asks them to.
     FailingFileOperations fileOperations;
 
