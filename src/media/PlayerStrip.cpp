@@ -64,8 +64,12 @@ void PlayerStrip::refresh()
     using State = RecitationPlayer::State;
     const State state = m_player.state();
     reciterName->setText(m_player.reciter());
-    versePlaying->setText(state == State::Fetching ? QStringLiteral("%1 (جار التحميل…)").arg(m_player.caption())
-                                                   : m_player.caption());
+    QString caption = m_player.caption();
+    if (state == State::Fetching) {
+        const int percent = m_player.fetchedPercent();
+        caption += percent < 0 ? QStringLiteral(" (جار التحميل…)") : QStringLiteral(" (جار التحميل %1٪)").arg(percent);
+    }
+    versePlaying->setText(caption);
     cmdPause->setText(state == State::Paused ? QStringLiteral("متابعة") : QStringLiteral("إيقاف مؤقت"));
     cmdPause->setEnabled(state == State::Playing || state == State::Paused);
     if (state == State::Fetching)

@@ -37,6 +37,16 @@ RecitationPlayer::RecitationPlayer(Platform &platform, QObject *parent)
 {
     connect(m_downloader.get(), &Downloader::DownloadRefused, this, [this](int status) { m_refusedStatus = status; });
     connect(m_downloader.get(), &Downloader::DownloadComplete, this, &RecitationPlayer::onFetched);
+    connect(m_downloader.get(), &Downloader::DownloadProgress, this, [this](qint64 received, qint64 total) {
+        // Only the part the reader is waiting for: a verse fetched ahead is silent work.
+        if (m_state != State::Fetching || m_fetching != m_current || total <= 0)
+            return;
+        const int percent = static_cast<int>(received * 100 / total);
+        if (percent != m_fetchedPercent) {
+            m_fetchedPercent = percent;
+            Q_EMIT changed();
+        }
+    });
 }
 
 void RecitationPlayer::createPlayer()
@@ -158,6 +168,7 @@ void RecitationPlayer::fetch(int index)
     }
     m_fetching = index;
     m_refusedStatus = 0;
+    m_fetchedPercent = -1;
     m_downloader->BeginDownload(address.toString(), partFile(index));
 }
 

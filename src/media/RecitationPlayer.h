@@ -52,6 +52,9 @@ public:
     QString caption() const;
     qint64 position() const;
     qint64 duration() const;
+    // How much of the part waited for has arrived, 0 to 100; -1 when nothing is awaited
+    // or the server gave no length.
+    int fetchedPercent() const { return m_state == State::Fetching ? m_fetchedPercent : -1; }
 
 Q_SIGNALS:
     // State, part or caption changed.
@@ -86,5 +89,6 @@ private:
     int m_current = -1;  // the part sounding, or waited for
     int m_fetching = -1; // the part on its way
     int m_refusedStatus = 0;
+    int m_fetchedPercent = -1;
     State m_state = State::Stopped;
 };

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -217,7 +218,11 @@ private Q_SLOTS:
     void playsInsideTheProgram()
     {
         LocalHttpServer server;
-        server.serve(QStringLiteral("quran3/47/001.rm"), toneWav(1000));
+        // Sent slowly, so the strip has time to say how much has arrived.
+        LocalHttpServer::Response slow{200, toneWav(1000)};
+        slow.chunkSize = 4000;
+        slow.chunkDelayMs = 50;
+        server.serve(QStringLiteral("quran3/47/001.rm"), slow);
         Servers servers = localServers(server);
         servers.wholeSuraReciters[0].name = QStringLiteral("القارئ الأول");
         ScriptedPlatform platform;
@@ -231,6 +236,9 @@ private Q_SLOTS:
 
         qint64 furthest = 0;
         connect(&player, &RecitationPlayer::positionChanged, this, [&](qint64 position) { furthest = qMax(furthest, position); });
+        QStringList captions;
+        connect(&player, &RecitationPlayer::changed, this,
+                [&] { captions.append(child<QLabel>(strip, "versePlaying")->text()); });
         QSignalSpy finished(&player, &RecitationPlayer::finished);
         Listn2Quran::PlayWholeSura(platform, servers, player, 0, 0);
         QVERIFY(QTest::qWaitFor([&] { return player.state() == RecitationPlayer::State::Playing; }, 20000));
@@ -238,6 +246,9 @@ private Q_SLOTS:
         QCOMPARE(window.height(), 300 + strip->height());
         QCOMPARE(child<QLabel>(strip, "reciterName")->text(), QStringLiteral("القارئ الأول"));
         QCOMPARE(child<QLabel>(strip, "versePlaying")->text(), QStringLiteral("سورة الفاتحة"));
+        // Part of the file and no more: "... (جار التحميل 49٪)".
+        const QRegularExpression partly(QStringLiteral("^سورة الفاتحة \\(جار التحميل [1-9][0-9]?٪\\)$"));
+        QVERIFY2(captions.indexOf(partly) >= 0, qPrintable(captions.join(u'|')));
 
         QVERIFY(waitUntilStopped(player));
         QCOMPARE(finished.size(), 1);
