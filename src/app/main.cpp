@@ -2,6 +2,7 @@
 #include "FrmMain.h"
 #include "ProgramState.h"
 #include "QtPlatform.h"
+#include "QtTranslations.h"
 
 #include <QApplication>
 
@@ -11,6 +12,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Velmora5"));
     QApplication::setApplicationDisplayName(QStringLiteral("فيلمورا"));
     QApplication::setLayoutDirection(Qt::RightToLeft);
+    installQtArabicTranslations(app);
     registerArabicFontSubstitutions();
 
     QtPlatform platform;
