@@ -19,6 +19,7 @@ class FrmOptions;
 class FrmProSearch;
 class FrmSubBook;
 class Platform;
+class QLabel;
 class QPushButton;
 class ResultsFrame;
 class SearchBox;
@@ -60,6 +61,8 @@ private:
     void installPendingUpdate();
     bool openDatabases();
     void loadSettings();
+    void setDisplayFont(const QFont &font);
+    void showSearchScope();
     void CoolHoverButton9_Click();
     void CoolHoverButton13_Click();
 
@@ -78,6 +81,7 @@ private:
     SearchBox *searcht = nullptr;
     QPushButton *search = nullptr;
     QPushButton *SearchOptions = nullptr;
+    QLabel *SearchScopeText = nullptr;
 
     ResultsFrame *resultsFrame = nullptr;
     FrmOptions *frmOptions = nullptr;

@@ -29,6 +29,7 @@ public:
     // What the program asked for.
     QList<Message> messages;
     QStringList inputPrompts;
+    QList<QFont> fontPresets; // the font each font dialog opened on
     QList<QUrl> openedUrls;
     QList<QPair<QString, QString>> startedPrograms;
     QStringList keyboardLayouts;
