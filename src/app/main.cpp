@@ -3,8 +3,10 @@
 #include "ProgramState.h"
 #include "QtPlatform.h"
 #include "QtTranslations.h"
+#include "ReaderFolder.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
@@ -12,10 +14,15 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Velmora5"));
     QApplication::setApplicationDisplayName(QStringLiteral("فيلمورا"));
     QApplication::setLayoutDirection(Qt::RightToLeft);
+    // The installed menu entry and icon share this id; desktops match the window to them.
+    QApplication::setDesktopFileName(QStringLiteral("org.velmora.Velmora"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.velmora.Velmora")));
     installQtArabicTranslations(app);
     registerArabicFontSubstitutions();
 
     QtPlatform platform;
+    if (!ReaderFolder::setUp(platform, QCoreApplication::applicationDirPath()))
+        return 1;
     ProgramState state;
     FrmMain window(platform, state);
     platform.setDialogParent(&window);

@@ -441,6 +441,10 @@ private Q_SLOTS:
         const QTextLine firstLine = child<QPlainTextEdit>(&window, "Text6")->document()->firstBlock().layout()->lineAt(0);
         QVERIFY(firstLine.naturalTextRect().left() > firstLine.width() / 3);
         QVERIFY(firstLine.naturalTextRect().right() > firstLine.width() - 2);
+        // How to add things is told in the reader's words, with no command line or file path.
+        const QString installing = child<QPlainTextEdit>(&window, "Text9")->toPlainText();
+        QVERIFY(installing.contains(QStringLiteral("إضافة تفسير من ملف")));
+        QVERIFY(!installing.contains(QStringLiteral("--")) && !installing.contains(QStringLiteral("docs/")));
     }
 
     void shutdownClosesEveryWindow()
