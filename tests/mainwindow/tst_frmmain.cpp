@@ -398,7 +398,7 @@ private Q_SLOTS:
         window.findChild<SideBar *>()->setFocus(); // where opening a header leaves it
         QVERIFY(inOrder(tabOrder(), {"strip_0", "searcht", "search", "SearchOptions", "strip_1", "strip_7", "suraayaalist",
                                      "webPreview", "CoolHoverButton1", "CoolHoverButton2", "CoolHoverButton3",
-                                     "CoolHoverButton4", "CoolHoverButton15"}));
+                                     "CoolHoverButton4", "CoolHoverButton15", "cmdImportTaf"}));
         QTest::mouseClick(window.findChild<SideBar *>()->strip(7), Qt::LeftButton);
         QVERIFY(inOrder(tabOrder(), {"strip_7", "CoolHoverButton9", "CoolHoverButton13", "CoolHoverButton14"}));
         QTest::mouseClick(window.findChild<SideBar *>()->strip(6), Qt::LeftButton);
