@@ -161,6 +161,16 @@ private Q_SLOTS:
         QCOMPARE(QSet<QString>(twice.cbegin(), twice.cend()).size(), twice.size());
     }
 
+    void theNameOfGodFindsEveryCliticForm()
+    {
+        search(QStringLiteral("تالله"));
+        QSet<QString> found;
+        for (const ResultList::Row &row : resultRows(*m_results))
+            found.insert(row.foundBy);
+        for (const char *form : {"الله", "لله", "بالله", "والله", "تالله", "فالله", "إله"})
+            QVERIFY2(found.contains(QString::fromUtf8(form)), form);
+    }
+
     void suraRangePartOfWord()
     {
         child<QRadioButton>(m_options, "withother")->click();
