@@ -136,6 +136,19 @@ private Q_SLOTS:
         }
         QCOMPARE(formsListed, expectedOrder);
         QVERIFY(formsListed.contains(QStringLiteral("يكتبون")));
+        // Every verse that holds a form as a whole word is listed under it.
+        for (const QString &form : forms) {
+            QStringList expected;
+            m_verses.runQuery(QStringLiteral("SELECT ID FROM Ayat where ayaaindex like '% ") + form + QStringLiteral(" %' order by ID"));
+            for (; !m_verses.atEnd(); m_verses.moveNext())
+                expected.append(m_verses.text(QStringLiteral("ID")));
+            QStringList listed;
+            for (const ResultList::Row &row : rows) {
+                if (row.foundBy == form)
+                    listed.append(row.id);
+            }
+            QCOMPARE(listed, expected);
+        }
         QCOMPARE(child<QLabel>(m_window.get(), "score")->text(), QString::number(rows.size()));
 
         // The verse view highlights the row's own form.

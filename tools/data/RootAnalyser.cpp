@@ -4,29 +4,34 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 // How it works (docs/data.md has the reader's version):
 // 1. Every word is split in every way the clitics allow: conjunction, preposition or
 //    future sign, article in front; inflection and pronoun endings behind.
 // 2. Every remaining stem is laid on the derivation patterns; a match yields a root of
-//    three letters. Weak letters that the pattern hides (hollow, defective, doubled and
-//    assimilated roots) give one candidate for each letter they may stand for.
-// 3. Each candidate has a cost (letters taken off, how unusual the pattern is). A root
-//    is supported by the number of words of the text that can come from it; the word
-//    takes the candidate with the best support for its cost, but only when it beats
-//    every other root clearly. Otherwise the word keeps a root of its own.
+//    three letters (four where two letters repeat or the root is listed). Weak letters
+//    that the pattern hides (hollow, defective, doubled and assimilated roots) give one
+//    candidate for each letter they may stand for; hand-written lists say which weak,
+//    hamzated and doubled roots the text uses and which stems no pattern reaches.
+// 3. Each candidate has a cost (letters taken off, how unusual the pattern is, a root
+//    the lists do not know, a stem the text uses with no other ending). A root is
+//    supported by the words of the text that can come from it, each word sharing
+//    itself among its readings; the word takes the candidate with the best support for
+//    its cost, but only when it beats every other root clearly. Otherwise the word
+//    keeps a root of its own.
 
 namespace {
 
-constexpr double CostWeight = 1.0;     // support one unit of cost outweighs (in doublings)
-constexpr double RequiredMargin = 0.5; // how clearly the best root must win
-constexpr double IrregularBonus = 1.5; // a hand-listed stem beats most pattern readings
-constexpr double SupportSlack = 1.0;   // how far above its plainest reading a word still supports a root
+constexpr double CostWeight = 1.5;        // doublings of support that one unit of cost outweighs
+constexpr double RequiredMargin = 0.5;    // how clearly the best root must win
+constexpr double IrregularBonus = 1.5;    // a hand-listed stem beats most pattern readings
+constexpr double SupportSlack = 1.0;      // how far above its plainest reading a word still supports a root
 constexpr double UnknownMarkedCost = 2.0; // a weak, hamzated or doubled root the text is not known to use
-constexpr double WeakSwapCost = 0.5;
-constexpr double RareStemCost = 2.0;   // a stem the text never uses with another ending
-constexpr double MinimumSupport = 1.5;  // a root shared by the word and at least part of another
-constexpr int SupportRounds = 4;       // rounds that move a word's share towards its best-supported root   // reading a written و as ي or the other way round
+constexpr double WeakSwapCost = 0.5;      // reading a written و as ي or the other way round
+constexpr double RareStemCost = 2.0;      // a stem the text never uses with another ending
+constexpr double MinimumSupport = 1.5;    // a root shared by the word and at least part of another
+constexpr int SupportRounds = 4;          // rounds that move a word's share towards its best-supported root
 
 const QChar Hamza(0x0621);
 const QChar Alef(0x0627);
@@ -123,11 +128,11 @@ const QSet<QString> &knownMarkedRoots()
             "عير عيل فيض قيض لين نيل هيم بيض جيب شيع ضيز هيل سين عيي شيط هيأ ليس",
             // Defective.
             "دعو تلو علو عفو دنو رجو سمو عدو غدو بدو خلو زكو نجو صلو شكو لهو لغو سهو دلو صفو عصو عتو قسو نسو "
-            "أبو أخو بلو جثو خطو ربو رضو زهو سطو سلو صحو ضحو طغو عشو غلو غزو قنو كسو محو نحو دحو طحو ندو صغو "
+            "أبو أخو بلو جثو خطو ربو رضو زهو سطو سلو صحو ضحو عشو غلو غزو قنو كسو محو نحو دحو طحو ندو صغو "
             "هدي بقي لقي ولي مشي بني خشي نهي جزي قضي عصي سعي بكي وحي وقي أتي رأي شفي كفي مضي رمي جري سقي نسي "
-            "نفي أبي حيي حمي خفي دري رعي رقي زني سري شري شقي صلي عمي غني فتي فدي قري ملي وصي وفي بغي ثني جني "
+            "نفي أبي حيي حمي خفي دري رعي رقي زني سري شري شقي عمي غني فتي فدي قري ملي وصي وفي بغي ثني جني "
             "حكي خزي سوي طوي عري عني غشي غلي قصي لوي مري نوي هوي يدي أذي أسي أني أوي جبي جلي حفي حلي حلو دوي "
-            "رسي سمي شوي صدي طغي عدي غطي فني قلي كري مني نأي هجو وري وعي بهو حذو جفو رنو شتو صبو أسو "
+            "رسي شوي صدي طغي غطي فني قلي كري مني نأي هجو وري وعي بهو حذو جفو رنو شتو صبو أسو "
             "أمي تقي دهي ذكي رثي زوي شهو قفو كبو مطو مهو نشو وني دمي عطو فري نصو عسي ذرو نبي",
             // Assimilated.
             "وعد وجد ولد وضع وقع ورث يسر يقن وهب وكل وزن وثق وعظ وصل وقت وجه وحد وسع وصف وزر وسط وسق وطن وفد "
@@ -178,7 +183,7 @@ const QHash<QString, QString> &irregularStems()
             {"شفت", "شفه"}, {"أهل", "أهل"}, {"يد", "يدي"}, {"أيد", "يدي"}, {"أيدي", "يدي"}, {"دم", "دمي"},
             {"دماء", "دمي"}, {"اسم", "سمو"}, {"أسماء", "سمو"}, {"عص", "عصو"},
             {"مات", "موت"}, {"ميت", "موت"}, {"موت", "موت"}, {"مسكين", "سكن"}, {"مساكين", "سكن"},
-            {"قالين", "قلي"}, {"سير", "سير"},
+            {"قالين", "قلي"}, {"سير", "سير"}, {"ناس", "نوس"},
             // The name of God with every clitic it takes, and the noun it comes from.
             {"الله", "أله"}, {"لله", "أله"}, {"اللهم", "أله"}, {"تالله", "أله"}, {"أبالله", "أله"},
             {"إله", "أله"}, {"آله", "أله"}, {"أوتي", "أتي"}, {"أوت", "أتي"}, {"أعد", "عدد"}, {"مهتد", "هدي"}, {"يهتد", "هدي"}, {"تهتد", "هدي"},
@@ -190,6 +195,13 @@ const QHash<QString, QString> &irregularStems()
         return table;
     }();
     return stems;
+}
+
+// The name of God as written with its clitics: it stands without an ending.
+const QSet<QString> &nameOfGod()
+{
+    static const QSet<QString> forms = normalisedSet({"الله", "لله", "تالله", "أبالله"});
+    return forms;
 }
 
 struct Affix {
@@ -461,16 +473,21 @@ using StemEndings = QHash<QString, int>;
 
 StemEndings stemEndingsOf(const QStringList &words)
 {
-    QHash<QString, QSet<QString>> endings;
+    QHash<QString, QList<qsizetype>> endings; // stem -> the suffixes (by position) seen after it
+    const QList<Affix> &suffixes = suffixList();
     for (const QString &word : words) {
         const QString form = analysisForm(word);
-        for (const Affix &prefix : prefixList()) {
-            if (!form.startsWith(prefix.text))
+        for (qsizetype s = 0; s < suffixes.size(); ++s) {
+            const QString &suffix = suffixes.at(s).text;
+            if (!form.endsWith(suffix))
                 continue;
-            for (const Affix &suffix : suffixList()) {
-                if (form.size() - prefix.text.size() - suffix.text.size() >= 2 && form.endsWith(suffix.text))
-                    endings[form.mid(prefix.text.size(), form.size() - prefix.text.size() - suffix.text.size())]
-                        .insert(suffix.text);
+            for (const Affix &prefix : prefixList()) {
+                const qsizetype stemLength = form.size() - prefix.text.size() - suffix.size();
+                if (stemLength < 2 || !form.startsWith(prefix.text))
+                    continue;
+                QList<qsizetype> &seen = endings[form.mid(prefix.text.size(), stemLength)];
+                if (!seen.contains(s))
+                    seen.append(s);
             }
         }
     }
@@ -519,6 +536,9 @@ Candidates candidatesOf(const QString &word, const StemEndings &stemEndings)
         for (const Affix &suffix : suffixList()) {
             if ((prefix.article && !suffix.article) || (finalAlefMaqsura && suffix.text.endsWith(Ya)))
                 continue;
+            // The article and the alef of an indefinite noun never meet: الربا is not ال + رب + ا.
+            if (prefix.article && suffix.text == QString(Alef))
+                continue;
             const qsizetype stemLength = form.size() - prefix.text.size() - suffix.text.size();
             if (stemLength < 2 || !form.endsWith(suffix.text))
                 continue;
@@ -534,13 +554,20 @@ Candidates candidatesOf(const QString &word, const StemEndings &stemEndings)
                 continue;
             const double affixCost = prefix.cost + suffix.cost + stemCost(stemEndings, stem);
             const auto irregular = irregularStems().constFind(stem);
-            if (irregular != irregularStems().constEnd()) {
+            // The name of God takes no ending (اللهو is ال + لهو), and a listed stem no
+            // long ending after alef (ألهاكم is not إله + اكم).
+            const bool endingFits = suffix.text.isEmpty()
+                || (!nameOfGod().contains(stem) && !(suffix.text.size() > 1 && suffix.text.startsWith(Alef)));
+            if (irregular != irregularStems().constEnd() && endingFits) {
                 // A hand-listed stem behind at most one clitic is the word's reading.
                 if (prefix.cost <= 1)
                     listed.insert(*irregular, affixCost);
                 addCandidate(candidates, *irregular, affixCost - IrregularBonus / CostWeight);
                 continue;
             }
+            // The و of a plural past is not a root letter: نسوا is نس + وا (نسي), not نسو.
+            if (suffix.text == QStringLiteral("ا") && stem.size() == 3 && stem.endsWith(Waw))
+                continue;
             for (const Pattern &pattern : fullPatterns) {
                 // An imperative never starts with the article's letters: اليقين.
                 if (pattern.shape.startsWith(Alef) && stem.startsWith(QStringLiteral("ال")))
@@ -657,28 +684,47 @@ bool weakVariants(const QString &a, const QString &b)
 // root its neighbours in the text confirm.
 QHash<QString, double> supportOfRoots(const QHash<QString, Candidates> &candidates)
 {
-    QHash<QString, double> support;
-    for (int round = 0; round < SupportRounds; ++round) {
-        QHash<QString, double> next;
-        for (const Candidates &found : candidates) {
-            double cheapest = 1e9;
-            for (const double cost : found)
-                cheapest = std::min(cheapest, cost);
-            QHash<QString, double> share;
-            double total = 0;
-            for (auto it = found.cbegin(); it != found.cend(); ++it) {
-                if (it.value() > cheapest + SupportSlack)
-                    continue;
-                const double weight = std::exp2(cheapest - it.value()) * (1.0 + support.value(it.key()));
-                share.insert(it.key(), weight);
-                total += weight;
+    struct Reading {
+        qsizetype root;
+        double weight; // by cost, before the support of the root is known
+    };
+    QHash<QString, qsizetype> numberOf;
+    QStringList roots;
+    std::vector<std::vector<Reading>> words;
+    words.reserve(candidates.size());
+    for (const Candidates &found : candidates) {
+        double cheapest = 1e9;
+        for (const double cost : found)
+            cheapest = std::min(cheapest, cost);
+        std::vector<Reading> readings;
+        for (auto it = found.cbegin(); it != found.cend(); ++it) {
+            if (it.value() > cheapest + SupportSlack)
+                continue;
+            auto number = numberOf.constFind(it.key());
+            if (number == numberOf.constEnd()) {
+                number = numberOf.insert(it.key(), roots.size());
+                roots.append(it.key());
             }
-            for (auto it = share.cbegin(); it != share.cend(); ++it)
-                next[it.key()] += it.value() / total;
+            readings.push_back({*number, std::exp2(cheapest - it.value())});
         }
-        support = next;
+        words.push_back(std::move(readings));
     }
-    return support;
+    std::vector<double> support(roots.size(), 0.0);
+    for (int round = 0; round < SupportRounds; ++round) {
+        std::vector<double> next(roots.size(), 0.0);
+        for (const std::vector<Reading> &readings : words) {
+            double total = 0;
+            for (const Reading &reading : readings)
+                total += reading.weight * (1.0 + support[reading.root]);
+            for (const Reading &reading : readings)
+                next[reading.root] += reading.weight * (1.0 + support[reading.root]) / total;
+        }
+        support.swap(next);
+    }
+    QHash<QString, double> byRoot;
+    for (qsizetype i = 0; i < roots.size(); ++i)
+        byRoot.insert(roots.at(i), support[i]);
+    return byRoot;
 }
 
 } // namespace
