@@ -1,11 +1,14 @@
 #pragma once
 
+#include "CheckedInstall.h"
 #include "DataSource.h"
 #include "SingleInstance.h"
 
 #include <QList>
 #include <QPointer>
 #include <QWidget>
+
+#include <optional>
 
 class CoolHoverButton;
 class FrmAbout;
@@ -57,8 +60,9 @@ private:
     void connectTracker(FrmSaveQuran *tracker);
     // Shows one content frame and hides the seven others.
     void showContentFrame(QWidget *frame);
-    void installPendingUpdate();
-    bool openDatabases();
+    bool openVerseDatabase();
+    bool openDatabases(const std::optional<Installation> &update);
+    void reportInstallation(const Installation &update);
     void loadSettings();
     void CoolHoverButton9_Click();
     void CoolHoverButton13_Click();
