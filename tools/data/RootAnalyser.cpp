@@ -148,7 +148,7 @@ const QSet<QString> &knownMarkedRoots()
             "غصص فظظ كمم حثث بثث هشش شذذ دقق حسس خسس صعع أزز أفف أنن جثث سحح شبب مجج عفف ذمم دبب",
             // Hamza.
             "أبد أبق أبل أتي أثر أثل أثم أجر أجل أحد أخذ أخر أدم أدي أذن أرب أرض أرك أزر أزف أسر أسس أسف أسن "
-            "أصر أصل أفق أفك أفل أكل ألف ألم أله ألو أمد أمر أمل أمن أنث أنس أنف أهل أيد أيك أيي أين أبب أكد "
+            "أصر أصل أفق أفك أفل أكل ألف ألم أله ألو أمد أمر أمل أمن أنث أنس أنف أهل أيد أيك أين أبب أكد "
             "بأس بئر برأ بطأ تبأ جأر جزأ خبأ خسأ خطأ دأب دفأ درأ ذرأ ذأم رأس رأف سأل سأم سوأ شنأ شطأ ضأن ظمأ "
             "عبأ فأد فيأ قرأ كأس كلأ لؤلؤ لجأ لؤم ملأ مرأ نأي نبأ نشأ هزأ هنأ يأس بدأ ذئب فئد طفأ",
         };
@@ -555,9 +555,10 @@ Candidates candidatesOf(const QString &word, const StemEndings &stemEndings)
             const double affixCost = prefix.cost + suffix.cost + stemCost(stemEndings, stem);
             const auto irregular = irregularStems().constFind(stem);
             // The name of God takes no ending (اللهو is ال + لهو), and a listed stem no
-            // long ending after alef (ألهاكم is not إله + اكم).
-            const bool endingFits = suffix.text.isEmpty()
-                || (!nameOfGod().contains(stem) && !(suffix.text.size() > 1 && suffix.text.startsWith(Alef)));
+            // verb's alef before a pronoun (ألهاكم is not إله + اكم; آياتنا is آي + اتنا).
+            const bool verbAlef = suffix.text.size() > 1 && suffix.text.startsWith(Alef)
+                && !suffix.text.startsWith(QStringLiteral("ات")) && !suffix.text.startsWith(QStringLiteral("ان"));
+            const bool endingFits = suffix.text.isEmpty() || (!nameOfGod().contains(stem) && !verbAlef);
             if (irregular != irregularStems().constEnd() && endingFits) {
                 // A hand-listed stem behind at most one clitic is the word's reading.
                 if (prefix.cost <= 1)
