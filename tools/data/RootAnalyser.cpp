@@ -630,7 +630,8 @@ bool hasIrregularStem(const QString &word)
             continue;
         for (const Affix &suffix : suffixList()) {
             const qsizetype stemLength = form.size() - prefix.text.size() - suffix.text.size();
-            if (stemLength >= 2 && form.endsWith(suffix.text)
+            // Two letters are too few to tell a stem from a preposition: بنا is ب + نا.
+            if (stemLength >= 3 && form.endsWith(suffix.text)
                 && irregularStems().contains(form.mid(prefix.text.size(), stemLength)))
                 return true;
         }
