@@ -137,7 +137,7 @@ const QSet<QString> &knownMarkedRoots()
             // Assimilated.
             "وعد وجد ولد وضع وقع ورث يسر يقن وهب وكل وزن وثق وعظ وصل وقت وجه وحد وسع وصف وزر وسط وسق وطن وفد "
             "وفق وقد وقف وقر ولج ويل يبس يتم يمن يئس يوم وجب وجل وجف وحش ودع ودد ورد ورق وصد وصب وقب وكأ وهن "
-            "وتر وتد وتن وثن وزع وسم وطأ وضأ وجس وسوس ولت يقظ ينع يمم يقط وبل وبر وثب وجف ورى وزر وسن وصم وضن "
+            "وتر وتد وتن وثن وزع وسم وطأ وضأ وجس ولت يقظ ينع يمم يقط وبل وبر وثب وسن وصم وضن "
             "وطر وعي وفر وقذ وكز ولي",
             // Doubled.
             "أمم بتت برر بسس بلل تبب تمم ثجج ثلل جبب جدد جرر جزز جلل جمم جنن حبب حجج حدد حرر حسس حصص حضض حطط "
@@ -357,7 +357,8 @@ using Candidates = QHash<QString, double>;
 // patterns offer; one the text is not known to use is an unlikely reading.
 bool isMarked(const QString &root)
 {
-    return root.size() == 3 && root.contains(Hamza) || root.contains(Waw) || root.contains(Ya) || root.at(1) == root.at(2);
+    return root.size() == 3
+        && (root.contains(Hamza) || root.contains(Waw) || root.contains(Ya) || root.at(1) == root.at(2));
 }
 
 void addCandidate(Candidates &candidates, const QString &root, double cost)
