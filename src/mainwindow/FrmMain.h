@@ -23,6 +23,7 @@ class FrmProSearch;
 class FrmSubBook;
 class Platform;
 class QPushButton;
+class RecitationPlayer;
 class ResultsFrame;
 class SearchBox;
 class SideBar;
@@ -77,6 +78,10 @@ private:
     DataSource Adodc3; // the translation file in use, if any
     DataSource Adodc4; // root database: word forms
     DataSource Adodc5; // root database: roots
+
+    // The one recitation player of the program; each window with listening commands
+    // shows it in a PlayerStrip of its own.
+    RecitationPlayer *m_player = nullptr;
 
     SideBar *picStrip = nullptr;
     SearchBox *searcht = nullptr;
