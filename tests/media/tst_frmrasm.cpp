@@ -19,14 +19,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-QByteArray pictureBytes(QColor colour, int width)
+QByteArray pictureBytes(QColor colour, int width, int height = 40)
 {
-    QImage image(width, 40, QImage::Format_RGB32);
+    QImage image(width, height, QImage::Format_RGB32);
     image.fill(colour);
     QTemporaryDir dir;
     QString error;
@@ -170,6 +173,21 @@ private Q_SLOTS:
         QCOMPARE(QDir(m_folder->path()).entryList({QStringLiteral("copy.gif*")}), QStringList{QStringLiteral("copy.gif")});
         trigger(window, "save"); // cancelled: nothing happens
         QCOMPARE(m_platform.messages.size(), 3);
+    }
+
+    // 2:282 is 600 × 1266: the window stays on the screen and the picture scrolls.
+    void aTallPictureScrolls()
+    {
+        m_folder->write(QStringLiteral("pic/2_282.gif"), pictureBytes(Qt::black, 600, 1266));
+        FrmRasm *window = openVerse(2, 282);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QCOMPARE(child<QLabel>(window, "Image1")->size(), QSize(600, 1266));
+        const QRect room = window->screen()->availableGeometry();
+        QVERIFY(window->frameGeometry().height() <= room.height());
+        QVERIFY(window->frameGeometry().width() <= room.width());
+        auto *area = child<QScrollArea>(window, "ImageArea");
+        QVERIFY(area->verticalScrollBar()->isVisible());
+        QCOMPARE(area->verticalScrollBar()->maximum(), 1266 - area->viewport()->height());
     }
 
     // The verse of the throne in the site's own picture, for looking at by eye

@@ -19,6 +19,7 @@
 #include "UserDatabase.h"
 #include "VorelProgress.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -450,6 +451,25 @@ private Q_SLOTS:
         window.Form_Load();
         QCOMPARE(platform.messages.size(), 1);
         QVERIFY(platform.messages.first().text.contains(QStringLiteral("quran.qu")));
+    }
+
+    void arrowKeysKeepTheFocusInTheList()
+    {
+        Tracker tracker;
+        QVERIFY(QTest::qWaitForWindowActive(tracker.window.get()));
+        const auto walk = [](QListWidget *list) {
+            list->setFocus();
+            const int first = list->currentRow();
+            for (int step = 1; step <= 2; ++step) {
+                QTest::keyClick(list, Qt::Key_Down);
+                QCOMPARE(list->currentRow(), first + step);
+                QCOMPARE(QApplication::focusWidget(), list);
+            }
+        };
+        walk(tracker.find<QListWidget>("suraayaalist"));
+        QCOMPARE(tracker.text("suraanumber"), QStringLiteral("3"));
+        tracker.window->strip_Click(2);
+        walk(tracker.find<QListWidget>("suraayaalist2"));
     }
 
     void verseMenuAndCopy()
