@@ -145,7 +145,7 @@ private Q_SLOTS:
         // A topic reference or lookup that lists no verse shows nothing either.
         search(QStringLiteral("القيوم"));
         DataSource none;
-        QVERIFY(none.open(databaseConnectionString(m_folder->path(), QStringLiteral("quran.qu"))));
+        QVERIFY(none.openFile(m_folder->path() + QStringLiteral("/quran.qu")));
         QVERIFY(none.runQuery(QStringLiteral("SELECT * FROM Ayat where ID = 0")));
         m_results->clearResults();
         m_results->appendResults(none);
