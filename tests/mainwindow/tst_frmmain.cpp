@@ -163,6 +163,13 @@ private Q_SLOTS:
         auto &[platform, state, window] = program;
         QVERIFY(window.Form_Load());
         QCOMPARE(menuRows(window).mid(2), (QStringList{QStringLiteral("اللغة المكسيكية"), QStringLiteral("اللغة الألمانية")}));
+
+        // A file that is no translation is named when chosen, never shown as a blank box.
+        auto *menu = child<QListWidget>(&window, "lstMenu");
+        menu->setCurrentRow(3);
+        Q_EMIT menu->itemDoubleClicked(menu->item(3));
+        QCOMPARE(platform.messages.size(), 1);
+        QVERIFY(platform.messages.first().text.contains(QStringLiteral("25.qut")));
     }
 
     void pendingUpdateInstalledOnce()
