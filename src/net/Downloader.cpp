@@ -147,10 +147,8 @@ QString Downloader::faultOf(const Transfer &transfer, const QString &saveFile)
     if (!transfer.failure.isEmpty())
         return transfer.failure;
     const QNetworkReply *reply = transfer.reply;
-    if (statusOf(reply) == 404) {
-        m_notFound = true;
+    if (statusOf(reply) == 404)
         return QStringLiteral("الملف غير متوفر على الخادم");
-    }
     if (reply->error() != QNetworkReply::NoError && statusOf(reply) == 0)
         return QStringLiteral("تعذر الاتصال بالخادم");
     if (!isSuccessStatus(reply))
@@ -177,7 +175,6 @@ void Downloader::onFinished(const QString &saveFile, const QNetworkReply *reply)
         return; // dropped while hearing of the last bytes
     Transfer transfer = m_transfers.take(saveFile);
     transfer.reply->deleteLater();
-    m_notFound = false;
     QString fault = faultOf(transfer, saveFile);
     transfer.file->close();
     // One rename puts the checked file in place.

@@ -47,8 +47,6 @@ public:
     void setAcceptance(qint64 maximumBytes, FileCheck check = {});
     // Why the last failed download failed, in the reader's words.
     QString failureReason() const { return m_failureReason; }
-    // The last failed download failed because the server does not have the file.
-    bool failedAsNotFound() const { return m_notFound; }
 
     // Bodies larger than this are refused when the host sets no other limit.
     static constexpr qint64 DefaultMaximumBytes = 512LL << 20;
@@ -86,5 +84,4 @@ private:
     qint64 m_maximumBytes = DefaultMaximumBytes;
     FileCheck m_check;
     QString m_failureReason;
-    bool m_notFound = false;
 };

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 
 // The bar counts in thousandths, so files of any size fit its range.
@@ -60,6 +62,7 @@ FrmDownload::FrmDownload(Platform &platform, ProgramState &state, const QString 
 
     connect(Downloader1, &Downloader::DownloadProgress, this,
             [this](qint64 current, qint64 total) { Downloader1_DownloadProgress(current, total); });
+    connect(Downloader1, &Downloader::DownloadRefused, this, [this](int status) { m_refusedStatus = status; });
     connect(Downloader1, &Downloader::DownloadComplete, this,
             [this](qint64 total) { Downloader1_DownloadComplete(total); });
     connect(cmdReDownload, &QPushButton::clicked, this, &FrmDownload::cmdReDownload_Click);
@@ -97,7 +100,7 @@ void FrmDownload::Downloader1_DownloadComplete(qint64 MaxBytes)
         return;
     }
     QString text;
-    if (Downloader1->failedAsNotFound())
+    if (std::exchange(m_refusedStatus, 0) == 404)
         text = m_state.DownloadItem == 1 ? QStringLiteral("تحديث قاعدة البيانات غير متوفر على موقع البرنامج حاليا")
                                          : QStringLiteral("هذه الترجمة غير متوفرة على موقع البرنامج حاليا");
     else
