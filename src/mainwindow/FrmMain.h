@@ -2,6 +2,7 @@
 
 #include "DataSource.h"
 #include "SingleInstance.h"
+#include "TextSearch.h"
 
 #include <QList>
 #include <QPointer>
@@ -73,6 +74,7 @@ private:
     DataSource Adodc3; // the translation file in use, if any
     DataSource Adodc4; // root database: word forms
     DataSource Adodc5; // root database: roots
+    TextSearch m_textSearch{Adodc1};
 
     SideBar *picStrip = nullptr;
     SearchBox *searcht = nullptr;

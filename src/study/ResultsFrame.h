@@ -56,6 +56,10 @@ public:
     Row resultRow(int row) const override;
     QString rowText(int row) const override;
 
+    // One line shown above every verse of the current results, saying how they were
+    // found; the next clearResults() removes it.
+    void setSearchNotice(const QString &notice);
+
     // Shows the selected verse again, so a changed option or font takes effect.
     void refreshSelection();
 
@@ -78,6 +82,8 @@ Q_SIGNALS:
     void resultDoubleClicked(int row);
     // The first row of the translation menu: the reader wants another translation.
     void translationDownloadRequested();
+    // A text offered on the page of a search that found nothing was clicked.
+    void suggestionClicked(const QString &text);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -114,6 +120,7 @@ private:
     QLineEdit *Text1 = nullptr;
     QString txtAyaaInexForColoring;
     QString txtmaintaf;
+    QString m_searchNotice;
     QString m_commentaryColumn = QStringLiteral("taf2");
 
     QTextBrowser *webPreview = nullptr;

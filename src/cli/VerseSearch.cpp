@@ -1,0 +1,148 @@
+#include "VerseSearch.h"
+
+#include "ConnectionString.h"
+#include "DataSource.h"
+#include "Messages.h"
+#include "RootSearchQuery.h"
+#include "SearchCommand.h"
+#include "TextSearch.h"
+#include "TypedText.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMap>
+
+namespace {
+
+using Status = VerseSearchOutcome::Status;
+
+// Every record of `source`, keyed by verse number so that each verse counts once and
+// they come out in reading order.
+void collect(DataSource &source, QMap<int, FoundVerse> &verses)
+{
+    for (source.moveFirst(); !source.atEnd(); source.moveNext()) {
+        FoundVerse verse;
+        verse.sura = source.text(QStringLiteral("soraano")).toInt();
+        verse.aya = source.text(QStringLiteral("ayaano")).toInt();
+        verse.page = source.text(QStringLiteral("pageno")).toInt();
+        verse.part = source.text(QStringLiteral("chapterNO")).toInt();
+        verse.text = source.text(QStringLiteral("ayaa"));
+        verses.insert(source.text(QStringLiteral("ID")).toInt(), verse);
+    }
+}
+
+VerseSearchOutcome failure(const QString &note)
+{
+    VerseSearchOutcome outcome;
+    outcome.notes.append(note);
+    return outcome;
+}
+
+bool openDataFile(DataSource &source, const QString &folder, const QString &file)
+{
+    return source.open(databaseConnectionString(folder, file));
+}
+
+QString queryFailed(const Messages &say, const DataSource &source)
+{
+    return say(QStringLiteral("تعذر البحث في ملف البيانات: %1"), QStringLiteral("the search failed on the data file: %1"))
+        .arg(source.errorString());
+}
+
+VerseSearchOutcome textSearch(const SearchCommand &command, DataSource &verses, const Messages &say,
+                              QMap<int, FoundVerse> &found)
+{
+    VerseSearchOutcome outcome;
+    TextSearch search(verses);
+    const TextSearchResult result = search.run(command.words, command.scope, command.choices, !command.strict);
+    if (!result.ok)
+        return failure(queryFailed(say, verses));
+    collect(verses, found);
+    if (result.forgiving) {
+        outcome.notes.append(say(forgivingSearchNotice(command.words, result.foundSpelling),
+                                 QStringLiteral("nothing found for \"%1\" as typed; these are the results for \"%2\"")
+                                     .arg(command.words, result.foundSpelling)));
+    }
+    if (found.isEmpty()) {
+        const QStringList suggestions = search.suggestions(result.searchForm);
+        if (!suggestions.isEmpty())
+            outcome.notes.append(say(QStringLiteral("هل تقصد: "), QStringLiteral("did you mean: ")) + suggestions.join(QStringLiteral(" ، ")));
+    }
+    outcome.status = Status::Found;
+    return outcome;
+}
+
+VerseSearchOutcome rootSearch(const SearchCommand &command, const QString &folder, DataSource &verses,
+                              const Messages &say, QMap<int, FoundVerse> &found)
+{
+    const QString word = searchFormOfTypedText(command.words);
+    if (word.contains(u' ') || hasLikeWildcard(word))
+        return failure(say(QStringLiteral("البحث على مستوى الجذر يكون عن كلمة واحدة فقط، بلا % ولا _"),
+                           QStringLiteral("the root search takes one word, without % or _")));
+    DataSource roots;
+    DataSource forms;
+    if (!openDataFile(roots, folder, QStringLiteral("Jthr.qu")) || !openDataFile(forms, folder, QStringLiteral("Jthr.qu")))
+        return failure(say(QStringLiteral("ملف الجذور Jthr.qu مفقود أو تالف في المجلد %1"),
+                           QStringLiteral("the root database Jthr.qu is missing or damaged in %1")).arg(folder));
+    if (!roots.runQuery(rootsOfWordQuery(word)))
+        return failure(queryFailed(say, roots));
+    for (; !roots.atEnd(); roots.moveNext()) {
+        if (!forms.runQuery(formsOfRootQuery(roots.text(QStringLiteral("JathrID")))))
+            return failure(queryFailed(say, forms));
+        for (; !forms.atEnd(); forms.moveNext()) {
+            const QString form = forms.text(QStringLiteral("Word"));
+            if (!verses.runQuery(rootSearchVerseQuery(form, command.choices.wholeWord, command.scope, command.choices)))
+                return failure(queryFailed(say, verses));
+            collect(verses, found);
+        }
+    }
+    VerseSearchOutcome outcome;
+    outcome.status = Status::Found;
+    return outcome;
+}
+
+} // namespace
+
+VerseSearchOutcome runVerseSearch(const SearchCommand &command, const QString &folder, const Messages &say)
+{
+    DataSource verses;
+    if (!openDataFile(verses, folder, QStringLiteral("quran.qu")))
+        return failure(say(QStringLiteral("ملف الآيات quran.qu مفقود أو تالف في المجلد %1"),
+                           QStringLiteral("the verse database quran.qu is missing or damaged in %1")).arg(folder));
+
+    QMap<int, FoundVerse> found;
+    VerseSearchOutcome outcome = command.choices.byRoot ? rootSearch(command, folder, verses, say, found)
+                                                        : textSearch(command, verses, say, found);
+    if (outcome.status == Status::Failed)
+        return outcome;
+    outcome.verses = found.values();
+    if (found.isEmpty()) {
+        outcome.status = Status::NothingFound;
+        outcome.notes.prepend(say(QStringLiteral("لم يعثر على \"%1\""), QStringLiteral("nothing found for \"%1\"")).arg(command.words));
+    }
+    return outcome;
+}
+
+QString formatVerses(const QList<FoundVerse> &verses, bool withText, bool json)
+{
+    if (json) {
+        QJsonArray array;
+        for (const FoundVerse &verse : verses) {
+            array.append(QJsonObject{{QStringLiteral("sura"), verse.sura},
+                                     {QStringLiteral("aya"), verse.aya},
+                                     {QStringLiteral("page"), verse.page},
+                                     {QStringLiteral("part"), verse.part},
+                                     {QStringLiteral("text"), verse.text}});
+        }
+        return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact)) + u'\n';
+    }
+    QString lines;
+    for (const FoundVerse &verse : verses) {
+        lines += QString::number(verse.sura) + u':' + QString::number(verse.aya);
+        if (withText)
+            lines += u'\t' + verse.text;
+        lines += u'\n';
+    }
+    return lines;
+}
