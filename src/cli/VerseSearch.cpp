@@ -44,10 +44,10 @@ bool openDataFile(DataSource &source, const QString &folder, const QString &file
     return source.open(databaseConnectionString(folder, file));
 }
 
-QString queryFailed(const Messages &say, const DataSource &source)
+QString queryFailed(const Messages &say, const QString &reason)
 {
     return say(QStringLiteral("تعذر البحث في ملف البيانات: %1"), QStringLiteral("the search failed on the data file: %1"))
-        .arg(source.errorString());
+        .arg(reason);
 }
 
 VerseSearchOutcome textSearch(const SearchCommand &command, DataSource &verses, const Messages &say,
@@ -57,7 +57,7 @@ VerseSearchOutcome textSearch(const SearchCommand &command, DataSource &verses, 
     TextSearch search(verses);
     const TextSearchResult result = search.run(command.words, command.scope, command.choices, !command.strict);
     if (!result.ok)
-        return failure(queryFailed(say, verses));
+        return failure(queryFailed(say, result.error));
     collect(verses, found);
     if (result.forgiving) {
         outcome.notes.append(say(forgivingSearchNotice(command.words, result.foundSpelling),
@@ -86,14 +86,14 @@ VerseSearchOutcome rootSearch(const SearchCommand &command, const QString &folde
         return failure(say(QStringLiteral("ملف الجذور Jthr.qu مفقود أو تالف في المجلد %1"),
                            QStringLiteral("the root database Jthr.qu is missing or damaged in %1")).arg(folder));
     if (!roots.runQuery(rootsOfWordQuery(word)))
-        return failure(queryFailed(say, roots));
+        return failure(queryFailed(say, roots.errorString()));
     for (; !roots.atEnd(); roots.moveNext()) {
         if (!forms.runQuery(formsOfRootQuery(roots.text(QStringLiteral("JathrID")))))
-            return failure(queryFailed(say, forms));
+            return failure(queryFailed(say, forms.errorString()));
         for (; !forms.atEnd(); forms.moveNext()) {
             const QString form = forms.text(QStringLiteral("Word"));
             if (!verses.runQuery(rootSearchVerseQuery(form, command.choices.wholeWord, command.scope, command.choices)))
-                return failure(queryFailed(say, verses));
+                return failure(queryFailed(say, verses.errorString()));
             collect(verses, found);
         }
     }

@@ -405,7 +405,8 @@ void FrmMain::search_Click()
     resultsFrame->clearShownVerse();
     WriteHtmlPage(htmlPage({}));
     showContentFrame(resultsFrame);
-    if (text.isEmpty()) {
+    // Nothing to search for: a blank box, or only marks that search form drops.
+    if (searchFormOfTypedText(text).isEmpty()) {
         picStrip->setEnabled(true);
         searcht->setEnabled(true);
         return;

@@ -20,17 +20,16 @@ bool startsWithVocative(QString displayWord)
 
 } // namespace
 
-bool SearchVocabulary::load(DataSource &verses)
+bool SearchVocabulary::loadVocativeWords(DataSource &verses)
 {
-    m_counts.clear();
     m_vocativeWords.clear();
     m_foldedVocativeWords.clear();
-    if (!verses.runQuery(QStringLiteral("SELECT ayaa, ayaaindex FROM Ayat order by ID")))
+    if (!verses.runQuery(QStringLiteral("SELECT ayaa, ayaaindex FROM Ayat where ayaaindex like '% ") + Vocative
+                         + QStringLiteral("%' order by ID")))
         return false;
     for (; !verses.atEnd(); verses.moveNext()) {
         const QStringList index = verses.text(QStringLiteral("ayaaindex")).split(u' ', Qt::SkipEmptyParts);
-        for (const QString &word : index)
-            ++m_counts[word];
+        // The thin space of 2:72 is inside a word, as in the index.
         const QStringList display = verses.text(QStringLiteral("ayaa")).remove(u'\u2009').split(u' ', Qt::SkipEmptyParts);
         if (display.size() != index.size())
             continue;
@@ -42,6 +41,20 @@ bool SearchVocabulary::load(DataSource &verses)
             }
         }
     }
+    m_vocativeWordsRead = true;
+    return true;
+}
+
+bool SearchVocabulary::loadWordCounts(DataSource &verses)
+{
+    m_counts.clear();
+    if (!verses.runQuery(QStringLiteral("SELECT ayaaindex FROM Ayat")))
+        return false;
+    for (; !verses.atEnd(); verses.moveNext()) {
+        for (const QString &word : verses.text(QStringLiteral("ayaaindex")).split(u' ', Qt::SkipEmptyParts))
+            ++m_counts[word];
+    }
+    m_countsRead = true;
     return true;
 }
 

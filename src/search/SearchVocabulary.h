@@ -9,13 +9,17 @@ class DataSource;
 
 // The words of the verse index as the text search needs them: which words the text
 // writes joined to the vocative (ياموسى), and how often each word occurs, for the
-// words offered when a search finds nothing.
+// words offered when a search finds nothing. Each part is read once, when first needed.
 class SearchVocabulary
 {
 public:
-    // Reads the display text and the index of every verse; false when that fails.
-    bool load(DataSource &verses);
-    bool isLoaded() const { return !m_counts.isEmpty(); }
+    // Reads the words joined to the vocative from the display text and the index of the
+    // verses that hold one; false when that fails.
+    bool loadVocativeWords(DataSource &verses);
+    bool hasVocativeWords() const { return m_vocativeWordsRead; }
+    // Counts every word of the index; false when that fails.
+    bool loadWordCounts(DataSource &verses);
+    bool hasWordCounts() const { return m_countsRead; }
 
     // The words the index writes joined to the vocative ("موسى" for "ياموسى"), as
     // written and with their spelling folded.
@@ -33,6 +37,8 @@ private:
     QHash<QString, int> m_counts;
     QSet<QString> m_vocativeWords;
     QSet<QString> m_foldedVocativeWords;
+    bool m_vocativeWordsRead = false;
+    bool m_countsRead = false;
 };
 
 // The number of letters to insert, delete or replace to turn `a` into `b`.

@@ -24,23 +24,24 @@ qsizetype matchIn(const QString &folded, const QString &pattern, bool wholeWord,
 
 } // namespace
 
-bool TextSearch::ensureVocabulary()
-{
-    return m_vocabulary.isLoaded() || m_vocabulary.load(m_verses);
-}
-
 TextSearchResult TextSearch::run(const QString &typed, int scope, const SearchChoices &choices, bool forgiving)
 {
     TextSearchResult result;
     result.searchForm = searchFormOfTypedText(typed);
     result.highlightWord = result.searchForm;
     result.highlightColumn = IndexColumnName;
-    if (!ensureVocabulary())
-        return result;
+    if (!m_vocabulary.hasVocativeWords()) {
+        DataSource words;
+        if (!words.open(m_verses.connectionString()) || !m_vocabulary.loadVocativeWords(words)) {
+            result.error = words.errorString();
+            return result;
+        }
+    }
 
     const QString exact = textSearchCondition(result.searchForm, choices.wholeWord, choices.allWords,
                                               m_vocabulary.vocativeWords(), IndexColumn::Exact);
     result.ok = m_verses.runQuery(textSearchQuery(exact, scope, choices));
+    result.error = m_verses.errorString();
     // A database from before the folded column has no forgiving pass.
     if (!result.ok || m_verses.recordCount() > 0 || !forgiving || !m_verses.hasColumn(FoldedColumnName))
         return result;
@@ -49,6 +50,7 @@ TextSearchResult TextSearch::run(const QString &typed, int scope, const SearchCh
     const QString condition = textSearchCondition(folded, choices.wholeWord, choices.allWords,
                                                   m_vocabulary.foldedVocativeWords(), IndexColumn::Folded);
     result.ok = m_verses.runQuery(textSearchQuery(condition, scope, choices));
+    result.error = m_verses.errorString();
     if (!result.ok || m_verses.recordCount() == 0)
         return result;
     result.forgiving = true;
@@ -61,8 +63,11 @@ TextSearchResult TextSearch::run(const QString &typed, int scope, const SearchCh
 
 QStringList TextSearch::suggestions(const QString &searchForm)
 {
-    if (!ensureVocabulary())
-        return {};
+    if (!m_vocabulary.hasWordCounts()) {
+        DataSource words;
+        if (!words.open(m_verses.connectionString()) || !m_vocabulary.loadWordCounts(words))
+            return {};
+    }
     const QStringList words = searchForm.split(u' ');
     for (qsizetype i = 0; i < words.size(); ++i) {
         if (words.at(i).isEmpty() || m_vocabulary.contains(words.at(i)))

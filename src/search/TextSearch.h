@@ -10,7 +10,8 @@ class DataSource;
 
 // What a text search did.
 struct TextSearchResult {
-    bool ok = false;          // false: a query failed, and the data source says why
+    bool ok = false;          // false: a query failed, for the reason in `error`
+    QString error;
     QString searchForm;       // the typed text in search form
     bool forgiving = false;   // nothing was found as typed; these are the folded pass's verses
     QString foundSpelling;    // after the forgiving pass: the text's own spelling of the first match
@@ -21,7 +22,8 @@ struct TextSearchResult {
 // The text search of the main window and of the command line: the typed text put into
 // search form, the exact search, and when it finds nothing a forgiving search with the
 // spelling variants folded on both sides. The found verses are left in the data source,
-// in reading order.
+// in reading order; the words of the index it needs are read through a connection of
+// its own, so the data source holds nothing but the search.
 class TextSearch
 {
 public:
@@ -36,7 +38,6 @@ public:
     QStringList suggestions(const QString &searchForm);
 
 private:
-    bool ensureVocabulary();
 
     DataSource &m_verses;
     SearchVocabulary m_vocabulary;

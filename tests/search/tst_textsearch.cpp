@@ -116,7 +116,7 @@ private Q_SLOTS:
             }
         }
         SearchVocabulary vocabulary;
-        QVERIFY(vocabulary.load(m_plain));
+        QVERIFY(vocabulary.loadVocativeWords(m_plain));
         QStringList sample;
         for (qsizetype i = 0; i < words.size(); i += 50)
             sample.append(words.at(i));
