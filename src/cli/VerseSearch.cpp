@@ -1,6 +1,7 @@
 #include "VerseSearch.h"
 
 #include "ConnectionString.h"
+#include "DataFileCheck.h"
 #include "DataSource.h"
 #include "Messages.h"
 #include "RootSearchQuery.h"
@@ -8,6 +9,7 @@
 #include "TextSearch.h"
 #include "TypedText.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -39,9 +41,20 @@ VerseSearchOutcome failure(const QString &note)
     return outcome;
 }
 
-bool openDataFile(DataSource &source, const QString &folder, const QString &file)
+// Opens a data file after the program's own checks of it; false when it is missing or
+// damaged, with the Arabic reason in `problem`.
+bool openDataFile(DataSource &source, const QString &folder, const QString &file, DataFileKind kind, QString *problem)
 {
-    return source.open(databaseConnectionString(folder, file));
+    *problem = dataFileProblem(QDir(folder).filePath(file), kind, CheckDepth::Opening);
+    if (problem->isEmpty() && !source.open(databaseConnectionString(folder, file)))
+        *problem = source.errorString();
+    return problem->isEmpty();
+}
+
+VerseSearchOutcome missingOrDamaged(const Messages &say, const QString &file, const QString &folder, const QString &problem)
+{
+    return failure(say(QStringLiteral("الملف %1 مفقود أو تالف في المجلد %2: %3").arg(file, folder, problem),
+                       QStringLiteral("%1 is missing or damaged in %2").arg(file, folder)));
 }
 
 QString queryFailed(const Messages &say, const QString &reason)
@@ -80,11 +93,14 @@ VerseSearchOutcome rootSearch(const SearchCommand &command, const QString &folde
     if (word.contains(u' ') || hasLikeWildcard(word))
         return failure(say(QStringLiteral("البحث على مستوى الجذر يكون عن كلمة واحدة فقط، بلا % ولا _"),
                            QStringLiteral("the root search takes one word, without % or _")));
+    const QString rootFile = QStringLiteral("Jthr.qu");
     DataSource roots;
     DataSource forms;
-    if (!openDataFile(roots, folder, QStringLiteral("Jthr.qu")) || !openDataFile(forms, folder, QStringLiteral("Jthr.qu")))
-        return failure(say(QStringLiteral("ملف الجذور Jthr.qu مفقود أو تالف في المجلد %1"),
-                           QStringLiteral("the root database Jthr.qu is missing or damaged in %1")).arg(folder));
+    QString problem;
+    if (!openDataFile(roots, folder, rootFile, DataFileKind::Roots, &problem))
+        return missingOrDamaged(say, rootFile, folder, problem);
+    if (!forms.open(databaseConnectionString(folder, rootFile)))
+        return missingOrDamaged(say, rootFile, folder, forms.errorString());
     if (!roots.runQuery(rootsOfWordQuery(word)))
         return failure(queryFailed(say, roots.errorString()));
     for (; !roots.atEnd(); roots.moveNext()) {
@@ -106,10 +122,11 @@ VerseSearchOutcome rootSearch(const SearchCommand &command, const QString &folde
 
 VerseSearchOutcome runVerseSearch(const SearchCommand &command, const QString &folder, const Messages &say)
 {
+    const QString verseFile = QStringLiteral("quran.qu");
     DataSource verses;
-    if (!openDataFile(verses, folder, QStringLiteral("quran.qu")))
-        return failure(say(QStringLiteral("ملف الآيات quran.qu مفقود أو تالف في المجلد %1"),
-                           QStringLiteral("the verse database quran.qu is missing or damaged in %1")).arg(folder));
+    QString problem;
+    if (!openDataFile(verses, folder, verseFile, DataFileKind::Verses, &problem))
+        return missingOrDamaged(say, verseFile, folder, problem);
 
     QMap<int, FoundVerse> found;
     VerseSearchOutcome outcome = command.choices.byRoot ? rootSearch(command, folder, verses, say, found)

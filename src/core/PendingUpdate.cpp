@@ -1,75 +1,27 @@
 #include "PendingUpdate.h"
 
-#include "ConnectionString.h"
-#include "DataSource.h"
+#include "DataFileCheck.h"
 
-#include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
-#include <cstdio>
-
-namespace {
-
-// A usable verse database opens and holds verses.
-QString problemWith(const QString &folder, const QString &fileName)
-{
-    DataSource candidate;
-    if (!candidate.open(databaseConnectionString(folder, fileName)))
-        return candidate.errorString();
-    if (!candidate.runQuery(QStringLiteral("SELECT count(*) AS verses FROM Ayat")))
-        return candidate.errorString();
-    if (candidate.text(QStringLiteral("verses")).toInt() <= 0)
-        return QStringLiteral("لا يحتوي الملف على أي آية");
-    return {};
-}
-
-bool renameReplacing(const QString &from, const QString &to)
-{
-    // rename(2) replaces the target in one step: quran.qu is never missing.
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
-}
-
-} // namespace
-
-PendingUpdate installPendingDatabase(const QString &programFolder)
+std::optional<Installation> installPendingDatabase(const QString &programFolder, FileOperations &files)
 {
     const QDir folder(programFolder);
     const QString pending = folder.filePath(QStringLiteral("newdb.qu"));
-    const QString current = folder.filePath(QStringLiteral("quran.qu"));
-    PendingUpdate update;
     if (!QFileInfo::exists(pending))
-        return update;
+        return std::nullopt;
+    return installChecked(pending, folder.filePath(QStringLiteral("quran.qu")), [](const QString &path) {
+        return dataFileProblem(path, DataFileKind::Verses, CheckDepth::Installing);
+    }, files);
+}
 
-    update.reason = problemWith(programFolder, QStringLiteral("newdb.qu"));
-    if (!update.reason.isEmpty()) {
-        update.result = PendingUpdate::Result::Rejected;
-        update.setAsideFile = folder.filePath(QStringLiteral("newdb.qu.rejected-%1")
-                                                  .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"))));
-        if (!renameReplacing(pending, update.setAsideFile)) {
-            update.result = PendingUpdate::Result::Failed;
-            update.setAsideFile.clear();
-        }
-        return update;
+bool settleVerseDatabase(const QString &programFolder, bool opened, FileOperations &files)
+{
+    const QString current = QDir(programFolder).filePath(QStringLiteral("quran.qu"));
+    if (opened) {
+        keepInstalled(current, files);
+        return false;
     }
-
-    // The old database is kept until the new one is in place.
-    const QString backup = folder.filePath(QStringLiteral("quran.qu.bak"));
-    QFile::remove(backup);
-    if (QFileInfo::exists(current) && !QFile::copy(current, backup)) {
-        update.result = PendingUpdate::Result::Failed;
-        update.reason = QStringLiteral("تعذر حفظ نسخة احتياطية من quran.qu");
-        return update;
-    }
-    if (!renameReplacing(pending, current)) {
-        update.result = PendingUpdate::Result::Failed;
-        update.reason = QStringLiteral("تعذر استبدال quran.qu");
-        QFile::remove(backup);
-        return update;
-    }
-    QFile::remove(backup);
-    update.result = PendingUpdate::Result::Installed;
-    update.reason.clear();
-    return update;
+    return restoreBackup(current, files);
 }

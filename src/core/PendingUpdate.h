@@ -1,20 +1,18 @@
 #pragma once
 
+#include "CheckedInstall.h"
+
 #include <QString>
 
-// A downloaded verse database waits as newdb.qu until the next start, when it takes
-// the place of quran.qu. It is checked first: an unusable file never replaces a
-// working database.
-struct PendingUpdate {
-    enum class Result {
-        None,      // no newdb.qu
-        Installed, // newdb.qu is now quran.qu
-        Rejected,  // newdb.qu was unusable and has been set aside as setAsideFile
-        Failed,    // the files could not be moved; both stay as they were for the next start
-    };
-    Result result = Result::None;
-    QString setAsideFile;
-    QString reason;
-};
+#include <optional>
 
-PendingUpdate installPendingDatabase(const QString &programFolder);
+// A downloaded verse database waits as newdb.qu until the next start, when it takes
+// the place of quran.qu, but only if it is a whole, sound verse database. The old
+// quran.qu stays as its backup until the new one has opened (settleVerseDatabase).
+// Nothing pending: no result.
+std::optional<Installation> installPendingDatabase(const QString &programFolder,
+                                                   FileOperations &files = FileOperations::real());
+
+// Decides an installation once the program has tried to open quran.qu: kept when it
+// opened, otherwise the backup is put back. True when the backup was put back.
+bool settleVerseDatabase(const QString &programFolder, bool opened, FileOperations &files = FileOperations::real());

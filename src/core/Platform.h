@@ -1,14 +1,17 @@
 #pragma once
 
+#include "FileOperations.h"
+
 #include <QFont>
 #include <QString>
 #include <QUrl>
 
 #include <optional>
 
-// Everything the windows ask of the desktop: dialogs, the shell, the clipboard and the
-// network probe. Windows never call QMessageBox and friends directly, so tests can
-// answer for the user and see what the program said.
+// Everything the windows ask of the desktop: dialogs, the shell, the clipboard, the
+// network probe and the file operations that replace files. Windows never call
+// QMessageBox and friends directly, so tests can answer for the user, make a step
+// fail and see what the program said.
 class Platform
 {
 public:
@@ -47,4 +50,7 @@ public:
 
     virtual void setClipboardText(const QString &text) = 0;
     virtual QString clipboardText() = 0;
+
+    // The steps every replacement of a file is made of.
+    virtual FileOperations &files() { return FileOperations::real(); }
 };

@@ -252,11 +252,8 @@ bool FrmMain::Form_Load()
     folder.mkpath(QStringLiteral("pic"));
     folder.mkpath(QStringLiteral("pic2"));
 
-    // 8. A database downloaded last time takes its place now.
-    installPendingUpdate();
-
-    // 9. The databases.
-    if (!openDatabases())
+    // 8-9. A database downloaded last time takes its place now; then the databases.
+    if (!openDatabases(installPendingDatabase(ProgramFolder::path(), m_platform.files())))
         return false;
 
     // 10. Arabic typing.
@@ -271,30 +268,30 @@ bool FrmMain::Form_Load()
     return true;
 }
 
-void FrmMain::installPendingUpdate()
-{
-    const PendingUpdate update = installPendingDatabase(ProgramFolder::path());
-    switch (update.result) {
-    case PendingUpdate::Result::Installed:
-        m_platform.message(QStringLiteral("تم الإنتهاء من عملية التحديث بنجاح شكرا لك"), QStringLiteral("التحديث"));
-        break;
-    case PendingUpdate::Result::Rejected:
-        m_platform.message(QStringLiteral("ملف التحديث الذي تم تحميله غير صالح (%1)، لذلك لم يتم تركيبه وسيستمر البرنامج "
-                                          "في استخدام قاعدة البيانات الحالية. تم الاحتفاظ بالملف باسم:\n%2")
-                               .arg(update.reason, update.setAsideFile),
-                           QStringLiteral("التحديث"), Platform::Buttons::Ok, Platform::Icon::Warning);
-        break;
-    case PendingUpdate::Result::None:
-    case PendingUpdate::Result::Failed:
-        // Both files stay as they are; the next start tries again.
-        break;
-    }
-}
-
-bool FrmMain::openDatabases()
+bool FrmMain::openVerseDatabase()
 {
     const QString verses = ProgramFolder::connectionString(QStringLiteral("quran.qu"));
-    if (!Adodc1.open(verses) || !Adodc2.open(verses)) {
+    return Adodc1.open(verses) && Adodc2.open(verses);
+}
+
+bool FrmMain::openDatabases(const std::optional<Installation> &update)
+{
+    const QString folder = ProgramFolder::path();
+    bool opened = openVerseDatabase();
+    const QString openingError = Adodc1.isOpen() ? Adodc2.errorString() : Adodc1.errorString();
+    // A database installed now, or by a start that ended before this point, is kept
+    // only once it opens; otherwise the one it replaced comes back.
+    const bool rolledBack = settleVerseDatabase(folder, opened, m_platform.files());
+    if (rolledBack) {
+        m_platform.message(QStringLiteral("تعذر فتح قاعدة البيانات الجديدة (%1)، لذلك أعيدت قاعدة البيانات السابقة "
+                                          "وسيستمر البرنامج في استخدامها.")
+                               .arg(openingError),
+                           QStringLiteral("التحديث"), Platform::Buttons::Ok, Platform::Icon::Warning);
+        opened = openVerseDatabase();
+    } else if (update) {
+        reportInstallation(*update);
+    }
+    if (!opened) {
         const QString reason = Adodc1.isOpen() ? Adodc2.errorString() : Adodc1.errorString();
         m_platform.message(QStringLiteral("لا يمكن تشغيل البرنامج بدون قاعدة بيانات الآيات quran.qu.\n%1").arg(reason),
                            QStringLiteral("خطأ"), Platform::Buttons::Ok, Platform::Icon::Critical);
@@ -305,6 +302,27 @@ bool FrmMain::openDatabases()
     Adodc4.open(roots);
     Adodc5.open(roots);
     return true;
+}
+
+void FrmMain::reportInstallation(const Installation &update)
+{
+    switch (update.result) {
+    case Installation::Result::Installed:
+        m_platform.message(QStringLiteral("تم الإنتهاء من عملية التحديث بنجاح شكرا لك"), QStringLiteral("التحديث"));
+        break;
+    case Installation::Result::Rejected:
+        m_platform.message(QStringLiteral("ملف التحديث الذي تم تحميله غير صالح (%1)، لذلك لم يتم تركيبه وسيستمر البرنامج "
+                                          "في استخدام قاعدة البيانات الحالية. تم الاحتفاظ بالملف باسم:\n%2")
+                               .arg(update.reason, update.setAsideFile),
+                           QStringLiteral("التحديث"), Platform::Buttons::Ok, Platform::Icon::Warning);
+        break;
+    case Installation::Result::Failed:
+        m_platform.message(QStringLiteral("لم يتم تركيب تحديث قاعدة البيانات الذي تم تحميله: %1.\nسيستمر البرنامج في "
+                                          "استخدام قاعدة البيانات الحالية، وستعاد المحاولة عند التشغيل القادم.")
+                               .arg(update.reason),
+                           QStringLiteral("التحديث"), Platform::Buttons::Ok, Platform::Icon::Warning);
+        break;
+    }
 }
 
 void FrmMain::loadSettings()

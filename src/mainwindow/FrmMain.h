@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CheckedInstall.h"
 #include "DataSource.h"
 #include "SingleInstance.h"
 #include "TextSearch.h"
@@ -7,6 +8,8 @@
 #include <QList>
 #include <QPointer>
 #include <QWidget>
+
+#include <optional>
 
 class CoolHoverButton;
 class FrmAbout;
@@ -58,8 +61,9 @@ private:
     void connectTracker(FrmSaveQuran *tracker);
     // Shows one content frame and hides the seven others.
     void showContentFrame(QWidget *frame);
-    void installPendingUpdate();
-    bool openDatabases();
+    bool openVerseDatabase();
+    bool openDatabases(const std::optional<Installation> &update);
+    void reportInstallation(const Installation &update);
     void loadSettings();
     void CoolHoverButton9_Click();
     void CoolHoverButton13_Click();

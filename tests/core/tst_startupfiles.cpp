@@ -1,3 +1,4 @@
+#include "FailingFileOperations.h"
 #include "PendingUpdate.h"
 #include "TestProgramFolder.h"
 #include "TranslationCatalogue.h"
@@ -5,7 +6,41 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
+
+namespace {
+
+QByteArray contentOf(const QString &path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+void runSql(const QString &path, const QStringList &statements)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("edit"));
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        for (const QString &statement : statements)
+            QVERIFY(QSqlQuery(db).exec(statement));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("edit"));
+}
+
+// Overwrites the header of one page, as a bad sector or a torn write would.
+void damagePage(const QString &path, int page)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    file.seek(qint64(page) * 4096);
+    file.write(QByteArray(8, '\xff'));
+}
+
+} // namespace
 
 class TestStartupFiles : public QObject
 {
@@ -30,58 +65,120 @@ private Q_SLOTS:
     void noPendingUpdate()
     {
         TestProgramFolder folder;
-        QCOMPARE(installPendingDatabase(folder.path()).result, PendingUpdate::Result::None);
+        QVERIFY(!installPendingDatabase(folder.path()));
         QVERIFY(QFileInfo::exists(folder.file(QStringLiteral("quran.qu"))));
     }
 
-    void goodUpdateReplacesTheDatabase()
+    void goodUpdateIsInstalledAndKeptOnlyOnceItOpens()
     {
         TestProgramFolder folder(QStringList{});
         folder.write(QStringLiteral("quran.qu"), "the old database");
         folder.copyBuilt(QStringLiteral("quran.qu"), QStringLiteral("newdb.qu"));
-        const qint64 newSize = QFileInfo(folder.file(QStringLiteral("newdb.qu"))).size();
+        const QByteArray update = contentOf(folder.file(QStringLiteral("newdb.qu")));
+        const QString current = folder.file(QStringLiteral("quran.qu"));
+        FailingFileOperations files;
 
-        QCOMPARE(installPendingDatabase(folder.path()).result, PendingUpdate::Result::Installed);
+        QCOMPARE(installPendingDatabase(folder.path(), files)->result, Installation::Result::Installed);
+        QVERIFY(contentOf(current) == update);
+        QCOMPARE(contentOf(backupOf(current)), QByteArray("the old database"));
+        // quran.qu was never missing: the new file went over it in one rename.
+        for (const auto &rename : files.renames)
+            QVERIFY(rename.targetExisted || !rename.to.endsWith(QStringLiteral("/quran.qu")));
+        QVERIFY(!installPendingDatabase(folder.path(), files));
+
+        // It opened: the backup goes.
+        QVERIFY(!settleVerseDatabase(folder.path(), true, files));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("quran.qu")});
-        QCOMPARE(QFileInfo(folder.file(QStringLiteral("quran.qu"))).size(), newSize);
-        // Nothing is left to install the next time.
-        QCOMPARE(installPendingDatabase(folder.path()).result, PendingUpdate::Result::None);
+
+        // It did not open: the old database comes back.
+        folder.copyBuilt(QStringLiteral("quran.qu"), QStringLiteral("newdb.qu"));
+        folder.write(QStringLiteral("quran.qu"), "the old database");
+        QCOMPARE(installPendingDatabase(folder.path(), files)->result, Installation::Result::Installed);
+        QVERIFY(settleVerseDatabase(folder.path(), false, files));
+        QCOMPARE(contentOf(current), QByteArray("the old database"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("quran.qu")});
     }
 
-    void unusableUpdateIsSetAside_data()
+    void unfitUpdateIsNeverInstalled_data()
     {
-        QTest::addColumn<QByteArray>("content");
-        QTest::newRow("not a database") << QByteArray("<html>404 Not Found</html>");
-        QTest::newRow("empty file") << QByteArray();
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("an HTML page") << "html";
+        QTest::newRow("an empty file") << "empty";
+        QTest::newRow("a table Ayat(x) with one row") << "schema";
+        QTest::newRow("a verse missing") << "short";
+        QTest::newRow("damaged pages") << "damaged";
+        QTest::newRow("a translation file") << "translation";
     }
 
-    void unusableUpdateIsSetAside()
+    void unfitUpdateIsNeverInstalled()
     {
-        QFETCH(QByteArray, content);
+        QFETCH(QString, kind);
         TestProgramFolder folder;
-        const QByteArray oldDatabase = [&] {
-            QFile f(folder.file(QStringLiteral("quran.qu")));
-            f.open(QIODevice::ReadOnly);
-            return f.readAll();
-        }();
-        folder.write(QStringLiteral("newdb.qu"), content);
+        const QString pending = folder.file(QStringLiteral("newdb.qu"));
+        if (kind == u"html")
+            folder.write(QStringLiteral("newdb.qu"), "<html>404 Not Found</html>");
+        else if (kind == u"empty")
+            folder.write(QStringLiteral("newdb.qu"), {});
+        else if (kind == u"schema")
+            runSql(pending, {QStringLiteral("CREATE TABLE Ayat(x)"), QStringLiteral("INSERT INTO Ayat VALUES (1)")});
+        else if (kind == u"translation")
+            folder.copyBuilt(QStringLiteral("22.qut"), QStringLiteral("newdb.qu"));
+        else
+            folder.copyBuilt(QStringLiteral("quran.qu"), QStringLiteral("newdb.qu"));
+        if (kind == u"short")
+            runSql(pending, {QStringLiteral("DELETE FROM Ayat WHERE ID = 6236")});
+        if (kind == u"damaged")
+            damagePage(pending, 400);
+        // A file rejected at an earlier start.
+        folder.write(QStringLiteral("newdb.qu.rejected-20200101-000000"), "old rejected file");
+        const QByteArray oldDatabase = contentOf(folder.file(QStringLiteral("quran.qu")));
 
-        const PendingUpdate update = installPendingDatabase(folder.path());
-        QCOMPARE(update.result, PendingUpdate::Result::Rejected);
-        QVERIFY(!update.reason.isEmpty());
-        QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("newdb.qu"))));
-        QVERIFY(QFileInfo::exists(update.setAsideFile));
-        QFile kept(folder.file(QStringLiteral("quran.qu")));
-        QVERIFY(kept.open(QIODevice::ReadOnly));
-        QVERIFY(kept.readAll() == oldDatabase);
+        const std::optional<Installation> update = installPendingDatabase(folder.path());
+        QCOMPARE(update->result, Installation::Result::Rejected);
+        QVERIFY(!update->reason.isEmpty());
+        QVERIFY(contentOf(folder.file(QStringLiteral("quran.qu"))) == oldDatabase);
+        QVERIFY(!QFileInfo::exists(pending));
+        QCOMPARE(QDir(folder.path()).entryList({QStringLiteral("newdb.qu.rejected-*")}),
+                 QStringList{QFileInfo(update->setAsideFile).fileName()});
+        QVERIFY(!QFileInfo::exists(backupOf(folder.file(QStringLiteral("quran.qu")))));
     }
 
-    void databaseWithoutVersesIsRejected()
+    void failedStepLeavesEverythingAsItWas_data()
     {
+        QTest::addColumn<QString>("refusedRename");
+        QTest::addColumn<qint64>("bytesUntilFull");
+        QTest::addColumn<bool>("fit");
+        QTest::newRow("quran.qu cannot be replaced") << "quran.qu" << qint64(-1) << true;
+        QTest::newRow("the disk fills during the backup") << QString() << qint64(100000) << true;
+        QTest::newRow("the backup cannot be put in place") << "quran.qu.bak" << qint64(-1) << true;
+        QTest::newRow("an unfit update cannot be set aside") << "newdb.qu.rejected-*" << qint64(-1) << false;
+    }
+
+    void failedStepLeavesEverythingAsItWas()
+    {
+        QFETCH(QString, refusedRename);
+        QFETCH(qint64, bytesUntilFull);
+        QFETCH(bool, fit);
         TestProgramFolder folder;
-        // A valid database file that holds no verse table at all.
-        folder.copyBuilt(QStringLiteral("22.qut"), QStringLiteral("newdb.qu"));
-        QCOMPARE(installPendingDatabase(folder.path()).result, PendingUpdate::Result::Rejected);
+        if (fit)
+            folder.copyBuilt(QStringLiteral("quran.qu"), QStringLiteral("newdb.qu"));
+        else
+            folder.write(QStringLiteral("newdb.qu"), "<html></html>");
+        runSql(folder.file(QStringLiteral("quran.qu")), {QStringLiteral("UPDATE DBversion SET DBversion = 'old'")});
+        const QByteArray oldDatabase = contentOf(folder.file(QStringLiteral("quran.qu")));
+        const QByteArray update = contentOf(folder.file(QStringLiteral("newdb.qu")));
+        FailingFileOperations files;
+        files.refusedRenameTargets = {refusedRename};
+        files.bytesUntilFull = bytesUntilFull;
+
+        const std::optional<Installation> result = installPendingDatabase(folder.path(), files);
+        QCOMPARE(result->result, Installation::Result::Failed);
+        QVERIFY(!result->reason.isEmpty());
+        QVERIFY(contentOf(folder.file(QStringLiteral("quran.qu"))) == oldDatabase);
+        // The update waits for the next start, and nothing else is left behind.
+        QVERIFY(contentOf(folder.file(QStringLiteral("newdb.qu"))) == update);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
+                 (QStringList{QStringLiteral("newdb.qu"), QStringLiteral("quran.qu")}));
     }
 };
 

@@ -186,6 +186,31 @@ private Q_SLOTS:
         QCOMPARE(QDir(folder.path()).entryList({QStringLiteral("newdb.qu.rejected-*")}).size(), 1);
     }
 
+    void failedInstallationIsReportedAndTriedAgain()
+    {
+        TestProgramFolder folder;
+        folder.copyBuilt(QStringLiteral("quran.qu"), QStringLiteral("newdb.qu"));
+        ScriptedPlatform platform;
+        platform.fileOperations.refusedRenameTargets = {QStringLiteral("quran.qu")};
+        ProgramState state;
+        {
+            FrmMain window(platform, state);
+            QVERIFY(window.Form_Load());
+        }
+        QCOMPARE(platform.messages.size(), 1);
+        QVERIFY(platform.messages.first().text.startsWith(QStringLiteral("لم يتم تركيب تحديث قاعدة البيانات")));
+        QCOMPARE(platform.messages.first().icon, Platform::Icon::Warning);
+        QVERIFY(QFileInfo::exists(folder.file(QStringLiteral("newdb.qu"))));
+
+        platform.fileOperations.refusedRenameTargets.clear();
+        {
+            FrmMain again(platform, state);
+            QVERIFY(again.Form_Load());
+        }
+        QCOMPARE(platform.messages.last().text, QStringLiteral("تم الإنتهاء من عملية التحديث بنجاح شكرا لك"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("quran.qu")});
+    }
+
     void existingCachesAreLeftAlone()
     {
         TestProgramFolder folder;

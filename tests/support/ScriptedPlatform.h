@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FailingFileOperations.h"
 #include "Platform.h"
 
 #include <QList>
@@ -25,6 +26,8 @@ public:
     QQueue<FontChoice> fonts;
     QQueue<QString> fileNames;
     bool connected = true;
+    // File operations that fail when the test asks them to.
+    FailingFileOperations fileOperations;
 
     // What the program asked for.
     QList<Message> messages;
@@ -45,4 +48,5 @@ public:
     bool isConnected(const QUrl &probe) override;
     void setClipboardText(const QString &text) override;
     QString clipboardText() override;
+    FileOperations &files() override { return fileOperations; }
 };
