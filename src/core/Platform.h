@@ -39,7 +39,8 @@ public:
 
     // Hands an address to the desktop's default handler (web browser, media player).
     virtual bool openUrl(const QUrl &url) = 0;
-    // Starts a program with one argument, detached. An empty program means openUrl.
+    // Starts a program with one argument, detached; `program` may carry options of its
+    // own before it. An empty program means openUrl. False when nothing could start.
     virtual bool startProgram(const QString &program, const QString &argument) = 0;
 
     // Layout switching has no counterpart here; the request is only recorded.

@@ -116,7 +116,10 @@ bool QtPlatform::startProgram(const QString &program, const QString &argument)
 {
     if (program.trimmed().isEmpty())
         return openUrl(QUrl(argument));
-    return QProcess::startDetached(program, {argument});
+    // A command may carry options of its own ("mpv --no-video"); the argument comes last.
+    QStringList words = QProcess::splitCommand(program);
+    const QString executable = words.takeFirst();
+    return QProcess::startDetached(executable, words << argument);
 }
 
 void QtPlatform::activateKeyboardLayout(const QString &)

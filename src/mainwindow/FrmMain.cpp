@@ -17,6 +17,8 @@
 #include "FrmUpdate.h"
 #include "HtmlPage.h"
 #include "Listn2Quran.h"
+#include "PlayerStrip.h"
+#include "RecitationPlayer.h"
 #include "PendingUpdate.h"
 #include "Platform.h"
 #include "ProgramFolder.h"
@@ -96,10 +98,11 @@ FrmMain::FrmMain(Platform &platform, ProgramState &state, QWidget *parent)
     picStrip->move(width() - Margin - SideBarWidth, Margin);
     connect(picStrip, &SideBar::stripClicked, this, &FrmMain::strip_Click);
 
-    frmOptions = new FrmOptions(platform, state, Servers::load().wholeSuraReciters, this);
+    m_player = new RecitationPlayer(platform, this);
+    frmOptions = new FrmOptions(platform, state, Servers::names(Servers::load().wholeSuraReciters), this);
     resultsFrame = new ResultsFrame(platform, state, Adodc2, Adodc3, *frmOptions, this);
     frmProSearch = new FrmProSearch(platform, state, Adodc1, *resultsFrame, this);
-    frmLst2Quran = new FrmLst2Quran(platform, Servers::load(), this);
+    frmLst2Quran = new FrmLst2Quran(platform, Servers::load(), *m_player, this);
     frmSubBook = new FrmSubBook(state, *resultsFrame, Adodc1, this);
     frmCollect1 = new FrmCollect1(platform, state, Adodc1, *frmOptions, this);
     frmDownloadT = new FrmDownloadT(platform, state, [this] { return frmOptions->serverAddress(); }, closeProgram, this);
@@ -110,6 +113,7 @@ FrmMain::FrmMain(Platform &platform, ProgramState &state, QWidget *parent)
         frame->setGeometry(content);
         frame->hide();
     }
+    new PlayerStrip(*m_player, this);
     connect(frmOptions, &FrmOptions::displayFontChanged, resultsFrame, &ResultsFrame::setDisplayFont);
     connect(resultsFrame, &ResultsFrame::translationDownloadRequested, this, [this] {
         showContentFrame(frmDownloadT);
@@ -126,18 +130,18 @@ FrmMain::FrmMain(Platform &platform, ProgramState &state, QWidget *parent)
             [this] { frmProSearch->serach4_Click(resultsFrame->selectedRow()); });
     // The listening entries act on the verse on show (reciter code 1; the whole sura
     // by the reciter stored in "ReaderName").
-    const auto listenTo = [this](const char *entry, void (*listen)(Platform &, const Servers &, int, int)) {
+    const auto listenTo = [this](const char *entry, void (*listen)(Platform &, const Servers &, RecitationPlayer &, int, int)) {
         connect(resultsFrame->resultMenuEntry(QLatin1String(entry)), &QAction::triggered, this, [this, listen] {
             if (!resultsFrame->verseShown() || resultsFrame->selectedRow() < 0)
                 return;
             const ResultList::Row verse = resultsFrame->resultRow(resultsFrame->selectedRow());
-            listen(m_platform, Servers::load(), verse.sura.toInt(), verse.verse.toInt());
+            listen(m_platform, Servers::load(), *m_player, verse.sura.toInt(), verse.verse.toInt());
         });
     };
     listenTo("listen", &Listn2Quran::listenVerse);
     listenTo("listen2", &Listn2Quran::listenToSuraEnd);
-    listenTo("listen3", [](Platform &platform, const Servers &servers, int sura, int) {
-        Listn2Quran::listenWholeSura(platform, servers, sura);
+    listenTo("listen3", [](Platform &platform, const Servers &servers, RecitationPlayer &player, int sura, int) {
+        Listn2Quran::listenWholeSura(platform, servers, player, sura);
     });
     connect(resultsFrame->resultMenuEntry(QStringLiteral("rasm")), &QAction::triggered, this, [this] {
         if (resultsFrame->rowCount() == 0 || resultsFrame->selectedRow() < 0)
@@ -374,19 +378,21 @@ void FrmMain::connectTracker(FrmSaveQuran *tracker)
     connect(tracker, &FrmSaveQuran::scriptImageRequested, this,
             [this, tracker] { FrmRasm::open(m_platform, m_state, tracker); });
     connect(tracker, &FrmSaveQuran::verseRangeRecitationRequested, this, [this](int sura, int first, int last, int code) {
-        Listn2Quran::PlayVerseRange(m_platform, Servers::load(), sura, first, last, code);
+        Listn2Quran::PlayVerseRange(m_platform, Servers::load(), *m_player, sura, first, last, code);
     });
     connect(tracker, &FrmSaveQuran::wholeSuraRecitationRequested, this, [this](int suraIndex, int reciterRow) {
-        Listn2Quran::PlayWholeSura(m_platform, Servers::load(), suraIndex, reciterRow);
+        Listn2Quran::PlayWholeSura(m_platform, Servers::load(), *m_player, suraIndex, reciterRow);
     });
+    new PlayerStrip(*m_player, tracker);
 }
 
 void FrmMain::openReader()
 {
     if (!frmRead) {
         frmRead = new FrmRead(m_platform, [this](int sura, int first, int last, int reciter) {
-            Listn2Quran::PlayVerseRange(m_platform, Servers::load(), sura, first, last, reciter);
+            Listn2Quran::PlayVerseRange(m_platform, Servers::load(), *m_player, sura, first, last, reciter);
         });
+        new PlayerStrip(*m_player, frmRead);
         frmRead->Form_Load();
     }
     frmRead->show();

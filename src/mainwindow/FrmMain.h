@@ -24,6 +24,7 @@ class FrmProSearch;
 class FrmSubBook;
 class Platform;
 class QPushButton;
+class RecitationPlayer;
 class ResultsFrame;
 class SearchBox;
 class SideBar;
@@ -79,6 +80,10 @@ private:
     DataSource Adodc4; // root database: word forms
     DataSource Adodc5; // root database: roots
     TextSearch m_textSearch{Adodc1};
+
+    // The one recitation player of the program; each window with listening commands
+    // shows it in a PlayerStrip of its own.
+    RecitationPlayer *m_player = nullptr;
 
     SideBar *picStrip = nullptr;
     SearchBox *searcht = nullptr;

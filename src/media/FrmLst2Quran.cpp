@@ -28,10 +28,11 @@ QStringList verseNumbers(int first, int last)
 
 } // namespace
 
-FrmLst2Quran::FrmLst2Quran(Platform &platform, const Servers &servers, QWidget *parent)
+FrmLst2Quran::FrmLst2Quran(Platform &platform, const Servers &servers, RecitationPlayer &player, QWidget *parent)
     : QWidget(parent)
     , m_platform(platform)
     , m_servers(servers)
+    , m_player(player)
 {
     setObjectName(QStringLiteral("FrmLst2Quran"));
     setLayoutDirection(Qt::RightToLeft);
@@ -44,7 +45,7 @@ FrmLst2Quran::FrmLst2Quran(Platform &platform, const Servers &servers, QWidget *
 
     auto *whole = new QGroupBox(QStringLiteral("الاستماع إلى السورة كاملة"), this);
     lstReaderName = named(new QListWidget(whole), "lstReaderName");
-    lstReaderName->addItems(m_servers.wholeSuraReciters);
+    lstReaderName->addItems(Servers::names(m_servers.wholeSuraReciters));
     CmdLstnFull = named(new QPushButton(QStringLiteral("ابدأ الإستماع"), whole), "CmdLstnFull");
     CmdDownloadQuran = named(new QPushButton(QStringLiteral("تنزيل القرآءة على الجهاز"), whole), "CmdDownloadQuran");
     auto *wholeLayout = new QVBoxLayout(whole);
@@ -56,7 +57,7 @@ FrmLst2Quran::FrmLst2Quran(Platform &platform, const Servers &servers, QWidget *
     CombFrom = named(new QComboBox(part), "CombFrom");
     CombTo = named(new QComboBox(part), "CombTo");
     lstReaderNamePartial = named(new QListWidget(part), "lstReaderNamePartial");
-    lstReaderNamePartial->addItems(m_servers.partialReciters);
+    lstReaderNamePartial->addItems(Servers::names(m_servers.partialReciters));
     CmdLstnPart = named(new QPushButton(QStringLiteral("ابدأ الإستماع"), part), "CmdLstnPart");
     auto *partLayout = new QGridLayout(part);
     partLayout->addWidget(new QLabel(QStringLiteral("من الآية"), part), 0, 0);
@@ -134,7 +135,7 @@ bool FrmLst2Quran::hasChoice(const QListWidget *reciters)
 void FrmLst2Quran::CmdLstnFull_Click()
 {
     if (hasChoice(lstReaderName))
-        Listn2Quran::PlayWholeSura(m_platform, m_servers, AyaaName->currentIndex(), lstReaderName->currentRow());
+        Listn2Quran::PlayWholeSura(m_platform, m_servers, m_player, AyaaName->currentIndex(), lstReaderName->currentRow());
 }
 
 void FrmLst2Quran::CmdDownloadQuran_Click()
@@ -152,5 +153,5 @@ void FrmLst2Quran::CmdLstnPart_Click()
     const int last = CombTo->currentText().toInt(&lastIsNumber);
     if (!firstIsNumber || !lastIsNumber)
         return;
-    Listn2Quran::PlayVerseRange(m_platform, m_servers, AyaaName->currentIndex() + 1, first, last, lstReaderNamePartial->currentRow());
+    Listn2Quran::PlayVerseRange(m_platform, m_servers, m_player, AyaaName->currentIndex() + 1, first, last, lstReaderNamePartial->currentRow());
 }

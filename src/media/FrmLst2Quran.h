@@ -8,6 +8,7 @@ class Platform;
 class QComboBox;
 class QListWidget;
 class QPushButton;
+class RecitationPlayer;
 
 // The listening frame: a whole sura by one of 14 reciters (played or saved), or a range
 // of verses of it by one of 2 reciters.
@@ -16,8 +17,9 @@ class FrmLst2Quran : public QWidget
     Q_OBJECT
 
 public:
-    // servers: the audio addresses, reciter names and player command (Servers::load()).
-    FrmLst2Quran(Platform &platform, const Servers &servers, QWidget *parent = nullptr);
+    // servers: the audio addresses, reciter names and player command (Servers::load());
+    // player: the program's one recitation player.
+    FrmLst2Quran(Platform &platform, const Servers &servers, RecitationPlayer &player, QWidget *parent = nullptr);
 
     // The first opening of the frame: sura 1 with its verses, the first whole-sura
     // reciter and the second range reciter. Later openings keep the reader's choices.
@@ -35,6 +37,7 @@ private:
 
     Platform &m_platform;
     Servers m_servers;
+    RecitationPlayer &m_player;
 
     QComboBox *AyaaName = nullptr;
     QListWidget *lstReaderName = nullptr;

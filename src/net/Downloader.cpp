@@ -129,6 +129,9 @@ void Downloader::onFinished(const QString &saveFile, const QNetworkReply *reply)
     transfer.reply->deleteLater();
 
     if (!written) {
+        const int status = transfer.reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        if (status != 0 && !isSuccessStatus(transfer.reply))
+            Q_EMIT DownloadRefused(status, saveFile);
         Q_EMIT DownloadError(saveFile);
         Q_EMIT DownloadComplete(0, saveFile);
         return;

@@ -41,6 +41,9 @@ Q_SIGNALS:
     // Only for a success status with an announced length.
     void DownloadProgress(qint64 CurBytes, qint64 MaxBytes, const QString &SaveFile);
     void DownloadError(const QString &SaveFile);
+    // Before DownloadError when the server answered with a status other than success
+    // (404, 500, ...), so a caller can tell "not there" from "no answer".
+    void DownloadRefused(int HttpStatus, const QString &SaveFile);
     // Always the last signal of a download; MaxBytes 0 means it failed.
     void DownloadComplete(qint64 MaxBytes, const QString &SaveFile);
 

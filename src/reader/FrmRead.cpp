@@ -86,7 +86,7 @@ FrmRead::FrmRead(Platform &platform, Recitation recite, QWidget *parent)
     cmdViewSaved = named(new QPushButton(QStringLiteral("اعرض هذه الصفحة"), this), "cmdViewSaved");
     cmdRemoveSaved = named(new QPushButton(QStringLiteral("امسح هذه الصفحة"), this), "cmdRemoveSaved");
     lstReaderNamePartial = named(new QComboBox(this), "lstReaderNamePartial");
-    lstReaderNamePartial->addItems(Servers::load().partialReciters);
+    lstReaderNamePartial->addItems(Servers::names(Servers::load().partialReciters));
     lstReaderNamePartial->setMinimumWidth(110);
     CmdLstn2Page = named(new QPushButton(QStringLiteral("ابدأ الإستماع"), this), "CmdLstn2Page");
 

@@ -50,6 +50,8 @@ private Q_SLOTS:
         QCOMPARE(defaults.updateServer, Servers::localSite());
         QCOMPARE(defaults.connectivityProbe, QUrl(Servers::localSite()));
         QVERIFY(defaults.playerCommand.isEmpty());
+        // The local site holds no recitations: no recitation server unless one is set.
+        QVERIFY(defaults.wholeSuraPlayBase.isEmpty() && defaults.partialRecitationBase.isEmpty());
 
         QFile ini(ProgramFolder::file(QStringLiteral("servers.ini")));
         QVERIFY(ini.open(QIODevice::WriteOnly));

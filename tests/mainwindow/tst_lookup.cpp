@@ -5,6 +5,7 @@
 #include "CoolHoverButton.h"
 #include "DataSource.h"
 #include "FrmMain.h"
+#include "LocalHttpServer.h"
 #include "LookupQuery.h"
 #include "ProgramState.h"
 #include "ResultsFrame.h"
@@ -13,10 +14,12 @@
 #include "SideBar.h"
 #include "TestHelpers.h"
 #include "TestProgramFolder.h"
+#include "ToneWav.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -178,6 +181,32 @@ private Q_SLOTS:
         QCOMPARE(m_state.SearchWord, QStringLiteral("القيوم"));
         child<QListWidget>(m_window.get(), "suraayaalist")->setCurrentRow(254);
         QVERIFY(page().contains(QStringLiteral("#ff0000")));
+    }
+
+    // The result menu's "this verse" plays in the strip of the main window, which
+    // names the reciter and the verse and makes room for itself while it plays.
+    void listeningFromTheResultMenu()
+    {
+        LocalHttpServer server;
+        server.serve(QStringLiteral("v/002255.wav"), toneWav(300));
+        m_folder->write(QStringLiteral("servers.ini"),
+                        QStringLiteral("[VerseRange]\nReciterName/2=قارئ التجربة\nVerseAudio/2=%1\n")
+                            .arg(server.url(QStringLiteral("v/{sura:3}{aya:3}.wav")))
+                            .toUtf8());
+        search(QStringLiteral("القيوم"));
+        const int height = m_window->height();
+        m_results->resultMenuEntry(QStringLiteral("listen"))->trigger();
+        auto *strip = child<QWidget>(m_window.get(), "PlayerStrip");
+        auto *verse = child<QLabel>(strip, "versePlaying");
+        QVERIFY(QTest::qWaitFor([&] { return verse->text() == QStringLiteral("البقرة : 255"); }, 20000));
+        QVERIFY(strip->isVisible());
+        QCOMPARE(child<QLabel>(strip, "reciterName")->text(), QStringLiteral("قارئ التجربة"));
+        QCOMPARE(m_window->height(), height + strip->height());
+        QVERIFY(QTest::qWaitFor([&] { return strip->isHidden(); }, 20000));
+        QCOMPARE(server.requests, QStringList{QStringLiteral("/v/002255.wav")});
+        QCOMPARE(m_window->height(), height);
+        QVERIFY(m_platform.messages.isEmpty());
+        QFile::remove(m_folder->file(QStringLiteral("servers.ini")));
     }
 
     void collection()

@@ -1,16 +1,23 @@
 #include "FrmLst2Quran.h"
 #include "Listn2Quran.h"
 #include "LocalHttpServer.h"
+#include "PlayerStrip.h"
+#include "RecitationPlayer.h"
 #include "ScriptedPlatform.h"
 #include "Servers.h"
 #include "SettingKeys.h"
 #include "Settings.h"
 #include "TestHelpers.h"
+#include "ToneWav.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -32,6 +39,21 @@ QStringList items(const QComboBox *box)
     for (int i = 0; i < box->count(); ++i)
         texts.append(box->itemText(i));
     return texts;
+}
+
+// Servers of the local test server with nothing but recitations, played inside the program.
+Servers localServers(const LocalHttpServer &server)
+{
+    Servers servers = Servers::load(QStringLiteral("/nonexistent/servers.ini"));
+    servers.wholeSuraPlayBase = server.url();
+    servers.wholeSuraSaveBase = server.url();
+    servers.partialRecitationBase = server.url();
+    return servers;
+}
+
+bool waitUntilStopped(const RecitationPlayer &player)
+{
+    return QTest::qWaitFor([&] { return player.state() == RecitationPlayer::State::Stopped; }, 20000);
 }
 
 // Chooses a row of a combo box as the reader does.
@@ -64,18 +86,40 @@ private Q_SLOTS:
         QCOMPARE(wholeSuraPath(1, 14), QStringLiteral("quran3/0/002.rm"));
         QCOMPARE(wholeSuraPath(1, -1), QStringLiteral("quran3/0/002.rm"));
 
-        const Servers servers = testServers();
+        Servers servers = testServers();
         ScriptedPlatform platform;
-        PlayWholeSura(platform, servers, 0, 6);
+        RecitationPlayer player(platform);
+        PlayWholeSura(platform, servers, player, 0, 6);
         QCOMPARE(platform.startedPrograms.last(), (QPair<QString, QString>{QStringLiteral("mpv"), QStringLiteral("http://play.example/quran3/213/001.rm")}));
 
         // listen3 with nothing stored plays reciter row 6; a stored choice wins.
-        listenWholeSura(platform, servers, 2);
+        listenWholeSura(platform, servers, player, 2);
         QCOMPARE(platform.startedPrograms.last().second, QStringLiteral("http://play.example/quran3/213/002.rm"));
         Settings::setValue(SettingKeys::ReaderName, QStringLiteral("1"));
-        listenWholeSura(platform, servers, 2);
+        listenWholeSura(platform, servers, player, 2);
         QCOMPARE(platform.startedPrograms.last().second, QStringLiteral("http://play.example/quran3/144/002.rm"));
         QVERIFY(platform.messages.isEmpty());
+        QCOMPARE(player.state(), RecitationPlayer::State::Stopped);
+
+        // A player command that cannot start is said, not swallowed.
+        platform.programStarts = false;
+        PlayWholeSura(platform, servers, player, 0, 6);
+        QCOMPARE(platform.messages.size(), 1);
+        QCOMPARE(platform.messages.last().title, QStringLiteral("خطأ"));
+
+        // Without a player command nothing is launched: the program plays it itself, and
+        // says so when no server is set for the reciter.
+        servers.playerCommand.clear();
+        servers.wholeSuraPlayBase.clear();
+        const qsizetype launched = platform.startedPrograms.size();
+        PlayWholeSura(platform, servers, player, 0, 6);
+        QCOMPARE(platform.startedPrograms.size(), launched);
+        QCOMPARE(platform.messages.size(), 2);
+        QVERIFY(platform.messages.last().text.contains(QStringLiteral("لا يوجد خادم تلاوات لهذا القارئ")));
+
+        // Per-verse templates: three-digit and plain numbers.
+        QCOMPARE(verseAddress(QStringLiteral("https://h/a/{sura:3}{aya:3}.mp3"), 2, 7), QStringLiteral("https://h/a/002007.mp3"));
+        QCOMPARE(verseAddress(QStringLiteral("https://h/{sura}/{aya}.mp3"), 114, 6), QStringLiteral("https://h/114/6.mp3"));
     }
 
     void verseRanges()
@@ -83,16 +127,17 @@ private Q_SLOTS:
         using namespace Listn2Quran;
         const Servers servers = testServers();
         ScriptedPlatform platform;
-        listenVerse(platform, servers, 2, 255);
+        RecitationPlayer player(platform);
+        listenVerse(platform, servers, player, 2, 255);
         QCOMPARE(platform.startedPrograms.last().second, QStringLiteral("http://range.example/cgi-bin/recite.pl?s=2&f=255&t=255&r=1"));
-        listenToSuraEnd(platform, servers, 1, 3);
+        listenToSuraEnd(platform, servers, player, 1, 3);
         QCOMPARE(platform.startedPrograms.last().second, QStringLiteral("http://range.example/cgi-bin/recite.pl?s=1&f=3&t=7&r=1"));
-        QVERIFY(PlayVerseRange(platform, servers, 112, 4, 4, 0));
+        QVERIFY(PlayVerseRange(platform, servers, player, 112, 4, 4, 0));
         QCOMPARE(platform.startedPrograms.last().second, QStringLiteral("http://range.example/cgi-bin/recite.pl?s=112&f=4&t=4&r=0"));
         QCOMPARE(platform.startedPrograms.size(), 3);
         QVERIFY(platform.messages.isEmpty());
 
-        QVERIFY(!PlayVerseRange(platform, servers, 2, 5, 4, 1));
+        QVERIFY(!PlayVerseRange(platform, servers, player, 2, 5, 4, 1));
         QCOMPARE(platform.startedPrograms.size(), 3);
         QCOMPARE(platform.messages.size(), 1);
         QCOMPARE(platform.messages.first().text, QStringLiteral("رقم آية البداية أكبر من رقم آية النهاية"));
@@ -102,7 +147,8 @@ private Q_SLOTS:
     void listeningFrame()
     {
         ScriptedPlatform platform;
-        FrmLst2Quran frame(platform, testServers());
+        RecitationPlayer player(platform);
+        FrmLst2Quran frame(platform, testServers(), player);
         QCOMPARE(frame.size(), QSize(513, 438));
         QCOMPARE(frame.layoutDirection(), Qt::RightToLeft);
         auto *suras = child<QComboBox>(&frame, "AyaaName");
@@ -113,6 +159,7 @@ private Q_SLOTS:
         QCOMPARE(suras->count(), 114);
         QCOMPARE(reciters->count(), 14);
         QCOMPARE(rangeReciters->count(), 2);
+        QCOMPARE(reciters->item(13)->text(), QStringLiteral("القارئ 14"));
 
         // Nothing chosen yet: the commands refuse instead of playing folder 0.
         QTest::mouseClick(child<QPushButton>(&frame, "CmdLstnFull"), Qt::LeftButton);
@@ -143,6 +190,135 @@ private Q_SLOTS:
         QTest::mouseClick(child<QPushButton>(&frame, "CmdLstnFull"), Qt::LeftButton);
         QCOMPARE(platform.startedPrograms.last().second, QStringLiteral("http://play.example/quran3/133/112.rm"));
         QCOMPARE(platform.messages.size(), 1);
+    }
+
+    void reciterNamesFromServersIni()
+    {
+        QTemporaryDir dir;
+        QFile ini(dir.filePath(QStringLiteral("servers.ini")));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[WholeSura]\nReciterName/1=\xd8\xa3\xd8\xad\xd9\x85\xd8\xaf\nVerseAudio/1=http://h/{sura:3}{aya:3}.mp3\n"
+                  "[VerseRange]\nReciterName\\2=\xd8\xb9\xd9\x84\xd9\x8a\n");
+        ini.close();
+        const Servers servers = Servers::load(ini.fileName());
+        QCOMPARE(servers.wholeSuraReciters.at(0).verseAudio, QStringLiteral("http://h/{sura:3}{aya:3}.mp3"));
+        ScriptedPlatform platform;
+        RecitationPlayer player(platform);
+        FrmLst2Quran frame(platform, servers, player);
+        auto *reciters = child<QListWidget>(&frame, "lstReaderName");
+        auto *rangeReciters = child<QListWidget>(&frame, "lstReaderNamePartial");
+        QCOMPARE(reciters->item(0)->text(), QStringLiteral("أحمد"));
+        QCOMPARE(reciters->item(1)->text(), QStringLiteral("القارئ 2"));
+        QCOMPARE(rangeReciters->item(0)->text(), QStringLiteral("القارئ 1"));
+        QCOMPARE(rangeReciters->item(1)->text(), QStringLiteral("علي"));
+    }
+
+    // The in-program player plays a recording to its end, showing the reciter and the
+    // recitation in the strip of its window while it sounds.
+    void playsInsideTheProgram()
+    {
+        LocalHttpServer server;
+        // Sent slowly, so the strip has time to say how much has arrived.
+        LocalHttpServer::Response slow{200, toneWav(1000)};
+        slow.chunkSize = 4000;
+        slow.chunkDelayMs = 50;
+        server.serve(QStringLiteral("quran3/47/001.rm"), slow);
+        Servers servers = localServers(server);
+        servers.wholeSuraReciters[0].name = QStringLiteral("القارئ الأول");
+        ScriptedPlatform platform;
+        RecitationPlayer player(platform);
+        QWidget window;
+        window.setFixedSize(400, 300);
+        new PlayerStrip(player, &window);
+        window.show();
+        auto *strip = child<PlayerStrip>(&window, "PlayerStrip");
+        QVERIFY(strip->isHidden());
+
+        qint64 furthest = 0;
+        connect(&player, &RecitationPlayer::positionChanged, this, [&](qint64 position) { furthest = qMax(furthest, position); });
+        QStringList captions;
+        connect(&player, &RecitationPlayer::changed, this,
+                [&] { captions.append(child<QLabel>(strip, "versePlaying")->text()); });
+        QSignalSpy finished(&player, &RecitationPlayer::finished);
+        Listn2Quran::PlayWholeSura(platform, servers, player, 0, 0);
+        QVERIFY(QTest::qWaitFor([&] { return player.state() == RecitationPlayer::State::Playing; }, 20000));
+        QVERIFY(strip->isVisible());
+        QCOMPARE(window.height(), 300 + strip->height());
+        QCOMPARE(child<QLabel>(strip, "reciterName")->text(), QStringLiteral("القارئ الأول"));
+        QCOMPARE(child<QLabel>(strip, "versePlaying")->text(), QStringLiteral("سورة الفاتحة"));
+        // Part of the file and no more: "... (جار التحميل 49٪)".
+        const QRegularExpression partly(QStringLiteral("^سورة الفاتحة \\(جار التحميل [1-9][0-9]?٪\\)$"));
+        QVERIFY2(captions.indexOf(partly) >= 0, qPrintable(captions.join(u'|')));
+
+        QVERIFY(waitUntilStopped(player));
+        QCOMPARE(finished.size(), 1);
+        QVERIFY2(platform.messages.isEmpty(), qPrintable(platform.messages.value(0).text));
+        QVERIFY2(furthest >= 900, qPrintable(QString::number(furthest)));
+        QCOMPARE(server.requests, QStringList{QStringLiteral("/quran3/47/001.rm")});
+        QVERIFY(strip->isHidden());
+        QCOMPARE(window.height(), 300);
+    }
+
+    // A reciter with a per-verse template plays the range verse by verse, in order,
+    // and stop ends the whole sequence.
+    void versesOneAfterAnother()
+    {
+        LocalHttpServer server;
+        for (const char *verse : {"255", "256", "257"})
+            server.serve(QStringLiteral("v/002%1.wav").arg(QLatin1String(verse)), toneWav(300));
+        Servers servers = localServers(server);
+        servers.partialReciters[1].verseAudio = server.url(QStringLiteral("v/{sura:3}{aya:3}.wav"));
+        ScriptedPlatform platform;
+        RecitationPlayer player(platform);
+        QWidget window;
+        auto *strip = new PlayerStrip(player, &window);
+        QStringList shown;
+        connect(&player, &RecitationPlayer::partStarted, this,
+                [&] { shown.append(child<QLabel>(strip, "versePlaying")->text()); });
+
+        QVERIFY(Listn2Quran::PlayVerseRange(platform, servers, player, 2, 255, 257, 1));
+        QVERIFY(waitUntilStopped(player));
+        QVERIFY2(platform.messages.isEmpty(), qPrintable(platform.messages.value(0).text));
+        QCOMPARE(server.requests, (QStringList{"/v/002255.wav", "/v/002256.wav", "/v/002257.wav"}));
+        QCOMPARE(shown, (QStringList{"البقرة : 255", "البقرة : 256", "البقرة : 257"}));
+
+        server.requests.clear();
+        shown.clear();
+        QSignalSpy finished(&player, &RecitationPlayer::finished);
+        Listn2Quran::PlayVerseRange(platform, servers, player, 2, 255, 257, 1);
+        QVERIFY(QTest::qWaitFor([&] { return !shown.isEmpty(); }, 20000));
+        QTest::mouseClick(child<QPushButton>(strip, "cmdStop"), Qt::LeftButton);
+        QCOMPARE(player.state(), RecitationPlayer::State::Stopped);
+        QCOMPARE(finished.size(), 1);
+        QTest::qWait(1000); // longer than the rest of the range would sound
+        QCOMPARE(shown.size(), 1);
+        QVERIFY(server.requests.size() <= 2); // the verse playing and the one fetched ahead
+        QVERIFY(platform.messages.isEmpty());
+    }
+
+    // Each way a recitation can fail to sound is told in its own Arabic words.
+    void failuresAreSaid()
+    {
+        LocalHttpServer server;
+        server.serve(QStringLiteral("quran3/47/002.rm"), QByteArray("<!DOCTYPE html><html><body>Not here</body></html>"));
+        Servers servers = localServers(server);
+        ScriptedPlatform platform;
+        RecitationPlayer player(platform);
+        const auto failureOf = [&](int suraIndex) {
+            platform.messages.clear();
+            Listn2Quran::PlayWholeSura(platform, servers, player, suraIndex, 0);
+            if (!waitUntilStopped(player) || platform.messages.size() != 1)
+                return QString();
+            return platform.messages.first().title + u'|' + platform.messages.first().text;
+        };
+        const QString missing = failureOf(0);                 // 404
+        const QString notAudio = failureOf(1);                // an HTML page
+        servers.wholeSuraPlayBase = QStringLiteral("http://127.0.0.1:%1/").arg(LocalHttpServer::closedPort());
+        const QString noAnswer = failureOf(0);                // connection refused
+        QVERIFY(missing.startsWith(QStringLiteral("خطأ|هذه التلاوة غير موجودة على خادم التلاوات")));
+        QVERIFY(notAudio.startsWith(QStringLiteral("خطأ|الملف الذي أرسله خادم التلاوات ليس تسجيلا صوتيا")));
+        QVERIFY(noAnswer.startsWith(QStringLiteral("خطأ|لا يستجيب خادم التلاوات")));
+        QVERIFY(missing.contains(QStringLiteral("سورة الفاتحة")));
     }
 
     void savingAWholeSura()
@@ -177,6 +353,27 @@ private Q_SLOTS:
         Listn2Quran::DownloadWholeSura(platform, servers, 3, 1, &host);
         QTest::qWait(100);
         QCOMPARE(server.requests.size(), 2);
+
+        // Verse by verse: a folder named as the reader chose holds the sura's verse files,
+        // and appears only once all of them arrived.
+        servers.wholeSuraReciters[1].verseAudio = server.url(QStringLiteral("v/{sura:3}{aya:3}.mp3"));
+        for (int verse = 1; verse <= 3; ++verse)
+            server.serve(QStringLiteral("v/108%1.mp3").arg(verse, 3, 10, QLatin1Char('0')), QByteArray(100, char('0' + verse)));
+        platform.messages.clear();
+        platform.fileNames.enqueue(dir.filePath(QStringLiteral("الكوثر")));
+        Listn2Quran::DownloadWholeSura(platform, servers, 107, 1, &host);
+        QVERIFY(QTest::qWaitFor([&] { return !platform.messages.isEmpty(); }, 20000));
+        QCOMPARE(QDir(dir.filePath(QStringLiteral("الكوثر"))).entryList(QDir::Files),
+                 (QStringList{"108001.mp3", "108002.mp3", "108003.mp3"}));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 2);
+
+        // A verse missing on the server leaves no folder and no scratch behind.
+        platform.messages.clear();
+        platform.fileNames.enqueue(dir.filePath(QStringLiteral("الفاتحة")));
+        Listn2Quran::DownloadWholeSura(platform, servers, 0, 1, &host);
+        QVERIFY(QTest::qWaitFor([&] { return !platform.messages.isEmpty(); }, 20000));
+        QCOMPARE(platform.messages.first().title, QStringLiteral("خطأ"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 2);
     }
 };
 

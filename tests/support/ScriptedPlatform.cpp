@@ -33,7 +33,7 @@ bool ScriptedPlatform::openUrl(const QUrl &url)
 bool ScriptedPlatform::startProgram(const QString &program, const QString &argument)
 {
     startedPrograms.append({program, argument});
-    return true;
+    return programStarts;
 }
 
 void ScriptedPlatform::activateKeyboardLayout(const QString &layoutId)

@@ -26,6 +26,7 @@ public:
     QQueue<FontChoice> fonts;
     QQueue<QString> fileNames;
     bool connected = true;
+    bool programStarts = true; // false: every program fails to start
     // File operations that fail when the test asks them to.
     FailingFileOperations fileOperations;
 
