@@ -196,7 +196,7 @@ private Q_SLOTS:
         link.setPosition(link.selectionStart() + 2);
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->cursorRect(link).center());
         QCOMPARE(child<SearchBox>(m_window.get(), "searcht")->text(), QStringLiteral("الرحمن"));
-        QVERIFY(m_results->rowCount() > 50);
+        QCOMPARE(m_results->rowCount(), 45);
     }
 
     void buttonEnterAndPauseAgree()
