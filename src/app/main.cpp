@@ -2,8 +2,10 @@
 #include "FrmMain.h"
 #include "ProgramState.h"
 #include "QtPlatform.h"
+#include "ReaderFolder.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
@@ -11,9 +13,14 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Velmora5"));
     QApplication::setApplicationDisplayName(QStringLiteral("فيلمورا"));
     QApplication::setLayoutDirection(Qt::RightToLeft);
+    // The installed menu entry and icon share this id; desktops match the window to them.
+    QApplication::setDesktopFileName(QStringLiteral("org.velmora.Velmora"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.velmora.Velmora")));
     registerArabicFontSubstitutions();
 
     QtPlatform platform;
+    if (!ReaderFolder::setUp(platform, QCoreApplication::applicationDirPath()))
+        return 1;
     ProgramState state;
     FrmMain window(platform, state);
     platform.setDialogParent(&window);

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include <optional>
@@ -36,6 +37,11 @@ public:
     // An empty text when the reader cancels. The filter is in Qt's form ("GIF (*.gif)").
     virtual QString saveFileName(const QString &title, const QString &suggestedName,
                                  const QString &filter) = 0;
+    // An existing file to read; an empty text when the reader cancels.
+    virtual QString openFileName(const QString &title, const QString &filter) = 0;
+    // One of `items`, `current` chosen at first; nothing when the reader cancels.
+    virtual std::optional<int> chooseItem(const QString &prompt, const QString &title,
+                                          const QStringList &items, int current) = 0;
 
     // Hands an address to the desktop's default handler (web browser, media player).
     virtual bool openUrl(const QUrl &url) = 0;

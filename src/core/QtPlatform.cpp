@@ -107,6 +107,28 @@ QString QtPlatform::saveFileName(const QString &title, const QString &suggestedN
     return QFileDialog::getSaveFileName(m_parent, title, suggestedName, filter);
 }
 
+QString QtPlatform::openFileName(const QString &title, const QString &filter)
+{
+    return QFileDialog::getOpenFileName(m_parent, title, QString(), filter);
+}
+
+std::optional<int> QtPlatform::chooseItem(const QString &prompt, const QString &title, const QStringList &items,
+                                          int current)
+{
+    QInputDialog dialog(m_parent);
+    dialog.setLayoutDirection(Qt::RightToLeft);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setComboBoxItems(items);
+    dialog.setComboBoxEditable(false);
+    dialog.setTextValue(items.value(current));
+    dialog.setOkButtonText(QStringLiteral("موافق"));
+    dialog.setCancelButtonText(QStringLiteral("إلغاء"));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return int(items.indexOf(dialog.textValue()));
+}
+
 bool QtPlatform::openUrl(const QUrl &url)
 {
     return QDesktopServices::openUrl(url);

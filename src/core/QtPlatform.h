@@ -18,6 +18,9 @@ public:
     FontChoice chooseFont(const QFont &initial) override;
     QString saveFileName(const QString &title, const QString &suggestedName,
                          const QString &filter) override;
+    QString openFileName(const QString &title, const QString &filter) override;
+    std::optional<int> chooseItem(const QString &prompt, const QString &title, const QStringList &items,
+                                  int current) override;
     bool openUrl(const QUrl &url) override;
     bool startProgram(const QString &program, const QString &argument) override;
     void activateKeyboardLayout(const QString &layoutId) override;

@@ -3,9 +3,12 @@
 #include "SqliteLike.h"
 
 #include <QAtomicInt>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+
+#include <cstdio>
 
 namespace {
 
@@ -61,4 +64,33 @@ void closeSqliteFile(const QString &connectionName)
         return;
     QSqlDatabase::database(connectionName, false).close();
     QSqlDatabase::removeDatabase(connectionName);
+}
+
+bool createEmptyDatabase(const QString &path, QString *error)
+{
+    if (QFileInfo::exists(path))
+        return true;
+    const QString partial = path + QStringLiteral(".partial");
+    QFile::remove(partial);
+    const QString name = newConnectionName();
+    bool created = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(partial);
+        QSqlQuery query(db);
+        // Setting the user version writes a proper database header into the new file.
+        created = db.open() && query.exec(QStringLiteral("PRAGMA user_version = 1"));
+        if (!created)
+            *error = db.isOpen() ? query.lastError().text() : db.lastError().text();
+        query.finish();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    if (created && std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(path).constData()) != 0) {
+        *error = QStringLiteral("rename failed");
+        created = false;
+    }
+    if (!created)
+        QFile::remove(partial);
+    return created;
 }

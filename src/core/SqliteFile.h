@@ -12,3 +12,7 @@ QSqlDatabase openSqliteFile(const QString &path, OpenMode mode, QString *error);
 
 // Closes and forgets a connection opened by openSqliteFile.
 void closeSqliteFile(const QString &connectionName);
+
+// Creates an empty database at `path` (through a temporary name beside it). An
+// existing file is left alone.
+bool createEmptyDatabase(const QString &path, QString *error);

@@ -123,6 +123,8 @@ FrmMain::FrmMain(Platform &platform, ProgramState &state, QWidget *parent)
         searcht->setText(text);
         search_Click();
     });
+    connect(resultsFrame, &ResultsFrame::verseDatabaseReplaced, this,
+            [this] { Adodc1.open(ProgramFolder::connectionString(QStringLiteral("quran.qu"))); });
     connect(resultsFrame, &ResultsFrame::resultDoubleClicked, this, [this](int row) {
         frmCollect1->addVerse(resultsFrame->rowText(row), resultsFrame->resultRow(row).id, resultsFrame->verseShown());
     });

@@ -1,6 +1,7 @@
 #include "ResultsFrame.h"
 
 #include "Blanks.h"
+#include "CommentaryImport.h"
 #include "CoolHoverButton.h"
 #include "DataSource.h"
 #include "EventLoopYield.h"
@@ -16,6 +17,7 @@
 #include <algorithm>
 
 #include <QTextOption>
+#include <QApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -26,6 +28,7 @@
 #include <QPropertyAnimation>
 #include <QTextBrowser>
 #include <QTextEdit>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -36,14 +39,17 @@ constexpr int ViewWidth = Width - ListWidth - 6;
 constexpr int InfoHeight = 54;
 constexpr int ButtonTop = 406;
 constexpr int ButtonHeight = 30;
+constexpr int ImportCommandHeight = 24;
+constexpr int ImportCommandTop = ButtonTop - 4 - ImportCommandHeight;
 constexpr int MenuRowsBeforeScrolling = 10;
 constexpr int MenuSlideMilliseconds = 160;
 
 const QString KeyboardArabic = QStringLiteral("00000401");
 
+const QString ImportCommand = QStringLiteral("إضافة تفسير من ملف");
 const QString MissingCommentary = QStringLiteral(
-    "هذا التفسير غير مثبت في قاعدة البيانات. يمكن إضافة التفاسير من ملفات نصية "
-    "(رقم السورة|رقم الآية|النص) عند بناء البيانات، كما هو مشروح في الملف docs/data.md.");
+    "هذا التفسير غير موجود في هذه النسخة من البرنامج. إن كان لديك ملف نصي له، فيه سطر لكل آية، "
+    "فأضفه من <a href=\"import\">%1</a>.").arg(ImportCommand);
 
 QLabel *label(const char *name, const QString &text, QWidget *parent)
 {
@@ -94,6 +100,18 @@ ResultsFrame::ResultsFrame(Platform &platform, ProgramState &state, DataSource &
     Text2 = new QTextEdit(this);
     Text2->setObjectName(QStringLiteral("Text2"));
     Text2->setReadOnly(true);
+    // Where a commentary is missing, the box says so and offers to add it from a file.
+    tafPlaceholder = new QLabel(MissingCommentary, Text2->viewport());
+    tafPlaceholder->setObjectName(QStringLiteral("tafPlaceholder"));
+    tafPlaceholder->setWordWrap(true);
+    tafPlaceholder->setTextFormat(Qt::RichText);
+    tafPlaceholder->setAlignment(Qt::AlignTop | Qt::AlignRight);
+    tafPlaceholder->setStyleSheet(QStringLiteral("color: #707070;"));
+    tafPlaceholder->hide();
+    auto *placeholderLayout = new QVBoxLayout(Text2->viewport());
+    placeholderLayout->addWidget(tafPlaceholder);
+    placeholderLayout->addStretch();
+    connect(tafPlaceholder, &QLabel::linkActivated, this, &ResultsFrame::importCommentary);
 
     createInfoFrame();
     createCommentaryButtons();
@@ -174,6 +192,14 @@ void ResultsFrame::createCommentaryButtons()
             [this] { chooseStoredCommentary(QStringLiteral("english"), Qt::LeftToRight); });
     connect(CoolHoverButton4, &CoolHoverButton::Click, this, &ResultsFrame::closeCommentaryLayout);
     connect(CoolHoverButton15, &CoolHoverButton::MouseDown, this, &ResultsFrame::CoolHoverButton15_MouseDown);
+
+    // Adding a commentary from a file stands above the two commentary buttons.
+    cmdImportTaf = new CoolHoverButton(this);
+    cmdImportTaf->setObjectName(QStringLiteral("cmdImportTaf"));
+    cmdImportTaf->setCaption(ImportCommand);
+    cmdImportTaf->setStyleSheet(QStringLiteral("QLabel { font-size: 8pt; }"));
+    cmdImportTaf->setGeometry(CoolHoverButton2->x(), ImportCommandTop, Width - CoolHoverButton2->x(), ImportCommandHeight);
+    connect(cmdImportTaf, &CoolHoverButton::Click, this, &ResultsFrame::importCommentary);
 
     lstMenu = new QListWidget(this);
     lstMenu->setObjectName(QStringLiteral("lstMenu"));
@@ -341,7 +367,7 @@ void ResultsFrame::openCommentaryLayout()
     webPreview->resize(ViewWidth, twips(2535));
     FrmInfo->setGeometry(0, twips(2865), ViewWidth, InfoHeight);
     const int textTop = FrmInfo->y() + InfoHeight + 6;
-    Text2->setGeometry(0, textTop, Width, ButtonTop - 6 - textTop);
+    Text2->setGeometry(0, textTop, Width, ImportCommandTop - 4 - textTop);
     Text2->show();
 }
 
@@ -374,11 +400,11 @@ void ResultsFrame::suraayaalist_Click()
     if (!Adodc3.connectionString().isEmpty()) {
         Adodc3.runQuery(QStringLiteral("SELECT *  FROM Taf where Taf.ID like ") + id);
         Text2->setPlainText(Adodc3.text(QStringLiteral("Taf")));
-        Text2->setPlaceholderText(QString());
+        tafPlaceholder->hide();
     } else {
         Text2->setPlainText(txtmaintaf);
         // The stored commentaries come from files the reader adds; say so where one is missing.
-        Text2->setPlaceholderText(m_commentaryColumn == QLatin1String("english") ? QString() : MissingCommentary);
+        tafPlaceholder->setVisible(txtmaintaf.isEmpty() && CommentaryImport::Columns.contains(m_commentaryColumn));
     }
 
     const int sura = soraanolist.at(row).toInt();
@@ -423,6 +449,43 @@ void ResultsFrame::chooseStoredCommentary(const QString &column, Qt::LayoutDirec
     m_commentaryColumn = column;
     suraayaalist_Click();
     setCommentaryDirection(direction);
+}
+
+void ResultsFrame::importCommentary()
+{
+    const QString file = m_platform.openFileName(ImportCommand, QStringLiteral("ملفات نصية (*.txt);;كل الملفات (*)"));
+    if (file.isEmpty())
+        return;
+    const std::optional<int> choice = m_platform.chooseItem(
+        QStringLiteral("أي التفسيرين في هذا الملف؟"), ImportCommand, {CoolHoverButton1->caption(), CoolHoverButton2->caption()},
+        std::max<int>(0, int(CommentaryImport::Columns.indexOf(m_commentaryColumn))));
+    if (!choice || *choice < 0 || *choice >= CommentaryImport::Columns.size())
+        return;
+    const QString column = CommentaryImport::Columns.at(*choice);
+    const QString name = *choice == 0 ? CoolHoverButton1->caption() : CoolHoverButton2->caption();
+
+    DataSource verses;
+    if (verses.open(ProgramFolder::connectionString(QStringLiteral("quran.qu")))
+        && verses.runQuery(QStringLiteral("SELECT count(*) AS filled FROM Ayat WHERE %1 <> ''").arg(column))
+        && verses.text(QStringLiteral("filled")).toInt() > 0
+        && m_platform.message(QStringLiteral("يوجد في البرنامج نص لـ«%1»، وسيحل محله ما في الملف. هل تريد المتابعة؟").arg(name),
+                              QStringLiteral("تنبيه"), Platform::Buttons::OkCancel, Platform::Icon::Warning)
+               != Platform::Answer::Ok)
+        return;
+    verses.close();
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const CommentaryImport::Result result = CommentaryImport::importFile(ProgramFolder::path(), column, file, m_platform.files());
+    QApplication::restoreOverrideCursor();
+    if (!result.imported) {
+        m_platform.message(result.problem, QStringLiteral("خطأ"), Platform::Buttons::Ok, Platform::Icon::Critical);
+        return;
+    }
+    // The verse on show is read from the new file from now on.
+    Adodc2.open(ProgramFolder::connectionString(QStringLiteral("quran.qu")));
+    Q_EMIT verseDatabaseReplaced();
+    chooseStoredCommentary(column, Qt::RightToLeft);
+    m_platform.message(QStringLiteral("تمت إضافة «%1» من الملف: نص %2 آية.").arg(name).arg(result.verses));
 }
 
 void ResultsFrame::setCommentaryDirection(Qt::LayoutDirection direction)

@@ -84,6 +84,9 @@ Q_SIGNALS:
     void translationDownloadRequested();
     // A text offered on the page of a search that found nothing was clicked.
     void suggestionClicked(const QString &text);
+    // A commentary file was written into the verse database, which is now another file:
+    // whoever reads quran.qu opens it again.
+    void verseDatabaseReplaced();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -94,6 +97,8 @@ private:
     void createResultMenu();
     void chooseStoredCommentary(const QString &column, Qt::LayoutDirection direction);
     void setCommentaryDirection(Qt::LayoutDirection direction);
+    // "إضافة تفسير من ملف": a checked file fills one of the two commentaries.
+    void importCommentary();
     void RenderSelectedVerse();
     void setInfo(QLabel *field, const QString &text);
     void CoolHoverButton15_MouseDown();
@@ -134,12 +139,14 @@ private:
     QLabel *soraayanum = nullptr;
     QHash<QLabel *, QLabel *> m_mirrors; // hidden field -> its visible label SkinLabelN
     QTextEdit *Text2 = nullptr;
+    QLabel *tafPlaceholder = nullptr;
 
     CoolHoverButton *CoolHoverButton1 = nullptr;
     CoolHoverButton *CoolHoverButton2 = nullptr;
     CoolHoverButton *CoolHoverButton3 = nullptr;
     CoolHoverButton *CoolHoverButton4 = nullptr;
     CoolHoverButton *CoolHoverButton15 = nullptr;
+    CoolHoverButton *cmdImportTaf = nullptr;
 
     QListWidget *lstMenu = nullptr;
     QPropertyAnimation *m_menuSlide = nullptr;

@@ -52,32 +52,43 @@ private Q_SLOTS:
     void commentaryLines()
     {
         QTemporaryDir folder;
-        QString error;
-        const QString good = writeFile(folder, QStringLiteral("good.txt"),
+        const CommentaryFile good = readCommentaryFile(writeFile(folder, QStringLiteral("good.txt"),
             "1|1|first text\n"
             "\n"
             "1|2|a text | with a bar and \"\"quoted\"\" words\n"
             "114|6|last\n"
-            "# publisher's note\n");
-        const QHash<int, QString> texts = readCommentaryFile(good, &error);
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-        QCOMPARE(texts.size(), 3);
-        QCOMPARE(texts.value(1), QStringLiteral("first text"));
-        QCOMPARE(texts.value(2), QStringLiteral("a text | with a bar and \"quoted\" words"));
-        QCOMPARE(texts.value(VerseTotal), QStringLiteral("last"));
+            "# publisher's note\n"));
+        QCOMPARE(good.problem, CommentaryFile::Problem::None);
+        QCOMPARE(good.texts.size(), 3);
+        QCOMPARE(good.texts.value(1), QStringLiteral("first text"));
+        QCOMPARE(good.texts.value(2), QStringLiteral("a text | with a bar and \"quoted\" words"));
+        QCOMPARE(good.texts.value(VerseTotal), QStringLiteral("last"));
 
-        const QString notANumber = writeFile(folder, QStringLiteral("bad1.txt"), "1|1|ok\n1|x|text\n");
-        QVERIFY(readCommentaryFile(notANumber, &error).isEmpty());
-        QVERIFY2(error.contains(notANumber + QStringLiteral(":2")), qPrintable(error));
+        // A bad line anywhere gives nothing but the problem and its line.
+        const QList<std::tuple<QByteArray, CommentaryFile::Problem, int>> bad = {
+            {"1|1|ok\n1|x|text\n", CommentaryFile::Problem::BadLine, 2},
+            {"1|1|ok\n\n1|1 text\n", CommentaryFile::Problem::BadLine, 3},
+            {"1|8|there is no 1:8\n", CommentaryFile::Problem::NoSuchVerse, 1},
+            {"1|1|ok\n1|2|ok\n1|1|again\n", CommentaryFile::Problem::RepeatedVerse, 3},
+            {"# only notes\n", CommentaryFile::Problem::NoVerses, 0},
+        };
+        for (const auto &[content, problem, line] : bad) {
+            const CommentaryFile file = readCommentaryFile(writeFile(folder, QStringLiteral("bad.txt"), content));
+            QCOMPARE(file.problem, problem);
+            QCOMPARE(file.line, line);
+            QVERIFY(file.texts.isEmpty());
+        }
+        QCOMPARE(readCommentaryFile(folder.filePath(QStringLiteral("missing.txt"))).problem,
+                 CommentaryFile::Problem::Unreadable);
 
-        const QString noVerse = writeFile(folder, QStringLiteral("bad2.txt"), "1|8|there is no 1:8\n");
-        error.clear();
-        QVERIFY(readCommentaryFile(noVerse, &error).isEmpty());
-        QVERIFY2(error.contains(QStringLiteral(":1:")) && error.contains(QStringLiteral("1:8")), qPrintable(error));
-
-        error.clear();
-        QVERIFY(readCommentaryFile(folder.filePath(QStringLiteral("missing.txt")), &error).isEmpty());
-        QVERIFY(!error.isEmpty());
+        // The data build names the file and line of a bad line.
+        DataBuildOptions options;
+        options.sourcesFolder = sourcesFolder();
+        options.outFolder = folder.path();
+        options.taf2File = writeFile(folder, QStringLiteral("bad.txt"), "1|1|ok\n1|x|text\n");
+        QString error;
+        QVERIFY(!buildProgramData(options, [](const QString &) {}, &error));
+        QVERIFY2(error.contains(options.taf2File + QStringLiteral(":2")), qPrintable(error));
     }
 
     void realCommentaryFiles()
@@ -87,22 +98,18 @@ private Q_SLOTS:
         if (!QFileInfo::exists(muyassar) || !QFileInfo::exists(jalalayn))
             QSKIP("the reference commentary files are not beside this clone");
         for (const QString &path : {muyassar, jalalayn}) {
-            QString error;
-            const QHash<int, QString> texts = readCommentaryFile(path, &error);
-            QVERIFY2(error.isEmpty(), qPrintable(error));
-            QCOMPARE(texts.size(), VerseTotal);
-            for (const QString &text : texts) {
+            const CommentaryFile file = readCommentaryFile(path);
+            QCOMPARE(file.problem, CommentaryFile::Problem::None);
+            QCOMPARE(file.texts.size(), VerseTotal);
+            for (const QString &text : file.texts) {
                 QVERIFY(!text.isEmpty());
                 QVERIFY(!text.contains(QStringLiteral("\"\"")));
             }
         }
-        QString error;
-        const QHash<int, QString> jalalaynTexts = readCommentaryFile(jalalayn, &error);
-        QVERIFY(jalalaynTexts.value(VerseTotal).contains(QStringLiteral("\" شياطين الإنس والجن \"")));
+        QVERIFY(readCommentaryFile(jalalayn).texts.value(VerseTotal).contains(QStringLiteral("\" شياطين الإنس والجن \"")));
         // Zero-width non-joiners belong to the text and are kept.
-        const QHash<int, QString> muyassarTexts = readCommentaryFile(muyassar, &error);
         bool keptJoinerControl = false;
-        for (const QString &text : muyassarTexts)
+        for (const QString &text : readCommentaryFile(muyassar).texts)
             keptJoinerControl = keptJoinerControl || text.contains(QChar(0x200C));
         QVERIFY(keptJoinerControl);
     }

@@ -24,6 +24,17 @@ QString ScriptedPlatform::saveFileName(const QString &, const QString &, const Q
     return fileNames.isEmpty() ? QString() : fileNames.dequeue();
 }
 
+QString ScriptedPlatform::openFileName(const QString &, const QString &)
+{
+    return fileNames.isEmpty() ? QString() : fileNames.dequeue();
+}
+
+std::optional<int> ScriptedPlatform::chooseItem(const QString &prompt, const QString &, const QStringList &, int)
+{
+    choicePrompts.append(prompt);
+    return choices.isEmpty() ? std::nullopt : choices.dequeue();
+}
+
 bool ScriptedPlatform::openUrl(const QUrl &url)
 {
     openedUrls.append(url);

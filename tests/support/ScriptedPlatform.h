@@ -24,7 +24,8 @@ public:
     QQueue<Answer> answers;
     QQueue<std::optional<QString>> inputs;
     QQueue<FontChoice> fonts;
-    QQueue<QString> fileNames;
+    QQueue<QString> fileNames; // for both the save and the open dialog
+    QQueue<std::optional<int>> choices;
     bool connected = true;
     bool programStarts = true; // false: every program fails to start
     // File operations that fail when the test asks them to.
@@ -33,6 +34,7 @@ public:
     // What the program asked for.
     QList<Message> messages;
     QStringList inputPrompts;
+    QStringList choicePrompts;
     QList<QUrl> openedUrls;
     QList<QPair<QString, QString>> startedPrograms;
     QStringList keyboardLayouts;
@@ -43,6 +45,9 @@ public:
     std::optional<QString> input(const QString &prompt, const QString &title, const QString &defaultText) override;
     FontChoice chooseFont(const QFont &initial) override;
     QString saveFileName(const QString &title, const QString &suggestedName, const QString &filter) override;
+    QString openFileName(const QString &title, const QString &filter) override;
+    std::optional<int> chooseItem(const QString &prompt, const QString &title, const QStringList &items,
+                                  int current) override;
     bool openUrl(const QUrl &url) override;
     bool startProgram(const QString &program, const QString &argument) override;
     void activateKeyboardLayout(const QString &layoutId) override;

@@ -4,6 +4,7 @@
 #include "RootAnalyser.h"
 #include "Site.h"
 #include "SourceText.h"
+#include "SqliteFile.h"
 #include "TopicIndex.h"
 #include "VerseDatabase.h"
 #include "VersePlaces.h"
@@ -46,8 +47,29 @@ bool readCommentary(const QString &path, QHash<int, QString> *texts, QString *er
 {
     if (path.isEmpty())
         return true;
-    *texts = readCommentaryFile(path, error);
-    return error->isEmpty();
+    const CommentaryFile file = readCommentaryFile(path);
+    const QString where = QStringLiteral("%1:%2: ").arg(path).arg(file.line);
+    switch (file.problem) {
+    case CommentaryFile::Problem::None:
+        *texts = file.texts;
+        return true;
+    case CommentaryFile::Problem::Unreadable:
+        *error = QStringLiteral("cannot read %1: %2").arg(path, file.detail);
+        break;
+    case CommentaryFile::Problem::BadLine:
+        *error = where + QStringLiteral("expected \"sura|aya|text\"");
+        break;
+    case CommentaryFile::Problem::NoSuchVerse:
+        *error = where + QStringLiteral("verse %1 does not exist").arg(file.detail);
+        break;
+    case CommentaryFile::Problem::RepeatedVerse:
+        *error = where + QStringLiteral("verse %1 is given twice").arg(file.detail);
+        break;
+    case CommentaryFile::Problem::NoVerses:
+        *error = QStringLiteral("%1 holds no verse lines").arg(path);
+        break;
+    }
+    return false;
 }
 
 // Copies a file through a temporary name; an existing copy stays unless `replace`.
@@ -215,7 +237,7 @@ bool buildProgramData(const DataBuildOptions &options, const std::function<void(
         progress(QStringLiteral("site: update files in %1").arg(options.siteFolder));
     }
 
-    return createUserDatabaseIfMissing(out.filePath(QStringLiteral("db.mdb")), error)
+    return createEmptyDatabase(out.filePath(QStringLiteral("db.mdb")), error)
         && install(options.skinFile, out.filePath(QStringLiteral("skn")), true, error)
         && install(options.serversFile, out.filePath(QStringLiteral("servers.ini")), false, error);
 }

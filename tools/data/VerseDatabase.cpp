@@ -151,13 +151,3 @@ bool writeRootDatabase(const QString &path, const QList<QPair<QString, QString>>
     }, error);
 }
 
-bool createUserDatabaseIfMissing(const QString &path, QString *error)
-{
-    if (QFileInfo::exists(path))
-        return true;
-    // Setting the user version writes a proper database header into the new file.
-    return buildDatabaseFile(path, [](QSqlDatabase &db, QString *err) {
-        QSqlQuery query(db);
-        return exec(query, QStringLiteral("PRAGMA user_version = 1"), err);
-    }, error);
-}

@@ -34,7 +34,3 @@ bool writeTranslationFile(const QString &path, const QStringList &texts, QString
 // Jthr.qu: table Words (Word, JathrID), one row per (word form, root) pair, written in
 // the order given: a query by JathrID lists a root's forms in that order.
 bool writeRootDatabase(const QString &path, const QList<QPair<QString, QString>> &wordRoots, QString *error);
-
-// An empty user database, created only when the file does not exist yet: the
-// reader's memorisation records must survive every rebuild.
-bool createUserDatabaseIfMissing(const QString &path, QString *error);

@@ -1,0 +1,309 @@
+// The program installed the way desktop programs are: read-only under a prefix (by
+// `cmake --install` and by the Debian package), working in each reader's own folder.
+
+#include "ConnectionString.h"
+#include "DataSource.h"
+#include "FailingFileOperations.h"
+#include "FrmSaveQuran.h"
+#include "ProgramFolder.h"
+#include "ProgramState.h"
+#include "ReaderFolder.h"
+#include "ScriptedPlatform.h"
+#include "TestHelpers.h"
+#include "UserDatabase.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QListWidget>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+namespace {
+
+const QString AppId = QStringLiteral("org.velmora.Velmora");
+const QString User = QStringLiteral("hafiz");
+
+// Runs a command to its end; its output when it failed.
+QString run(const QString &program, const QStringList &arguments, const QString &folder = {})
+{
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    if (!process.waitForFinished(300000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return program + u' ' + arguments.join(u' ') + QStringLiteral(" failed:\n") + QString::fromLocal8Bit(process.readAll());
+    return {};
+}
+
+QString output(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Every file under a folder with its size and time, to prove nothing was written there.
+QStringList snapshot(const QString &folder)
+{
+    QStringList files;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        files.append(QStringLiteral("%1 %2 %3").arg(info.filePath()).arg(info.size()).arg(info.lastModified().toMSecsSinceEpoch()));
+    }
+    files.sort();
+    return files;
+}
+
+void setWritable(const QString &folder, bool writable)
+{
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    QStringList paths{folder};
+    while (it.hasNext())
+        paths.append(it.next());
+    for (const QString &path : std::as_const(paths)) {
+        QFile file(path);
+        const QFileDevice::Permissions write = QFile::WriteOwner | QFile::WriteUser;
+        file.setPermissions(writable ? file.permissions() | write : file.permissions() & ~write);
+    }
+}
+
+QString databaseVersion(const QString &folder)
+{
+    DataSource verses;
+    verses.open(databaseConnectionString(folder, QStringLiteral("quran.qu")));
+    verses.runQuery(QStringLiteral("SELECT * FROM DBversion"));
+    return verses.text(QStringLiteral("DBversion"));
+}
+
+// The files the running program holds open.
+QStringList openFiles(qint64 pid)
+{
+    QStringList files;
+    const QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
+    for (const QFileInfo &fd : fds.entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot))
+        files.append(fd.symLinkTarget());
+    return files;
+}
+
+// Starts an installed program offscreen with the reader's folder under `dataHome`,
+// until `started` holds (or a minute passed), then ends it.
+bool startInstalled(const QString &program, const QString &dataHome, const std::function<bool(qint64)> &started)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(environment);
+    process.start(program, {});
+    if (!process.waitForStarted())
+        return false;
+    bool done = false;
+    const QDeadlineTimer deadline(60000);
+    while (!done && !deadline.hasExpired() && process.state() == QProcess::Running) {
+        done = started(process.processId());
+        if (!done)
+            process.waitForFinished(50);
+    }
+    process.kill();
+    process.waitForFinished();
+    return done;
+}
+
+// Started with its data in `prefix`, the program works in the reader's folder: seeded,
+// its databases opened from there, and the records of earlier runs kept.
+void checkInstalledProgram(const QString &prefix, const QString &dataHome)
+{
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
+    const QString reader = dataHome + QStringLiteral("/velmora");
+    const QString program = prefix + QStringLiteral("/bin/velmora");
+    const QStringList installed = snapshot(prefix);
+    setWritable(prefix, false);
+
+    QVERIFY(startInstalled(program, dataHome, [&](qint64 pid) {
+        return openFiles(pid).contains(reader + QStringLiteral("/quran.qu"));
+    }));
+    for (const QString &name : {"quran.qu", "Jthr.qu", "22.qut", "217.qut", "skn", "servers.ini", "db.mdb", "pic", "pic2"})
+        QVERIFY2(QFileInfo::exists(reader + u'/' + name), qPrintable(name));
+
+    // A marking command, by the same start-up rule from the installed program's folder.
+    ScriptedPlatform platform;
+    QVERIFY(ReaderFolder::setUp(platform, prefix + QStringLiteral("/bin")));
+    QCOMPARE(ProgramFolder::path(), reader);
+    {
+        UserDatabase users(ProgramFolder::path());
+        QCOMPARE(users.run({createUserStatement(User)}), UserDatabase::Outcome::Done);
+        ProgramState state;
+        state.CurrentUser = User;
+        FrmSaveQuran tracker(platform, state, users);
+        tracker.setAttribute(Qt::WA_DeleteOnClose, false);
+        tracker.Form_Load();
+        child<QListWidget>(&tracker, "suraayaalist")->setCurrentRow(0);
+        child<QListWidget>(&tracker, "suraayaanum")->setCurrentRow(2);
+        child<QAction>(&tracker, "thisverse")->trigger();
+    }
+    QVERIFY(platform.messages.isEmpty());
+    const auto records = [&] {
+        DataSource rows;
+        rows.open(userViewConnectionString(reader));
+        rows.runQuery(QStringLiteral("SELECT *  FROM ") + User);
+        return rows.recordCount();
+    };
+    QCOMPARE(records(), 1);
+
+    // A second start keeps the records.
+    QVERIFY(startInstalled(program, dataHome, [&](qint64 pid) {
+        return openFiles(pid).contains(reader + QStringLiteral("/quran.qu"));
+    }));
+    QCOMPARE(records(), 1);
+
+    // Nothing was written under the prefix; db.mdb lives in the reader's folder only.
+    setWritable(prefix, true);
+    QCOMPARE(snapshot(prefix), installed);
+    QVERIFY(!snapshot(prefix).join(u'\n').contains(QStringLiteral("db.mdb")));
+
+    // A newer installed verse database replaces the reader's older copy at the next start.
+    const QString installedVerses = prefix + QStringLiteral("/share/velmora/quran.qu");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("newer"));
+        db.setDatabaseName(installedVerses);
+        QVERIFY(db.open());
+        QVERIFY(QSqlQuery(db).exec(QStringLiteral("UPDATE DBversion SET DBversion = '999.0 (newer)'")));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("newer"));
+    QVERIFY(startInstalled(program, dataHome, [&](qint64) {
+        return !QFileInfo::exists(reader + QStringLiteral("/newdb.qu"))
+            && databaseVersion(reader) == QStringLiteral("999.0 (newer)");
+    }));
+    QCOMPARE(records(), 1);
+}
+
+} // namespace
+
+class TestInstall : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        clearSettings();
+    }
+
+    void installedPrefix()
+    {
+        QTemporaryDir prefix;
+        QTemporaryDir dataHome;
+        const QString failure = run(QStringLiteral(VELMORA_CMAKE),
+                                    {QStringLiteral("--install"), QStringLiteral(VELMORA_BUILD_DIR), QStringLiteral("--prefix"), prefix.path()});
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+
+        const QString share = prefix.path() + QStringLiteral("/share/");
+        const QString desktop = share + QStringLiteral("applications/") + AppId + QStringLiteral(".desktop");
+        const QString metainfo = share + QStringLiteral("metainfo/") + AppId + QStringLiteral(".metainfo.xml");
+        for (const QString &file : {desktop, metainfo, share + QStringLiteral("icons/hicolor/scalable/apps/") + AppId + QStringLiteral(".svg"),
+                                    share + QStringLiteral("icons/hicolor/256x256/apps/") + AppId + QStringLiteral(".png")})
+            QVERIFY2(QFileInfo::exists(file), qPrintable(file));
+        QCOMPARE(QImage(share + QStringLiteral("icons/hicolor/256x256/apps/") + AppId + QStringLiteral(".png")).size(), QSize(256, 256));
+        QString invalid = run(QStringLiteral("desktop-file-validate"), {desktop});
+        QVERIFY2(invalid.isEmpty(), qPrintable(invalid));
+        invalid = run(QStringLiteral("appstreamcli"), {QStringLiteral("validate"), QStringLiteral("--no-net"), metainfo});
+        QVERIFY2(invalid.isEmpty(), qPrintable(invalid));
+
+        checkInstalledProgram(prefix.path(), dataHome.path());
+    }
+
+    void seeding()
+    {
+        QTemporaryDir root;
+        const QString installed = root.filePath(QStringLiteral("share/velmora"));
+        QDir().mkpath(installed);
+        for (const QString &name : {"quran.qu", "Jthr.qu", "skn", "servers.ini"})
+            QVERIFY(QFile::copy(QStringLiteral(VELMORA_BUILD_DIR "/") + name, installed + u'/' + name));
+        const QString reader = root.filePath(QStringLiteral("reader"));
+        QDir().mkpath(reader);
+        QFile mine(reader + QStringLiteral("/servers.ini"));
+        QVERIFY(mine.open(QIODevice::WriteOnly) && mine.write("[Servers]\n") > 0);
+        mine.close();
+
+        // A disk that fills halfway (with skn, after Jthr.qu and quran.qu) leaves nothing
+        // behind, and the reader is told why.
+        FailingFileOperations fullDisk;
+        fullDisk.bytesUntilFull = QFileInfo(installed + QStringLiteral("/Jthr.qu")).size()
+            + QFileInfo(installed + QStringLiteral("/quran.qu")).size() + 100;
+        ReaderFolder::Seeding seeding = ReaderFolder::seed(installed, reader, fullDisk);
+        QVERIFY(!seeding.canStart);
+        QVERIFY2(seeding.problem.contains(QStringLiteral("skn")) && seeding.problem.contains(QStringLiteral("تعذر")),
+                 qPrintable(seeding.problem));
+        QCOMPARE(QDir(reader).entryList(QDir::Files, QDir::Name), QStringList{QStringLiteral("servers.ini")});
+
+        // Then it seeds what is missing and never overwrites the reader's own files.
+        seeding = ReaderFolder::seed(installed, reader);
+        QVERIFY(seeding.canStart && seeding.problem.isEmpty());
+        QCOMPARE(QDir(reader).entryList(QDir::Files, QDir::Name),
+                 (QStringList{QStringLiteral("Jthr.qu"), QStringLiteral("db.mdb"), QStringLiteral("quran.qu"),
+                              QStringLiteral("servers.ini"), QStringLiteral("skn")}));
+        QCOMPARE(QFileInfo(reader + QStringLiteral("/servers.ini")).size(), 10);
+        // The same version installed: no pending update.
+        QVERIFY(ReaderFolder::seed(installed, reader).problem.isEmpty());
+        QVERIFY(!QFileInfo::exists(reader + QStringLiteral("/newdb.qu")));
+
+        QVERIFY(ReaderFolder::isNewerVersion(QStringLiteral("2.0 (quran-json 3.1.2)"), QStringLiteral("1.0 (quran-json 3.1.2)")));
+        QVERIFY(ReaderFolder::isNewerVersion(QStringLiteral("1.0 (quran-json 3.1.10)"), QStringLiteral("1.0 (quran-json 3.1.2)")));
+        QVERIFY(ReaderFolder::isNewerVersion(QStringLiteral("1.0"), QString()));
+        QVERIFY(!ReaderFolder::isNewerVersion(QStringLiteral("1.0 (quran-json 3.1.2)"), QStringLiteral("1.0 (quran-json 3.1.2)")));
+        QVERIFY(!ReaderFolder::isNewerVersion(QStringLiteral("1.0 (quran-json 3.1.2)"), QStringLiteral("2.0 (quran-json 3.0.0)")));
+
+        // A folder holding quran.qu is its own program folder; otherwise the reader's.
+        qputenv("XDG_DATA_HOME", QFile::encodeName(root.filePath(QStringLiteral("data"))));
+        QCOMPARE(ReaderFolder::programFolderFor(reader), reader);
+        QCOMPARE(ReaderFolder::programFolderFor(root.filePath(QStringLiteral("bin"))), root.filePath(QStringLiteral("data/velmora")));
+        QCOMPARE(ReaderFolder::installedDataFor(root.filePath(QStringLiteral("bin"))), installed);
+    }
+
+    void debianPackage()
+    {
+        QTemporaryDir work;
+        const QString failure = run(QStringLiteral(VELMORA_CPACK), {QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("-B"), work.path()},
+                                    QStringLiteral(VELMORA_BUILD_DIR));
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        const QStringList packages = QDir(work.path()).entryList({QStringLiteral("velmora_*_amd64.deb")});
+        QCOMPARE(packages.size(), 1);
+        const QString package = work.filePath(packages.first());
+        qInfo("%s: %lld bytes", qPrintable(packages.first()), QFileInfo(package).size());
+
+        const QString contents = output(QStringLiteral("dpkg-deb"), {QStringLiteral("--contents"), package});
+        for (const QString &file : {QStringLiteral("./usr/bin/velmora"), QStringLiteral("./usr/share/velmora/quran.qu"),
+                                    QStringLiteral("./usr/share/velmora/Jthr.qu"), QStringLiteral("./usr/share/velmora/skn"),
+                                    QStringLiteral("./usr/share/applications/") + AppId + QStringLiteral(".desktop"),
+                                    QStringLiteral("./usr/share/icons/hicolor/256x256/apps/") + AppId + QStringLiteral(".png"),
+                                    QStringLiteral("./usr/share/icons/hicolor/scalable/apps/") + AppId + QStringLiteral(".svg"),
+                                    QStringLiteral("./usr/share/metainfo/") + AppId + QStringLiteral(".metainfo.xml")})
+            QVERIFY2(contents.contains(file + u'\n'), qPrintable(file));
+        // The libraries come from the linked program, not from a hand-written list.
+        const QString depends = output(QStringLiteral("dpkg-deb"), {QStringLiteral("--field"), package, QStringLiteral("Depends")});
+        QVERIFY2(depends.contains(QStringLiteral("libqt6widgets6")) && depends.contains(QStringLiteral("libc6")), qPrintable(depends));
+
+        const QString root = work.filePath(QStringLiteral("root"));
+        const QString unpacked = run(QStringLiteral("dpkg-deb"), {QStringLiteral("-x"), package, root});
+        QVERIFY2(unpacked.isEmpty(), qPrintable(unpacked));
+        QTemporaryDir dataHome;
+        checkInstalledProgram(root + QStringLiteral("/usr"), dataHome.path());
+        setWritable(root, true); // so the temporary folder can be removed
+    }
+};
+
+QTEST_MAIN(TestInstall)
+#include "tst_install.moc"

@@ -1,0 +1,173 @@
+// Commentaries the reader brings: "إضافة تفسير من ملف" from the commentary box, on a
+// copy of the real verse database.
+
+#include "ConnectionString.h"
+#include "CoolHoverButton.h"
+#include "DataSource.h"
+#include "FrmMain.h"
+#include "ProgramState.h"
+#include "ScriptedPlatform.h"
+#include "SearchBox.h"
+#include "TestHelpers.h"
+#include "TestProgramFolder.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTextEdit>
+
+namespace {
+
+const QString Command = QStringLiteral("إضافة تفسير من ملف");
+
+struct Program {
+    ScriptedPlatform platform;
+    ProgramState state;
+    FrmMain window{platform, state};
+
+    template<typename T>
+    T *find(const char *name)
+    {
+        return child<T>(&window, name);
+    }
+
+    void search(const QString &text)
+    {
+        find<SearchBox>("searcht")->setText(text);
+        QTest::mouseClick(find<QPushButton>("search"), Qt::LeftButton);
+    }
+
+    void click(const char *button)
+    {
+        QTest::mouseClick(find<CoolHoverButton>(button), Qt::LeftButton);
+    }
+};
+
+QString write(const TestProgramFolder &folder, const QString &name, const QByteArray &content)
+{
+    folder.write(name, content);
+    return folder.file(name);
+}
+
+QByteArray digest(const QString &path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+// The stored commentaries of a verse: (taf2, taf).
+QPair<QString, QString> stored(const QString &folder, int id)
+{
+    DataSource verses;
+    verses.open(databaseConnectionString(folder, QStringLiteral("quran.qu")));
+    verses.runQuery(QStringLiteral("SELECT taf2, taf FROM Ayat WHERE ID = %1").arg(id));
+    return {verses.text(QStringLiteral("taf2")), verses.text(QStringLiteral("taf"))};
+}
+
+constexpr int AyatAlKursi = 262; // 2:255
+constexpr int AliImran2 = 295;   // 3:2
+
+} // namespace
+
+class TestCommentary : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        clearSettings();
+    }
+
+    void importFromFile()
+    {
+        TestProgramFolder folder{{QStringLiteral("quran.qu"), QStringLiteral("skn")}};
+        const QString verses = folder.file(QStringLiteral("quran.qu"));
+        {
+            Program program;
+            QVERIFY(program.window.Form_Load());
+            program.window.show();
+            auto *text2 = program.find<QTextEdit>("Text2");
+            auto *placeholder = program.find<QLabel>("tafPlaceholder");
+            auto *command = program.find<CoolHoverButton>("cmdImportTaf");
+            program.search(QStringLiteral("القيوم"));
+
+            // A missing commentary says so and links to the command, which stands by the buttons.
+            program.click("CoolHoverButton2");
+            QVERIFY(placeholder->isVisible());
+            QVERIFY(placeholder->text().contains(QStringLiteral("href")) && placeholder->text().contains(Command));
+            QVERIFY(!placeholder->text().contains(QStringLiteral("docs")));
+            QVERIFY(command->isVisible());
+            QCOMPARE(command->caption(), Command);
+            QCOMPARE(program.find<QListWidget>("lstMenu")->count(), 2);
+            QDir(QStringLiteral(VELMORA_BUILD_DIR)).mkpath(QStringLiteral("screenshots"));
+            QVERIFY(program.window.grab().save(QStringLiteral(VELMORA_BUILD_DIR "/screenshots/commentary-missing.png")));
+
+            // One bad line: nothing is imported and the reader is told which line.
+            const QByteArray before = digest(verses);
+            program.platform.fileNames.enqueue(write(folder, QStringLiteral("bad.txt"), "2|255|a\n2|256|b\n2|x|c\n"));
+            program.platform.choices.enqueue(1);
+            Q_EMIT placeholder->linkActivated(QStringLiteral("import"));
+            QCOMPARE(program.platform.messages.last().title, QStringLiteral("خطأ"));
+            QVERIFY2(program.platform.messages.last().text.contains(QStringLiteral("السطر 3")),
+                     qPrintable(program.platform.messages.last().text));
+            QCOMPARE(digest(verses), before);
+            QVERIFY(placeholder->isVisible());
+
+            // A good file fills the chosen commentary, shown at once.
+            const QString good = write(folder, QStringLiteral("good.txt"),
+                                       "# from the publisher\n2|255|تفسير آية الكرسي\n3|2|تفسير الآية الثانية\n");
+            program.platform.fileNames.enqueue(good);
+            program.platform.choices.enqueue(1);
+            program.click("cmdImportTaf");
+            QCOMPARE(program.platform.messages.last().title, QString());
+            QCOMPARE(text2->toPlainText(), QStringLiteral("تفسير آية الكرسي"));
+            QVERIFY(!placeholder->isVisible());
+            program.find<QListWidget>("suraayaalist")->setCurrentRow(1);
+            QCOMPARE(text2->toPlainText(), QStringLiteral("تفسير الآية الثانية"));
+            QCOMPARE(stored(folder.path(), AyatAlKursi), qMakePair(QString(), QStringLiteral("تفسير آية الكرسي")));
+            program.click("CoolHoverButton1");
+            QVERIFY(placeholder->isVisible());
+
+            // Filling a commentary that has text asks first; Cancel changes nothing.
+            const int messages = program.platform.messages.size();
+            program.platform.fileNames.enqueue(good);
+            program.platform.choices.enqueue(1);
+            program.click("cmdImportTaf");
+            QCOMPARE(program.platform.messages.size(), messages + 1);
+            QCOMPARE(program.platform.messages.last().title, QStringLiteral("تنبيه"));
+        }
+
+        // An update installed afterwards keeps what the reader added.
+        folder.copyBuilt(QStringLiteral("quran.qu"), QStringLiteral("newdb.qu"));
+        Program next;
+        QVERIFY(next.window.Form_Load());
+        QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("newdb.qu"))));
+        QCOMPARE(stored(folder.path(), AliImran2), qMakePair(QString(), QStringLiteral("تفسير الآية الثانية")));
+    }
+
+    void realCommentaryFile()
+    {
+        const QString muyassar = QStringLiteral(VELMORA_REFERENCE_DIR "/ar.muyassar.txt");
+        if (!QFileInfo::exists(muyassar))
+            QSKIP("the reference commentary files are not beside this clone");
+        TestProgramFolder folder;
+        Program program;
+        QVERIFY(program.window.Form_Load());
+        program.platform.fileNames.enqueue(muyassar);
+        program.platform.choices.enqueue(0);
+        program.click("cmdImportTaf");
+        QVERIFY2(program.platform.messages.last().text.contains(QStringLiteral("6236")),
+                 qPrintable(program.platform.messages.last().text));
+        QVERIFY(!stored(folder.path(), AyatAlKursi).first.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestCommentary)
+#include "tst_commentary.moc"
