@@ -4,6 +4,7 @@
 #include "DataFileCheck.h"
 #include "DataSource.h"
 #include "Messages.h"
+#include "RootFormSearch.h"
 #include "RootSearchQuery.h"
 #include "SearchCommand.h"
 #include "TextSearch.h"
@@ -101,18 +102,11 @@ VerseSearchOutcome rootSearch(const SearchCommand &command, const QString &folde
         return missingOrDamaged(say, rootFile, folder, problem);
     if (!forms.open(databaseConnectionString(folder, rootFile)))
         return missingOrDamaged(say, rootFile, folder, forms.errorString());
-    if (!roots.runQuery(rootsOfWordQuery(word)))
-        return failure(queryFailed(say, roots.errorString()));
-    for (; !roots.atEnd(); roots.moveNext()) {
-        if (!forms.runQuery(formsOfRootQuery(roots.text(QStringLiteral("JathrID")))))
-            return failure(queryFailed(say, forms.errorString()));
-        for (; !forms.atEnd(); forms.moveNext()) {
-            const QString form = forms.text(QStringLiteral("Word"));
-            if (!verses.runQuery(rootSearchVerseQuery(form, command.choices.wholeWord, command.scope, command.choices)))
-                return failure(queryFailed(say, verses.errorString()));
-            collect(verses, found);
-        }
-    }
+    RootFormSearch search{roots, forms, verses};
+    QString error;
+    if (!search.run(word, command.scope, command.choices, [](const QString &) {},
+                    [&](const QString &) { collect(verses, found); }, &error))
+        return failure(queryFailed(say, error));
     VerseSearchOutcome outcome;
     outcome.status = Status::Found;
     return outcome;

@@ -5,13 +5,57 @@
 #include "Platform.h"
 #include "ProgramState.h"
 #include "ResultList.h"
+#include "RootFormSearch.h"
 #include "RootSearchQuery.h"
+
+#include <QElapsedTimer>
 
 #include <utility>
 
 namespace {
 
 const QString ErrorTitle = QStringLiteral("خطأ");
+
+// The page that tells the reader which form is being searched. Each page costs a
+// layout of the whole view, and one written between two repaints is never seen: it is
+// written for the first form, then at most once a frame, and for the last form at the end.
+class WaitingPage
+{
+public:
+    WaitingPage(const std::function<void(const QString &)> &write, const QFont &font)
+        : m_write(write)
+        , m_font(font)
+    {
+    }
+
+    void show(const QString &form)
+    {
+        m_pending = form;
+        if (!m_sinceWritten.isValid() || m_sinceWritten.elapsed() >= FrameMilliseconds)
+            writePending();
+    }
+
+    void finish()
+    {
+        if (!m_pending.isEmpty())
+            writePending();
+    }
+
+private:
+    static constexpr qint64 FrameMilliseconds = 33;
+
+    void writePending()
+    {
+        m_write(rootSearchWaitingPage(m_font.family(), m_font.pointSizeF(), m_pending));
+        m_pending.clear();
+        m_sinceWritten.start();
+    }
+
+    const std::function<void(const QString &)> &m_write;
+    const QFont &m_font;
+    QString m_pending;
+    QElapsedTimer m_sinceWritten;
+};
 
 } // namespace
 
@@ -57,17 +101,17 @@ bool RootSearch::run(const QString &searchText, int scope, const SearchChoices &
 
     m_results.clearResults();
     EventLoopYield yield;
-    Adodc5.runQuery(rootsOfWordQuery(searchText));
-    for (Adodc5.moveFirst(); !Adodc5.atEnd(); Adodc5.moveNext()) {
-        Adodc4.runQuery(formsOfRootQuery(Adodc5.text(QStringLiteral("JathrID"))));
-        for (Adodc4.moveFirst(); !Adodc4.atEnd(); Adodc4.moveNext()) {
+    WaitingPage waitingPage(m_writeHtmlPage, displayFont);
+    RootFormSearch steps{Adodc5, Adodc4, Adodc1};
+    QString ignored; // a failing query ends the search with what it found, as a failing text search does
+    steps.run(
+        searchText, scope, choices,
+        [&](const QString &form) {
             yield();
-            const QString form = Adodc4.text(QStringLiteral("Word"));
             m_state.SearchWord = form;
-            m_writeHtmlPage(rootSearchWaitingPage(displayFont.family(), displayFont.pointSizeF(), form));
-            Adodc1.runQuery(rootSearchVerseQuery(form, choices.wholeWord, scope, choices));
-            m_results.appendResults(Adodc1, form);
-        }
-    }
+            waitingPage.show(form);
+        },
+        [&](const QString &form) { m_results.appendResults(Adodc1, form); }, &ignored);
+    waitingPage.finish();
     return true;
 }
