@@ -30,6 +30,7 @@
 #include "Settings.h"
 #include "SideBar.h"
 #include "Skin.h"
+#include "TextSearchQuery.h"
 #include "Twips.h"
 #include "TypedText.h"
 #include "VersePage.h"
