@@ -6,12 +6,57 @@
 #include "ProgramState.h"
 #include "ResultList.h"
 #include "RootSearchQuery.h"
+#include "VerseForms.h"
 
+#include <QElapsedTimer>
+
+#include <optional>
 #include <utility>
 
 namespace {
 
 const QString ErrorTitle = QStringLiteral("خطأ");
+
+// The page that tells the reader which form is being searched. Each page costs a
+// layout of the whole view, and one written between two repaints is never seen: it is
+// written for the first form, then at most once a frame, and for the last form at the end.
+class WaitingPage
+{
+public:
+    WaitingPage(const std::function<void(const QString &)> &write, const QFont &font)
+        : m_write(write)
+        , m_font(font)
+    {
+    }
+
+    void show(const QString &form)
+    {
+        m_pending = form;
+        if (!m_sinceWritten.isValid() || m_sinceWritten.elapsed() >= FrameMilliseconds)
+            writePending();
+    }
+
+    void finish()
+    {
+        if (!m_pending.isEmpty())
+            writePending();
+    }
+
+private:
+    static constexpr qint64 FrameMilliseconds = 33;
+
+    void writePending()
+    {
+        m_write(rootSearchWaitingPage(m_font.family(), m_font.pointSizeF(), m_pending));
+        m_pending.clear();
+        m_sinceWritten.start();
+    }
+
+    const std::function<void(const QString &)> &m_write;
+    const QFont &m_font;
+    QString m_pending;
+    QElapsedTimer m_sinceWritten;
+};
 
 } // namespace
 
@@ -57,6 +102,8 @@ bool RootSearch::run(const QString &searchText, int scope, const SearchChoices &
 
     m_results.clearResults();
     EventLoopYield yield;
+    WaitingPage waitingPage(m_writeHtmlPage, displayFont);
+    std::optional<VerseForms> verses; // the scope's verses, read when the first form needs them
     Adodc5.runQuery(rootsOfWordQuery(searchText));
     for (Adodc5.moveFirst(); !Adodc5.atEnd(); Adodc5.moveNext()) {
         Adodc4.runQuery(formsOfRootQuery(Adodc5.text(QStringLiteral("JathrID"))));
@@ -64,10 +111,19 @@ bool RootSearch::run(const QString &searchText, int scope, const SearchChoices &
             yield();
             const QString form = Adodc4.text(QStringLiteral("Word"));
             m_state.SearchWord = form;
-            m_writeHtmlPage(rootSearchWaitingPage(displayFont.family(), displayFont.pointSizeF(), form));
-            Adodc1.runQuery(rootSearchVerseQuery(form, choices.wholeWord, scope, choices));
+            waitingPage.show(form);
+            if (!verses) {
+                verses.emplace();
+                Adodc1.runQuery(rootSearchScopeQuery(scope, choices));
+                verses->read(Adodc1);
+            }
+            const QList<int> ids = verses->versesWith(form, choices.wholeWord);
+            if (ids.isEmpty())
+                continue;
+            Adodc1.runQuery(versesByIdQuery(ids));
             m_results.appendResults(Adodc1, form);
         }
     }
+    waitingPage.finish();
     return true;
 }

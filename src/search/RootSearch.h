@@ -19,7 +19,8 @@ class RootSearch
 {
 public:
     // Adodc5 reads the roots of the typed word, Adodc4 the forms of one root, Adodc1
-    // the verses of one form; `writeHtmlPage` shows the waiting page of each form.
+    // the verses of the scope once, then the verses of each form; `writeHtmlPage`
+    // shows the waiting page of each form.
     RootSearch(Platform &platform, ProgramState &state, DataSource &Adodc1, DataSource &Adodc4, DataSource &Adodc5,
                ResultList &results, std::function<void(const QString &)> writeHtmlPage);
 

@@ -3,6 +3,8 @@
 #include "HtmlPage.h"
 #include "TextSearchQuery.h"
 
+#include <QStringList>
+
 QString rootsOfWordQuery(const QString &word)
 {
     return QStringLiteral("SELECT *  FROM Words where Word like ") + QStringLiteral("'") + sqlText(word)
@@ -15,28 +17,32 @@ QString formsOfRootQuery(const QString &root)
         + QStringLiteral("'") + QStringLiteral("order by JathrID");
 }
 
-QString rootSearchVerseQuery(const QString &form, bool wholeWord, int scope, const SearchChoices &choices)
+QString rootSearchScopeQuery(int scope, const SearchChoices &choices)
 {
-    const QString separator = wholeWord ? QStringLiteral(" ") : QString();
-    const QString pattern = separator + sqlText(form) + separator;
-    const QString select = QStringLiteral("SELECT *  FROM Ayat where ");
-    const QString condition = QStringLiteral(" And Ayat.AyaaIndex Like ") + QStringLiteral(" '%") + pattern
-        + QStringLiteral("%'") + QStringLiteral("order by ID");
+    const QString select = QStringLiteral("SELECT ID, AyaaIndex FROM Ayat");
+    const QString order = QStringLiteral(" order by ID");
     switch (scope) {
     case 1:
-        return select + QStringLiteral("chapterNO = ") + QString::number(choices.part) + condition;
+        return select + QStringLiteral(" where chapterNO = ") + QString::number(choices.part) + order;
     case 2:
-        return select + QStringLiteral("chapterNO between ") + QString::number(choices.firstPart)
-            + QStringLiteral(" and ") + QString::number(choices.lastPart) + condition;
+        return select + QStringLiteral(" where chapterNO between ") + QString::number(choices.firstPart)
+            + QStringLiteral(" and ") + QString::number(choices.lastPart) + order;
     case 3:
-        return select + QStringLiteral("soraano = ") + QString::number(choices.sura) + condition;
+        return select + QStringLiteral(" where soraano = ") + QString::number(choices.sura) + order;
     case 4:
-        return select + QStringLiteral("soraano between ") + QString::number(choices.firstSura)
-            + QStringLiteral(" and ") + QString::number(choices.lastSura) + condition;
+        return select + QStringLiteral(" where soraano between ") + QString::number(choices.firstSura)
+            + QStringLiteral(" and ") + QString::number(choices.lastSura) + order;
     default:
-        return select + QStringLiteral("Ayat.AyaaIndex like ") + QStringLiteral("'%") + pattern
-            + QStringLiteral("%'") + QStringLiteral("order by ID");
+        return select + order;
     }
+}
+
+QString versesByIdQuery(const QList<int> &ids)
+{
+    QStringList numbers;
+    for (const int id : ids)
+        numbers.append(QString::number(id));
+    return QStringLiteral("SELECT *  FROM Ayat where ID in (") + numbers.join(u',') + QStringLiteral(") order by ID");
 }
 
 QString rootSearchWaitingPage(const QString &fontName, double fontSize, const QString &form)

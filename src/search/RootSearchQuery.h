@@ -2,6 +2,7 @@
 
 #include "SearchChoices.h"
 
+#include <QList>
 #include <QString>
 
 // The texts of the root search. The reader's text is quoted with sqlText; the rest is
@@ -14,10 +15,13 @@ QString rootsOfWordQuery(const QString &word);
 // Every word form of one root, in the order the root table holds them.
 QString formsOfRootQuery(const QString &root);
 
-// The verses holding one word form within a scope (0 the whole text, 1 one part,
-// 2 a range of parts, 3 one sura, 4 a range of suras); `wholeWord` puts a blank on
-// each side of the form.
-QString rootSearchVerseQuery(const QString &form, bool wholeWord, int scope, const SearchChoices &choices);
+// The verses of a scope (0 the whole text, 1 one part, 2 a range of parts, 3 one sura,
+// 4 a range of suras), running number and search form only, in reading order: the
+// root search reads them once and finds every form of the root among them.
+QString rootSearchScopeQuery(int scope, const SearchChoices &choices);
+
+// Whole verses by running number, in reading order.
+QString versesByIdQuery(const QList<int> &ids);
 
 // The page shown while one word form is searched: the waiting text in the display font
 // with the form below it in red.

@@ -136,6 +136,19 @@ private Q_SLOTS:
         }
         QCOMPARE(formsListed, expectedOrder);
         QVERIFY(formsListed.contains(QStringLiteral("يكتبون")));
+        // Every verse that holds a form as a whole word is listed under it.
+        for (const QString &form : forms) {
+            QStringList expected;
+            m_verses.runQuery(QStringLiteral("SELECT ID FROM Ayat where ayaaindex like '% ") + form + QStringLiteral(" %' order by ID"));
+            for (; !m_verses.atEnd(); m_verses.moveNext())
+                expected.append(m_verses.text(QStringLiteral("ID")));
+            QStringList listed;
+            for (const ResultList::Row &row : rows) {
+                if (row.foundBy == form)
+                    listed.append(row.id);
+            }
+            QCOMPARE(listed, expected);
+        }
         QCOMPARE(child<QLabel>(m_window.get(), "score")->text(), QString::number(rows.size()));
 
         // The verse view highlights the row's own form.
@@ -159,6 +172,16 @@ private Q_SLOTS:
         const QStringList twice = formsOfVerse.value(QStringLiteral("86"));
         QVERIFY2(twice.size() >= 2, qPrintable(twice.join(u',')));
         QCOMPARE(QSet<QString>(twice.cbegin(), twice.cend()).size(), twice.size());
+    }
+
+    void theNameOfGodFindsEveryCliticForm()
+    {
+        search(QStringLiteral("تالله"));
+        QSet<QString> found;
+        for (const ResultList::Row &row : resultRows(*m_results))
+            found.insert(row.foundBy);
+        for (const char *form : {"الله", "لله", "بالله", "والله", "تالله", "فالله", "إله"})
+            QVERIFY2(found.contains(QString::fromUtf8(form)), form);
     }
 
     void suraRangePartOfWord()

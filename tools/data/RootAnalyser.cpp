@@ -4,24 +4,34 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 // How it works (docs/data.md has the reader's version):
 // 1. Every word is split in every way the clitics allow: conjunction, preposition or
 //    future sign, article in front; inflection and pronoun endings behind.
 // 2. Every remaining stem is laid on the derivation patterns; a match yields a root of
-//    three letters. Weak letters that the pattern hides (hollow, defective, doubled and
-//    assimilated roots) give one candidate for each letter they may stand for.
-// 3. Each candidate has a cost (letters taken off, how unusual the pattern is). A root
-//    is supported by the number of words of the text that can come from it; the word
-//    takes the candidate with the best support for its cost, but only when it beats
-//    every other root clearly. Otherwise the word keeps a root of its own.
+//    three letters (four where two letters repeat or the root is listed). Weak letters
+//    that the pattern hides (hollow, defective, doubled and assimilated roots) give one
+//    candidate for each letter they may stand for; hand-written lists say which weak,
+//    hamzated and doubled roots the text uses and which stems no pattern reaches.
+// 3. Each candidate has a cost (letters taken off, how unusual the pattern is, a root
+//    the lists do not know, a stem the text uses with no other ending). A root is
+//    supported by the words of the text that can come from it, each word sharing
+//    itself among its readings; the word takes the candidate with the best support for
+//    its cost, but only when it beats every other root clearly. Otherwise the word
+//    keeps a root of its own.
 
 namespace {
 
-constexpr double CostWeight = 1.0;     // support one unit of cost outweighs (in doublings)
-constexpr double RequiredMargin = 1.0; // how clearly the best root must win
-constexpr double IrregularBonus = 1.5; // a hand-listed stem beats most pattern readings
-constexpr double SupportSlack = 1.0;   // how far above its plainest reading a word still supports a root
+constexpr double CostWeight = 1.5;        // doublings of support that one unit of cost outweighs
+constexpr double RequiredMargin = 0.5;    // how clearly the best root must win
+constexpr double IrregularBonus = 1.5;    // a hand-listed stem beats most pattern readings
+constexpr double SupportSlack = 1.0;      // how far above its plainest reading a word still supports a root
+constexpr double UnknownMarkedCost = 2.0; // a weak, hamzated or doubled root the text is not known to use
+constexpr double WeakSwapCost = 0.5;      // reading a written و as ي or the other way round
+constexpr double RareStemCost = 2.0;      // a stem the text never uses with another ending
+constexpr double MinimumSupport = 1.5;    // a root shared by the word and at least part of another
+constexpr int SupportRounds = 4;          // rounds that move a word's share towards its best-supported root
 
 const QChar Hamza(0x0621);
 const QChar Alef(0x0627);
@@ -85,7 +95,7 @@ const QSet<QString> &functionWords()
 const QSet<QString> &properNames()
 {
     static const QSet<QString> words = normalisedSet({
-        "الله", "لله", "اللهم", "موسى", "فرعون", "إبراهيم", "عيسى", "مريم", "نوح", "لوط", "يوسف", "هارون",
+        "موسى", "فرعون", "إبراهيم", "عيسى", "مريم", "نوح", "لوط", "يوسف", "هارون",
         "إسرائيل", "إسماعيل", "إسحاق", "يعقوب", "داود", "سليمان", "محمد", "أحمد", "زكريا", "يحيى", "إلياس",
         "يونس", "شعيب", "هود", "عاد", "ثمود", "مدين", "جهنم", "جبريل", "ميكال", "هامان", "قارون", "جالوت",
         "طالوت", "يأجوج", "مأجوج", "بابل", "مصر", "مكة", "بكة", "يثرب", "آدم", "إدريس", "عمران", "لقمان",
@@ -96,6 +106,60 @@ const QSet<QString> &properNames()
         "تسنيم", "الفردوس", "عليين", "سجين", "سامري", "السامري", "ذي", "القرنين", "يوسف", "إسحق",
     });
     return words;
+}
+
+// Roots with a weak letter, a hamza or a doubled letter that the text uses. Such roots
+// hide or change letters, so the patterns offer several of them for one word (ظنوا:
+// ظنن or ظنو; المستقيم: قيم or قوم); a reading whose root is not listed here costs
+// more. Roots of three sound letters need no list: the patterns show them whole.
+const QSet<QString> &knownMarkedRoots()
+{
+    static const QSet<QString> roots = [] {
+        const QStringList groups = {
+            // Hollow, middle و.
+            "قول قوم كون توب خوف موت نور زور صوم دور روح عود فوز فوت لوم نوم حول طوف طول قود سوء سوق سور دوم "
+            "صور صوت ضوء عون فوق قوت كوب لوح موج موه نوح نوس هون حوت خون دول ذوق روغ زول سود سوط شور صوب طوع "
+            "عوذ عوج غور فور قوس كور لون أوب أول أوي بوأ بور ثوب ثوي جوب جود جوز جوع جوف حوب حوج حوذ حور حوش "
+            "حوط خوض خول ذود روض روع رود زوج سوح سوغ سوم شوك صوف طوق عول غوث غوص غوي فوه فوج لوذ ميد نوء نول "
+            "نوش هود روم سوي لوي هوي كود ضير حوي غول قوب دون سوع نوب قوي جور دوب زيت",
+            // Hollow, middle ي.
+            "بيع سير خير طيب عيش زيد بين بيت ريب دين ضيف ضيق عين غيب غيث غير غيظ فيء كيد كيل ليل ميل ميز شيء "
+            "جيء حيث حيد حير حيض حيف حين خيب خيط خيل خيم ذيع ريش زيغ زين سيل شيب شيخ صيد صيح صير ضيع طير عيب "
+            "عير عيل فيض قيض لين نيل هيم بيض جيب شيع ضيز هيل سين عيي شيط هيأ ليس",
+            // Defective.
+            "دعو تلو علو عفو دنو رجو سمو عدو غدو بدو خلو زكو نجو صلو شكو لهو لغو سهو دلو صفو عصو عتو قسو نسو "
+            "أبو أخو بلو جثو خطو ربو رضو زهو سطو سلو صحو ضحو عشو غلو غزو قنو كسو محو نحو دحو طحو ندو صغو "
+            "هدي بقي لقي ولي مشي بني خشي نهي جزي قضي عصي سعي بكي وحي وقي أتي رأي شفي كفي مضي رمي جري سقي نسي "
+            "نفي أبي حيي حمي خفي دري رعي رقي زني سري شري شقي عمي غني فتي فدي قري ملي وصي وفي بغي ثني جني "
+            "حكي خزي سوي طوي عري عني غشي غلي قصي لوي مري نوي هوي يدي أذي أسي أني أوي جبي جلي حفي حلي حلو دوي "
+            "رسي شوي صدي طغي غطي فني قلي كري مني نأي هجو وري وعي بهو حذو جفو رنو شتو صبو أسو "
+            "أمي تقي دهي ذكي رثي زوي شهو قفو كبو مطو مهو نشو وني دمي عطو فري نصو عسي ذرو نبي",
+            // Assimilated.
+            "وعد وجد ولد وضع وقع ورث يسر يقن وهب وكل وزن وثق وعظ وصل وقت وجه وحد وسع وصف وزر وسط وسق وطن وفد "
+            "وفق وقد وقف وقر ولج ويل يبس يتم يمن يئس يوم وجب وجل وجف وحش ودع ودد ورد ورق وصد وصب وقب وكأ وهن "
+            "وتر وتد وتن وثن وزع وسم وطأ وضأ وجس ولت يقظ ينع يمم يقط وبل وبر وثب وسن وصم وضن "
+            "وطر وعي وفر وقذ وكز ولي",
+            // Doubled.
+            "أمم بتت برر بسس بلل تبب تمم ثجج ثلل جبب جدد جرر جزز جلل جمم جنن حبب حجج حدد حرر حسس حصص حضض حطط "
+            "حظظ حفف حقق حلل حمم خرر خصص خطط خفف خلل دبب دسس دعع دكك دلل ذبب ذرر ذلل ربب رجج ردد رصص رفف رقق "
+            "رمم زفف زلل سبب سدد سرر سطط سلل سمم سنن شحح شدد شرر شقق شكك شمم صبب صدد صرر صفف صكك صمم ضرر ضلل "
+            "طلل طمم ظلل ظنن عدد عزز عسس عضض علل عمم غرر غضض غلل غمم فجج فرر فضض فكك قدد قرر قصص قضض قطط قلل "
+            "كبب كرر كفف كلل كنن لبب لجج لذذ لفف لمم مدد مرر مسس ملل منن نصص همم هزز هدد ودد يمم رضض ضنن عقق "
+            "غصص فظظ كمم حثث بثث هشش شذذ دقق حسس خسس صعع أزز أفف أنن جثث سحح شبب مجج عفف ذمم دبب",
+            // Hamza.
+            "أبد أبق أبل أتي أثر أثل أثم أجر أجل أحد أخذ أخر أدم أدي أذن أرب أرض أرك أزر أزف أسر أسس أسف أسن "
+            "أصر أصل أفق أفك أفل أكل ألف ألم أله ألو أمد أمر أمل أمن أنث أنس أنف أهل أيد أيك أين أبب أكد "
+            "بأس بئر برأ بطأ تبأ جأر جزأ خبأ خسأ خطأ دأب دفأ درأ ذرأ ذأم رأس رأف سأل سأم سوأ شنأ شطأ ضأن ظمأ "
+            "عبأ فأد فيأ قرأ كأس كلأ لؤلؤ لجأ لؤم ملأ مرأ نأي نبأ نشأ هزأ هنأ يأس بدأ ذئب فئد طفأ",
+        };
+        QSet<QString> set;
+        for (const QString &group : groups) {
+            for (const QString &root : group.split(u' ', Qt::SkipEmptyParts))
+                set.insert(analysisForm(root));
+        }
+        return set;
+    }();
+    return roots;
 }
 
 // Stems (clitics and endings off) whose root no pattern reaches: dropped or changed
@@ -118,7 +182,12 @@ const QHash<QString, QString> &irregularStems()
             {"أشياء", "شيأ"}, {"امرأ", "مرأ"}, {"مرء", "مرأ"}, {"نساء", "نسو"}, {"سن", "سنه"},
             {"شفت", "شفه"}, {"أهل", "أهل"}, {"يد", "يدي"}, {"أيد", "يدي"}, {"أيدي", "يدي"}, {"دم", "دمي"},
             {"دماء", "دمي"}, {"اسم", "سمو"}, {"أسماء", "سمو"}, {"عص", "عصو"},
-            {"مات", "موت"}, {"ميت", "موت"}, {"موت", "موت"},
+            {"مات", "موت"}, {"ميت", "موت"}, {"موت", "موت"}, {"مسكين", "سكن"}, {"مساكين", "سكن"},
+            {"قالين", "قلي"}, {"سير", "سير"}, {"ناس", "نوس"},
+            // The name of God with every clitic it takes, and the noun it comes from.
+            {"الله", "أله"}, {"لله", "أله"}, {"اللهم", "أله"}, {"تالله", "أله"}, {"أبالله", "أله"},
+            {"إله", "أله"}, {"آله", "أله"}, {"أوتي", "أتي"}, {"أوت", "أتي"}, {"أعد", "عدد"}, {"مهتد", "هدي"}, {"يهتد", "هدي"}, {"تهتد", "هدي"},
+            {"اهتد", "هدي"}, {"نهتد", "هدي"}, {"أكل", "أكل"}, {"كلو", "أكل"},
         };
         QHash<QString, QString> table;
         for (const auto &[stem, root] : list)
@@ -126,6 +195,13 @@ const QHash<QString, QString> &irregularStems()
         return table;
     }();
     return stems;
+}
+
+// The name of God as written with its clitics: it stands without an ending.
+const QSet<QString> &nameOfGod()
+{
+    static const QSet<QString> forms = normalisedSet({"الله", "لله", "تالله", "أبالله"});
+    return forms;
 }
 
 struct Affix {
@@ -158,9 +234,15 @@ QList<Affix> prefixes()
 // Endings a noun with the article may carry.
 const QStringList NounEndings = {"", "ة", "ات", "ين", "ون", "ان", "ي", "تان", "تين", "ا"};
 
+const QSet<QString> &objectPronouns()
+{
+    static const QSet<QString> pronouns = {"ه", "ها", "هما", "هم", "هن", "ك", "كما", "كم", "كن", "ي", "ني", "نا"};
+    return pronouns;
+}
+
 QList<Affix> suffixes()
 {
-    const QStringList pronouns = {"ه", "ها", "هما", "هم", "هن", "ك", "كما", "كم", "كن", "ي", "ني", "نا"};
+    const QStringList pronouns = objectPronouns().values();
     const QStringList inflections = {"وا", "و", "ون", "ين", "ان", "ا", "ات", "ة", "ت", "تم", "تما", "تن", "نا",
                                      "ن", "ي", "تان", "تين", "ية"};
     // The forms an inflection takes before a pronoun: رحمتهم, قاتلوهم, جئتموها.
@@ -171,8 +253,9 @@ QList<Affix> suffixes()
     for (const QString &pronoun : pronouns) {
         if (!inflections.contains(pronoun))
             list.append({pronoun, 1, false});
+        // ة before a pronoun (جنتك، رحمته) is one ending of a noun, not two.
         for (const QString &inflection : beforePronoun)
-            list.append({inflection + pronoun, 2, false});
+            list.append({inflection + pronoun, inflection == QStringLiteral("ت") ? 1 : 2, false});
     }
     return list;
 }
@@ -192,7 +275,22 @@ const QList<Pattern> FullPatterns = {
     {"استFAاL", 2},  {"أستFAL", 2},    {"انFAL", 2},     {"ينFAL", 2},     {"منFAL", 2},     {"FواAL", 2},
     {"FALاء", 2},    {"مFAاL", 2},     {"اFطAL", 2},     {"يFطAL", 2},     {"تFطAL", 2},     {"مFطAL", 2},
     {"اFدAL", 2},    {"يFدAL", 2},     {"مFدAL", 2},     {"أFAيL", 2},     {"FAاFL", 3},
+    {"أFALاء", 2},   {"يتFAL", 2},     {"تتFAL", 2},     {"نتFAL", 2},     {"متFAL", 2},     {"FAاLي", 2},
 };
+
+// Patterns of four-letter roots (Q the fourth letter).
+const QList<Pattern> QuadPatterns = {
+    {"FALQ", 0}, {"FALاQ", 1}, {"يFALQ", 1}, {"تFALQ", 1}, {"نFALQ", 1}, {"مFALQ", 1}, {"اFALQ", 1},
+};
+
+// Four-letter roots are read only where they repeat two letters (زلزل، وسوس) or are
+// listed here: other four-letter stems are three-letter roots with a prefix.
+bool isFourLetterRoot(const QString &root)
+{
+    static const QSet<QString> listed = normalisedSet({"طمأن", "زخرف", "برهن", "بعثر", "ترجم", "دحرج", "سندس",
+                                                       "عبقر", "قمطر", "هرول", "فردس", "جهنم", "سربل"});
+    return (root.at(0) == root.at(2) && root.at(1) == root.at(3)) || listed.contains(root);
+}
 
 // Patterns of roots that lose a letter; `imperfect` marks the verb prefixes after which
 // a hollow or assimilated root drops its weak letter (يقل، يعد).
@@ -203,10 +301,10 @@ struct ShortPattern {
 };
 
 const QList<ShortPattern> ShortPatterns = {
-    {"FA", 1, false},     {"يFA", 1, true},    {"تFA", 1, true},     {"نFA", 1, true},    {"أFA", 1, true},
+    {"FA", 0, false},     {"يFA", 1, true},    {"تFA", 1, true},     {"نFA", 1, true},    {"أFA", 1, true},
     {"مFA", 1, false},    {"اFتA", 2, false},  {"يFتA", 2, false},   {"تFتA", 2, false},  {"مFتA", 2, false},
     {"استFA", 2, false},  {"يستFA", 2, false}, {"تستFA", 2, false},  {"مستFA", 2, false}, {"انFA", 2, false},
-    {"ينFA", 2, false},   {"منFA", 2, false},  {"أFاA", 2, true},
+    {"ينFA", 2, false},   {"منFA", 2, false},  {"أFاA", 2, true},    {"FاA", 1.5, false},
 };
 
 QString normalisedShape(const QString &shape)
@@ -220,11 +318,11 @@ QString matchPattern(const QString &stem, const QString &shape)
 {
     if (stem.size() != shape.size())
         return {};
-    QString root(3, QChar());
+    QString root(4, QChar());
     int found = 0;
     for (qsizetype i = 0; i < shape.size(); ++i) {
         const QChar slot = shape.at(i);
-        const int index = slot == u'F' ? 0 : slot == u'A' ? 1 : slot == u'L' ? 2 : -1;
+        const int index = slot == u'F' ? 0 : slot == u'A' ? 1 : slot == u'L' ? 2 : slot == u'Q' ? 3 : -1;
         if (index < 0) {
             if (stem.at(i) != slot)
                 return {};
@@ -255,12 +353,22 @@ bool isWeak(QChar c)
 // Candidate roots of one word with their lowest cost.
 using Candidates = QHash<QString, double>;
 
+// A root with a weak letter, a hamza or a doubled letter is one of several readings the
+// patterns offer; one the text is not known to use is an unlikely reading.
+bool isMarked(const QString &root)
+{
+    return root.size() == 3
+        && (root.contains(Hamza) || root.contains(Waw) || root.contains(Ya) || root.at(1) == root.at(2));
+}
+
 void addCandidate(Candidates &candidates, const QString &root, double cost)
 {
     for (const QChar c : root) {
         if (!isRootLetter(c))
             return;
     }
+    if (isMarked(root) && !knownMarkedRoots().contains(root))
+        cost += UnknownMarkedCost;
     auto it = candidates.find(root);
     if (it == candidates.end())
         candidates.insert(root, cost);
@@ -268,54 +376,146 @@ void addCandidate(Candidates &candidates, const QString &root, double cost)
         *it = cost;
 }
 
+// A written و may stand for a ي of the root and the other way round (المستقيم from قوم),
+// and a hamza after alef for either (قائم from قوم); a first letter only after the م of a
+// noun of place or tool (ميثاق from وثق، موقنين from يقن). A root the text is known to
+// use is never read as another one: دين stays apart from دون.
+void addWithWeakVariants(Candidates &candidates, const QString &root, double cost, bool firstMayChange)
+{
+    addCandidate(candidates, root, cost);
+    if (knownMarkedRoots().contains(root))
+        return;
+    for (qsizetype i = firstMayChange ? 0 : 1; i < root.size(); ++i) {
+        const QChar c = root.at(i);
+        if (c != Waw && c != Ya && !(c == Hamza && i == 1))
+            continue;
+        for (const QChar weak : {Waw, Ya}) {
+            if (weak == c)
+                continue;
+            QString variant = root;
+            variant[i] = weak;
+            addCandidate(candidates, variant, cost + WeakSwapCost);
+        }
+    }
+}
+
 // A root written with an alef where a weak letter stood: it is و or ي.
-void addThreeLetterRoot(Candidates &candidates, const QString &root, double cost)
+void addThreeLetterRoot(Candidates &candidates, const QString &root, double cost, bool firstMayChange)
 {
     // A first letter is never hidden as an alef: يادي is not a form of ودي.
     if (root.at(0) == Alef)
         return;
     const qsizetype alef = root.indexOf(Alef);
     if (alef < 0) {
-        addCandidate(candidates, root, cost);
+        addWithWeakVariants(candidates, root, cost, firstMayChange);
         return;
     }
     for (const QChar weak : {Waw, Ya}) {
         QString variant = root;
         variant[alef] = weak;
-        addThreeLetterRoot(candidates, variant, cost + 0.5);
+        addThreeLetterRoot(candidates, variant, cost + 0.5, firstMayChange);
     }
 }
 
-void addTwoLetterRoots(Candidates &candidates, const QString &letters, const ShortPattern &pattern, bool bareWord,
-                       double cost)
+// What a word around a stem of two letters says about the lost letter.
+struct ShortStemContext {
+    bool nominal = false;     // after the article, or bare with at most a pronoun: الحق، ربك، حقه
+    bool hollowPast = false;  // a subject ending that shortens a hollow past: كنتم، قلت، زدناهم
+    bool bareWord = false;    // no clitic and no ending: قل، كن
+    bool elative = false;     // أفعل of a doubled root: أحب، أشد، أقل
+    bool shortImperfect = false; // an imperfect without an ending that lengthens it: يقل، يكن (not يردون)
+    bool derivedWhole = false; // a derived stem without ending keeps a defective letter: مستقر، اضطر
+};
+
+void addTwoLetterRoots(Candidates &candidates, const QString &letters, const ShortPattern &pattern,
+                       const ShortStemContext &context, double cost)
 {
     const QChar f = letters.at(0);
     const QChar a = letters.at(1);
     if (!isRootLetter(f) || !isRootLetter(a))
         return;
-    addCandidate(candidates, QString() + f + a + a, cost + 1);      // doubled: مد، يمدون
-    addCandidate(candidates, QString() + f + a + Waw, cost + 1);    // defective: يدعون
-    addCandidate(candidates, QString() + f + a + Ya, cost + 1);     // defective: يهدون
-    if (pattern.imperfect || bareWord) {
-        addCandidate(candidates, QString() + f + Waw + a, cost + 1); // hollow: يقل، قل
-        addCandidate(candidates, QString() + f + Ya + a, cost + 1);  // hollow: يبع
+    // A noun of two written letters is nearly always doubled; a defective noun keeps
+    // its last letter (الهدى، الدنيا).
+    const double doubled = context.nominal ? 0 : context.elative ? 0.5 : 1;
+    const double defective = context.nominal || context.derivedWhole ? 1.5 : 1;
+    const double hollow = context.nominal && !context.hollowPast ? 1.5 : 1;
+    addCandidate(candidates, QString() + f + a + a, cost + doubled);     // doubled: مد، يمدون، الحق
+    addCandidate(candidates, QString() + f + a + Waw, cost + defective); // defective: يدعون
+    addCandidate(candidates, QString() + f + a + Ya, cost + defective);  // defective: يهدون
+    if (context.shortImperfect || context.bareWord || context.hollowPast) {
+        addCandidate(candidates, QString() + f + Waw + a, cost + hollow); // hollow: يقل، قل، كنتم
+        addCandidate(candidates, QString() + f + Ya + a, cost + hollow);  // hollow: يبع، زدنا
     }
     if (pattern.imperfect)
         addCandidate(candidates, QString() + Waw + f + a, cost + 1); // assimilated: يعد، تضع
 }
 
-Candidates candidatesOf(const QString &word, double *irregularRoot)
+const QList<Affix> &prefixList()
 {
-    static const QList<Affix> prefixList = prefixes();
-    static const QList<Affix> suffixList = [] {
-        QList<Affix> list;
+    static const QList<Affix> list = prefixes();
+    return list;
+}
+
+const QList<Affix> &suffixList()
+{
+    static const QList<Affix> list = [] {
+        QList<Affix> normalised;
         for (const Affix &affix : suffixes())
-            list.append({analysisForm(affix.text), affix.cost, affix.article});
-        return list;
+            normalised.append({analysisForm(affix.text), affix.cost, affix.article});
+        return normalised;
     }();
+    return list;
+}
+
+// The endings each possible stem takes somewhere in the text. A stem the text uses with
+// many endings is a real stem (رب: ربك، ربكم، ربه، ربنا); reading such an ending as a
+// root letter (ربك as a root of its own) is then unlikely.
+using StemEndings = QHash<QString, int>;
+
+StemEndings stemEndingsOf(const QStringList &words)
+{
+    QHash<QString, QList<qsizetype>> endings; // stem -> the suffixes (by position) seen after it
+    const QList<Affix> &suffixes = suffixList();
+    for (const QString &word : words) {
+        const QString form = analysisForm(word);
+        for (qsizetype s = 0; s < suffixes.size(); ++s) {
+            const QString &suffix = suffixes.at(s).text;
+            if (!form.endsWith(suffix))
+                continue;
+            for (const Affix &prefix : prefixList()) {
+                const qsizetype stemLength = form.size() - prefix.text.size() - suffix.size();
+                if (stemLength < 2 || !form.startsWith(prefix.text))
+                    continue;
+                QList<qsizetype> &seen = endings[form.mid(prefix.text.size(), stemLength)];
+                if (!seen.contains(s))
+                    seen.append(s);
+            }
+        }
+    }
+    StemEndings counts;
+    for (auto it = endings.cbegin(); it != endings.cend(); ++it)
+        counts.insert(it.key(), int(it.value().size()));
+    return counts;
+}
+
+// What a stem that takes few endings costs.
+double stemCost(const StemEndings &stemEndings, const QString &stem)
+{
+    const int endings = stemEndings.value(stem);
+    return endings >= 3 ? 0 : endings == 2 ? RareStemCost / 2 : RareStemCost;
+}
+
+Candidates candidatesOf(const QString &word, const StemEndings &stemEndings)
+{
     static const QList<Pattern> fullPatterns = [] {
         QList<Pattern> list;
         for (const Pattern &pattern : FullPatterns)
+            list.append({normalisedShape(pattern.shape), pattern.cost});
+        return list;
+    }();
+    static const QList<Pattern> quadPatterns = [] {
+        QList<Pattern> list;
+        for (const Pattern &pattern : QuadPatterns)
             list.append({normalisedShape(pattern.shape), pattern.cost});
         return list;
     }();
@@ -327,13 +527,18 @@ Candidates candidatesOf(const QString &word, double *irregularRoot)
     }();
 
     Candidates candidates;
-    *irregularRoot = 0;
+    Candidates listed;
     const QString form = analysisForm(word);
-    for (const Affix &prefix : prefixList) {
+    // A final ى belongs to the stem (ترضى، تتلى); it is never the ending ي.
+    const bool finalAlefMaqsura = word.endsWith(QChar(0x0649));
+    for (const Affix &prefix : prefixList()) {
         if (!form.startsWith(prefix.text))
             continue;
-        for (const Affix &suffix : suffixList) {
-            if (prefix.article && !suffix.article)
+        for (const Affix &suffix : suffixList()) {
+            if ((prefix.article && !suffix.article) || (finalAlefMaqsura && suffix.text.endsWith(Ya)))
+                continue;
+            // The article and the alef of an indefinite noun never meet: الربا is not ال + رب + ا.
+            if (prefix.article && suffix.text == QString(Alef))
                 continue;
             const qsizetype stemLength = form.size() - prefix.text.size() - suffix.text.size();
             if (stemLength < 2 || !form.endsWith(suffix.text))
@@ -342,15 +547,29 @@ Candidates candidatesOf(const QString &word, double *irregularRoot)
             // The future sign stands only before an imperfect verb: سيقولون.
             if (prefix.text.endsWith(u'س') && !QStringLiteral("يتنء").contains(stem.at(0)))
                 continue;
+            // A feminine or plural ت never follows a written alef: جنات is جن + ات.
+            if (suffix.text.startsWith(u'ت') && stem.endsWith(Alef))
+                continue;
             // ك before two letters reads nouns as particles: كيد is not ك + يد.
             if (prefix.text.endsWith(u'ك') && stem.size() < 3)
                 continue;
-            const double affixCost = prefix.cost + suffix.cost;
+            const double affixCost = prefix.cost + suffix.cost + stemCost(stemEndings, stem);
             const auto irregular = irregularStems().constFind(stem);
-            if (irregular != irregularStems().constEnd()) {
+            // The name of God takes no ending (اللهو is ال + لهو), and a listed stem no
+            // verb's alef before a pronoun (ألهاكم is not إله + اكم; آياتنا is آي + اتنا).
+            const bool verbAlef = suffix.text.size() > 1 && suffix.text.startsWith(Alef)
+                && !suffix.text.startsWith(QStringLiteral("ات")) && !suffix.text.startsWith(QStringLiteral("ان"));
+            const bool endingFits = suffix.text.isEmpty() || (!nameOfGod().contains(stem) && !verbAlef);
+            if (irregular != irregularStems().constEnd() && endingFits) {
+                // A hand-listed stem behind at most one clitic is the word's reading.
+                if (prefix.cost <= 1)
+                    listed.insert(*irregular, affixCost);
                 addCandidate(candidates, *irregular, affixCost - IrregularBonus / CostWeight);
                 continue;
             }
+            // The و of a plural past is not a root letter: نسوا is نس + وا (نسي), not نسو.
+            if (suffix.text == QStringLiteral("ا") && stem.size() == 3 && stem.endsWith(Waw))
+                continue;
             for (const Pattern &pattern : fullPatterns) {
                 // An imperative never starts with the article's letters: اليقين.
                 if (pattern.shape.startsWith(Alef) && stem.startsWith(QStringLiteral("ال")))
@@ -358,23 +577,67 @@ Candidates candidatesOf(const QString &word, double *irregularRoot)
                 const QString root = matchPattern(stem, pattern.shape);
                 if (root.size() != 3)
                     continue;
-                addThreeLetterRoot(candidates, root, affixCost + pattern.cost);
+                const bool firstMayChange = stem.startsWith(QStringLiteral("مو")) || stem.startsWith(QStringLiteral("مي"));
+                addThreeLetterRoot(candidates, root, affixCost + pattern.cost, firstMayChange);
                 // A final hamza after alef often stands for a weak letter: دعاء، سماء، جزاء.
                 if (root.at(2) == Hamza && stem.endsWith(QString() + Alef + Hamza)) {
-                    addThreeLetterRoot(candidates, root.left(2) + Waw, affixCost + pattern.cost + 0.5);
-                    addThreeLetterRoot(candidates, root.left(2) + Ya, affixCost + pattern.cost + 0.5);
+                    addThreeLetterRoot(candidates, root.left(2) + Waw, affixCost + pattern.cost + 0.5, false);
+                    addThreeLetterRoot(candidates, root.left(2) + Ya, affixCost + pattern.cost + 0.5, false);
                 }
+            }
+            for (const Pattern &pattern : quadPatterns) {
+                const QString root = matchPattern(stem, pattern.shape);
+                if (root.size() == 4 && isFourLetterRoot(root))
+                    addCandidate(candidates, root, affixCost + pattern.cost);
             }
             const bool bareWord = prefix.text.isEmpty() || prefix.text.size() == 1;
             for (const ShortPattern &pattern : shortPatterns) {
                 const QString letters = matchPattern(stem, pattern.shape);
-                if (letters.size() == 2)
-                    addTwoLetterRoots(candidates, letters, pattern, bareWord && suffix.text.isEmpty(),
-                                      affixCost + pattern.cost);
+                if (letters.size() != 2)
+                    continue;
+                // A past ending never follows an imperfect prefix: أعدت is a past verb.
+                if (pattern.imperfect && suffix.text.startsWith(u'ت'))
+                    continue;
+                ShortStemContext context;
+                context.bareWord = bareWord && suffix.text.isEmpty();
+                const bool activeParticiple = pattern.shape == analysisForm(QStringLiteral("FاA"));
+                // فاعّ only with an ending or the article: الضالين، دابة (not قال).
+                if (activeParticiple && !prefix.article && suffix.text.isEmpty())
+                    continue;
+                context.nominal = (pattern.shape.size() == 2 || activeParticiple)
+                    && (prefix.article || (bareWord && (NounEndings.contains(suffix.text) || objectPronouns().contains(suffix.text))));
+                context.hollowPast = !prefix.article && !pattern.imperfect
+                    && (suffix.text.startsWith(u'ت') || suffix.text.startsWith(QStringLiteral("نا")));
+                context.shortImperfect = pattern.imperfect
+                    && (suffix.text.isEmpty() || objectPronouns().contains(suffix.text));
+                context.elative = pattern.shape == analysisForm(QStringLiteral("أFA")) && suffix.text.isEmpty();
+                context.derivedWhole = pattern.shape.size() > 2 && !pattern.imperfect && suffix.text.isEmpty();
+                addTwoLetterRoots(candidates, letters, pattern, context, affixCost + pattern.cost);
             }
         }
     }
-    return candidates;
+    return listed.isEmpty() ? candidates : listed;
+}
+
+// Whether the word itself is not a particle but, clitics and endings off, a hand-listed
+// stem: أهلها and لله are not هل and ل + له.
+bool hasIrregularStem(const QString &word)
+{
+    const QString form = analysisForm(word);
+    if (functionWords().contains(form))
+        return false;
+    for (const Affix &prefix : prefixList()) {
+        if (!form.startsWith(prefix.text) || prefix.cost > 1)
+            continue;
+        for (const Affix &suffix : suffixList()) {
+            const qsizetype stemLength = form.size() - prefix.text.size() - suffix.text.size();
+            // Two letters are too few to tell a stem from a preposition: بنا is ب + نا.
+            if (stemLength >= 3 && form.endsWith(suffix.text)
+                && irregularStems().contains(form.mid(prefix.text.size(), stemLength)))
+                return true;
+        }
+    }
+    return false;
 }
 
 // Whether the word, clitics and pronoun off, is a particle or a name.
@@ -409,7 +672,7 @@ bool isFunctionWordOrName(const QString &word)
 // a spelling question, not a doubt about merging unrelated words.
 bool weakVariants(const QString &a, const QString &b)
 {
-    if (a.size() != b.size())
+    if (a.size() != b.size() || (knownMarkedRoots().contains(a) && knownMarkedRoots().contains(b)))
         return false;
     for (qsizetype i = 0; i < a.size(); ++i) {
         if (a.at(i) != b.at(i) && !(isWeak(a.at(i)) && isWeak(b.at(i))))
@@ -418,28 +681,67 @@ bool weakVariants(const QString &a, const QString &b)
     return true;
 }
 
+// How many words of the text each root accounts for. A word shares itself among its
+// plainest readings, and the shares move, round after round, towards the roots the
+// other words support, so that a word read three ways counts once, mostly for the
+// root its neighbours in the text confirm.
+QHash<QString, double> supportOfRoots(const QHash<QString, Candidates> &candidates)
+{
+    struct Reading {
+        qsizetype root;
+        double weight; // by cost, before the support of the root is known
+    };
+    QHash<QString, qsizetype> numberOf;
+    QStringList roots;
+    std::vector<std::vector<Reading>> words;
+    words.reserve(candidates.size());
+    for (const Candidates &found : candidates) {
+        double cheapest = 1e9;
+        for (const double cost : found)
+            cheapest = std::min(cheapest, cost);
+        std::vector<Reading> readings;
+        for (auto it = found.cbegin(); it != found.cend(); ++it) {
+            if (it.value() > cheapest + SupportSlack)
+                continue;
+            auto number = numberOf.constFind(it.key());
+            if (number == numberOf.constEnd()) {
+                number = numberOf.insert(it.key(), roots.size());
+                roots.append(it.key());
+            }
+            readings.push_back({*number, std::exp2(cheapest - it.value())});
+        }
+        words.push_back(std::move(readings));
+    }
+    std::vector<double> support(roots.size(), 0.0);
+    for (int round = 0; round < SupportRounds; ++round) {
+        std::vector<double> next(roots.size(), 0.0);
+        for (const std::vector<Reading> &readings : words) {
+            double total = 0;
+            for (const Reading &reading : readings)
+                total += reading.weight * (1.0 + support[reading.root]);
+            for (const Reading &reading : readings)
+                next[reading.root] += reading.weight * (1.0 + support[reading.root]) / total;
+        }
+        support.swap(next);
+    }
+    QHash<QString, double> byRoot;
+    for (qsizetype i = 0; i < roots.size(); ++i)
+        byRoot.insert(roots.at(i), support[i]);
+    return byRoot;
+}
+
 } // namespace
 
 RootAnalysis analyseRoots(const QStringList &words)
 {
+    const StemEndings stemEndings = stemEndingsOf(words);
     QHash<QString, Candidates> candidates;
-    QHash<QString, int> support;
     for (const QString &word : words) {
-        if (candidates.contains(word) || isFunctionWordOrName(word))
+        if (candidates.contains(word) || (isFunctionWordOrName(word) && !hasIrregularStem(word)))
             continue;
-        double irregular = 0;
-        const Candidates found = candidatesOf(word, &irregular);
-        candidates.insert(word, found);
-        // A word supports only the roots among its plainest readings, so the many
-        // far-fetched readings of short words do not inflate the common roots.
-        double cheapest = 1e9;
-        for (const double cost : found)
-            cheapest = std::min(cheapest, cost);
-        for (auto it = found.cbegin(); it != found.cend(); ++it) {
-            if (it.value() <= cheapest + SupportSlack)
-                ++support[it.key()];
-        }
+        candidates.insert(word, candidatesOf(word, stemEndings));
     }
+    const QHash<QString, double> support = supportOfRoots(candidates);
 
     RootAnalysis analysis;
     QHash<QString, int> groupSize;
@@ -457,7 +759,7 @@ RootAnalysis analyseRoots(const QStringList &words)
                 bestScore = score;
             }
         }
-        if (!best.isEmpty() && support.value(best) >= 2) {
+        if (!best.isEmpty() && support.value(best) >= MinimumSupport) {
             double rival = -1e9;
             for (auto it = found.cbegin(); it != found.cend(); ++it) {
                 if (it.key() != best && !weakVariants(it.key(), best))
