@@ -2,6 +2,7 @@
 #include "FrmMain.h"
 #include "ProgramState.h"
 #include "QtPlatform.h"
+#include "QtTranslations.h"
 #include "ReaderFolder.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@ int main(int argc, char *argv[])
     // The installed menu entry and icon share this id; desktops match the window to them.
     QApplication::setDesktopFileName(QStringLiteral("org.velmora.Velmora"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.velmora.Velmora")));
+    installQtArabicTranslations(app);
     registerArabicFontSubstitutions();
 
     QtPlatform platform;

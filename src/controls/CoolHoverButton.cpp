@@ -1,9 +1,11 @@
 #include "CoolHoverButton.h"
 
 #include <QEnterEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPen>
 #include <QPalette>
 
 #include <utility>
@@ -51,6 +53,8 @@ CoolHoverButton::CoolHoverButton(const Scheme &scheme, QWidget *parent)
     GO2->setWordWrap(true);
     GO2->hide();
     setMouseTracking(true); // MouseMove without a button held
+    // Reachable with Tab and worked with Space, like any button.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 QString CoolHoverButton::caption() const
@@ -95,6 +99,10 @@ bool CoolHoverButton::event(QEvent *event)
     case QEvent::MouseMove:
         mouseMove(*static_cast<QMouseEvent *>(event));
         return true;
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        update(); // the focus frame
+        return QWidget::event(event);
     default:
         return QWidget::event(event);
     }
@@ -109,6 +117,26 @@ void CoolHoverButton::paintEvent(QPaintEvent *)
         painter.setBrush(GoHover.fill);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+    if (hasFocus()) {
+        painter.setPen(QPen(IdleBorder, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
+}
+
+void CoolHoverButton::keyPressEvent(QKeyEvent *event)
+{
+    // Space works the button as a click in its middle does.
+    if (event->key() != Qt::Key_Space || event->isAutoRepeat() || !isEnabled()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const QPointF middle = QRectF(rect()).center();
+    Q_EMIT MouseDown(Qt::LeftButton, event->modifiers(), middle);
+    if (!isEnabled())
+        return; // the host took the button away on MouseDown
+    Q_EMIT MouseUp(Qt::LeftButton, event->modifiers(), middle);
+    Q_EMIT Click();
 }
 
 void CoolHoverButton::resizeEvent(QResizeEvent *)

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class QLabel;
+class QKeyEvent;
 class QMouseEvent;
 
 // A flat button with a main caption and an optional second line that lights up while
@@ -45,6 +46,7 @@ protected:
 
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
     void enterEvent(QEnterEvent *event) override;

@@ -112,6 +112,9 @@ SearchBox::SearchBox(QWidget *parent)
     txtSearchText->setFrame(false);
     txtSearchText->installEventFilter(this);
     setFocusProxy(txtSearchText);
+    // A tab stop of its own (its text box takes the focus), so windows can place it in
+    // their tab order.
+    setFocusPolicy(Qt::StrongFocus);
 
     tmrSearchInterval->setInterval(DefaultInterval);
 

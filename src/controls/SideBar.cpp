@@ -20,7 +20,6 @@ SideBar::SideBar(const QStringList &captions, const QSize &innerSize, int header
         auto *header = new QPushButton(captions.at(i), this);
         header->setObjectName(QStringLiteral("strip_%1").arg(i));
         header->setProperty("sideBarHeader", true);
-        header->setFocusPolicy(Qt::NoFocus);
         connect(header, &QPushButton::clicked, this, [this, i] { Q_EMIT stripClicked(i); });
         m_strips.append(header);
 

@@ -4,6 +4,7 @@
 #include "Settings.h"
 
 #include <QStringList>
+#include <QWidget>
 
 namespace {
 
@@ -37,6 +38,15 @@ void storeDisplayFont(const QFont &font)
     Settings::setValue(FontSize, QString::number(font.pointSizeF()));
     Settings::setValue(FontItalic, trueOrFalse(font.italic()));
     Settings::setValue(FontBold, trueOrFalse(font.bold()));
+}
+
+void showInDisplayFont(QWidget *widget, const QFont &font)
+{
+    widget->setFont(font);
+    widget->setStyleSheet(QStringLiteral("font-family: \"%1\"; font-size: %2pt; font-weight: %3; font-style: %4;")
+                              .arg(font.family(), QString::number(font.pointSizeF()),
+                                   font.bold() ? QStringLiteral("bold") : QStringLiteral("normal"),
+                                   font.italic() ? QStringLiteral("italic") : QStringLiteral("normal")));
 }
 
 void registerArabicFontSubstitutions()

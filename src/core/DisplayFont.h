@@ -2,6 +2,8 @@
 
 #include <QFont>
 
+class QWidget;
+
 // The reader's display font, kept in the settings as "FontName", "FontSize" (points,
 // "16" or "10.5"), "FontItalic" and "FontBold" ("True" / "False", read in any case).
 
@@ -9,6 +11,10 @@
 // (a size that is not a number) leaves that property as it was.
 QFont storedDisplayFont(const QFont &designFont);
 void storeDisplayFont(const QFont &font);
+
+// Draws `widget`'s text in the reader's display font. A font set with setFont loses to
+// the skin's font rules; the widget's own style sheet does not.
+void showInDisplayFont(QWidget *widget, const QFont &font);
 
 // Names the fonts that carry every Quranic mark for the families the reader may pick
 // that have no Arabic glyphs here (the default "Tahoma", also written "Tahoma ").

@@ -5,6 +5,8 @@
 #include <QEvent>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QVBoxLayout>
 
 namespace {
@@ -41,16 +43,19 @@ const QString Installing = QStringLiteral(
     "ثم يركبه تلقائيا عند التشغيل التالي بعد التأكد من سلامته، ويبقى على قاعدة البيانات الحالية إذا كان الملف تالفا.\n\n"
     "• الترجمات: من قائمة \"تراجم أخرى للقرآن\" اختر \"تحميل ترجمة جديدة\"، ثم اختر اللغة واضغط \"تنصيب الترجمة\". "
     "تظهر الترجمة في القائمة عند التشغيل التالي.\n\n"
-    "• التفاسير: يقرأ البرنامج التفسيرين من ملفات نصية فيها سطر لكل آية بالصيغة: رقم السورة|رقم الآية|النص. "
-    "تضاف عند بناء البيانات بالأمر:\n"
-    "velmora-data --sources build/sources --out build --taf2 ملف_التفسير_الأول --taf ملف_التفسير_الثاني\n"
-    "والتفصيل في ملف docs/data.md المرافق للبرنامج.");
+    "• التفاسير: إذا لم يكن أحد التفسيرين في هذه النسخة من البرنامج وكان لديك ملف نصي له، فيه سطر لكل آية "
+    "بالصيغة: رقم السورة|رقم الآية|النص، فاعرض آية ثم اضغط \"إضافة تفسير من ملف\" فوق أزرار التفسير واختر الملف.");
 
 QPlainTextEdit *page(const char *name, const QString &text, QWidget *parent)
 {
     auto *edit = new QPlainTextEdit(text, parent);
     edit->setObjectName(QLatin1String(name));
     edit->setReadOnly(true);
+    // Arabic paragraphs read from the right edge, even those that begin with a Latin name.
+    QTextOption option = edit->document()->defaultTextOption();
+    option.setTextDirection(Qt::RightToLeft);
+    option.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+    edit->document()->setDefaultTextOption(option);
     return edit;
 }
 

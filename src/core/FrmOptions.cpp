@@ -51,7 +51,7 @@ FrmOptions::FrmOptions(Platform &platform, ProgramState &state, const QStringLis
         "التي تظهر عند الضغط بالزر الأيمن فوق قائمة نتائج البحث"), this);
     help->setObjectName(QStringLiteral("OptionsHelp"));
     help->setWordWrap(true);
-    help->setStyleSheet(QStringLiteral("color: #5a5a5a; font-size: 7pt;"));
+    help->setStyleSheet(QStringLiteral("color: #5a5a5a;"));
 
     // How the text is matched.
     auto *matching = new QGroupBox(QStringLiteral("خصائص البحث"), this);
@@ -62,6 +62,8 @@ FrmOptions::FrmOptions(Platform &platform, ProgramState &state, const QStringLis
     Check1 = named(new QCheckBox(QStringLiteral("عرض النتائج بدون تشكيل"), matching), "Check1");
     alone->setChecked(true);
     auto *matchingLayout = new QGridLayout(matching);
+    matchingLayout->setContentsMargins(6, 2, 6, 2);
+    matchingLayout->setVerticalSpacing(0);
     matchingLayout->addWidget(alone, 0, 0);
     matchingLayout->addWidget(withother, 0, 1);
     matchingLayout->addWidget(Check3, 1, 0, 1, 2);
@@ -83,6 +85,8 @@ FrmOptions::FrmOptions(Platform &platform, ProgramState &state, const QStringLis
     sora1 = chooser("sora1", SuraNames, scope);
     sora2 = chooser("sora2", SuraNames, scope);
     auto *scopeLayout = new QGridLayout(scope);
+    scopeLayout->setContentsMargins(6, 2, 6, 2);
+    scopeLayout->setVerticalSpacing(2);
     scopeLayout->addWidget(allsearch, 0, 0);
     scopeLayout->addWidget(partop, 1, 0);
     scopeLayout->addWidget(part, 1, 1);
@@ -99,6 +103,8 @@ FrmOptions::FrmOptions(Platform &platform, ProgramState &state, const QStringLis
         scopeOptions->addButton(option);
         connect(option, &QRadioButton::clicked, this, &FrmOptions::UpdateScope);
     }
+    for (QComboBox *box : {part, part1, part2, sora, sora1, sora2})
+        connect(box, &QComboBox::currentIndexChanged, this, &FrmOptions::scopeChanged);
 
     // Display and program.
     auto *display = new QGroupBox(QStringLiteral("العرض"), this);
@@ -186,8 +192,11 @@ QString FrmOptions::serverAddress() const
 
 void FrmOptions::Commandfont_Click()
 {
-    // Closing the dialog without a choice stores the preset font unchanged.
-    m_dialogFont = m_platform.chooseFont(m_dialogFont).font;
+    // Closing the dialog without a choice changes nothing.
+    const Platform::FontChoice choice = m_platform.chooseFont(m_dialogFont);
+    if (!choice.accepted)
+        return;
+    m_dialogFont = choice.font;
     storeDisplayFont(m_dialogFont);
     Q_EMIT displayFontChanged(m_dialogFont);
 }
@@ -226,4 +235,5 @@ void FrmOptions::UpdateScope()
         if (options.at(scope)->isChecked())
             m_state.SearchScope = scope;
     }
+    Q_EMIT scopeChanged();
 }

@@ -34,6 +34,8 @@ public:
 
 Q_SIGNALS:
     void displayFontChanged(const QFont &font);
+    // The scope option or one of its choosers changed.
+    void scopeChanged();
     void helpRequested(int topic);
 
 private:

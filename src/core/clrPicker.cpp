@@ -98,7 +98,11 @@ void clrPicker::MiniPicker_Click(int index)
 
 void clrPicker::Command1_Click()
 {
-    m_state.HighlightColor = m_chosen;
-    Settings::setValue(SettingKeys::TheColor, m_chosen);
+    // OK before any swatch was chosen keeps the current colour: storing the empty text
+    // would turn highlighting off for good.
+    if (!m_chosen.isEmpty()) {
+        m_state.HighlightColor = m_chosen;
+        Settings::setValue(SettingKeys::TheColor, m_chosen);
+    }
     accept();
 }

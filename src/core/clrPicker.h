@@ -9,7 +9,8 @@ class QPushButton;
 struct ProgramState;
 
 // The colour of highlighted words: 40 swatches, a frame around the chosen one, and
-// "موافق", which stores the choice. Closing any other way changes nothing.
+// "موافق", which stores the choice. Closing any other way, or OK with no swatch chosen,
+// changes nothing.
 class clrPicker : public QDialog
 {
     Q_OBJECT

@@ -15,7 +15,6 @@
 #include "FrmRead.h"
 #include "FrmSubBook.h"
 #include "FrmUpdate.h"
-#include "HtmlPage.h"
 #include "Listn2Quran.h"
 #include "PlayerStrip.h"
 #include "RecitationPlayer.h"
@@ -113,7 +112,7 @@ FrmMain::FrmMain(Platform &platform, ProgramState &state, QWidget *parent)
         frame->hide();
     }
     new PlayerStrip(*m_player, this);
-    connect(frmOptions, &FrmOptions::displayFontChanged, resultsFrame, &ResultsFrame::setDisplayFont);
+    connect(frmOptions, &FrmOptions::displayFontChanged, this, &FrmMain::setDisplayFont);
     connect(resultsFrame, &ResultsFrame::translationDownloadRequested, this, [this] {
         showContentFrame(frmDownloadT);
         frmDownloadT->selectFirstTranslation();
@@ -190,10 +189,18 @@ void FrmMain::createPanels()
     search->setObjectName(QStringLiteral("search"));
     SearchOptions = new QPushButton(QStringLiteral("خصائص البحث"), searchPanel);
     SearchOptions->setObjectName(QStringLiteral("SearchOptions"));
+    // Where the next search looks, kept in view: reopening the options resets the choosers.
+    SearchScopeText = new QLabel(searchPanel);
+    SearchScopeText->setObjectName(QStringLiteral("SearchScopeText"));
+    SearchScopeText->setWordWrap(true);
+    SearchScopeText->setStyleSheet(QStringLiteral("font-weight: bold; color: #2f6b4f;"));
     auto *searchLayout = static_cast<QVBoxLayout *>(searchPanel->layout());
     searchLayout->insertWidget(0, searcht);
     searchLayout->insertWidget(1, search);
+    searchLayout->insertWidget(2, SearchScopeText);
     searchLayout->addWidget(SearchOptions);
+    showSearchScope();
+    connect(frmOptions, &FrmOptions::scopeChanged, this, &FrmMain::showSearchScope);
     connect(search, &QPushButton::clicked, this, &FrmMain::search_Click);
     connect(searcht, &SearchBox::SearchRequested, this, [this] {
         showContentFrame(resultsFrame);
@@ -213,6 +220,17 @@ void FrmMain::createPanels()
         button->parentWidget()->layout()->addWidget(button);
     for (int i = 0; i < picStrip->count(); ++i)
         static_cast<QVBoxLayout *>(picStrip->PicFrame(i)->layout())->addStretch();
+
+    // Tab walks the side bar first, as it stands at the right: each header, then the
+    // commands of its panel; the content frame follows.
+    const QList<QList<QWidget *>> panelCommands = {
+        {searcht, search, SearchOptions}, {}, {}, {}, {}, {},
+        {CoolHoverButton8, CoolHoverButton12}, {CoolHoverButton9, CoolHoverButton13, CoolHoverButton14}};
+    QList<QWidget *> chain;
+    for (int i = 0; i < picStrip->count(); ++i)
+        chain << picStrip->strip(i) << panelCommands.at(i);
+    for (int i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
 
     connect(CoolHoverButton8, &CoolHoverButton::Click, this, [this] { frmCollect1->CoolHoverButton8_Click(); });
     connect(CoolHoverButton12, &CoolHoverButton::Click, this, [this] {
@@ -328,7 +346,7 @@ void FrmMain::reportInstallation(const Installation &update)
 
 void FrmMain::loadSettings()
 {
-    resultsFrame->setDisplayFont(storedDisplayFont(resultsFrame->displayFont()));
+    setDisplayFont(storedDisplayFont(resultsFrame->displayFont()));
     frmOptions->loadSettings();
     searcht->setSearchTiggerInterval(Settings::value(SettingKeys::SearchInterval, QStringLiteral("1000")));
     m_state.HighlightColor = Settings::value(SettingKeys::TheColor, SettingKeys::DefaultTheColor);
@@ -405,10 +423,23 @@ void FrmMain::showContentFrame(QWidget *frame)
     frame->show();
 }
 
+// The verse view, the collection and the print text all draw verses in the reader's font.
+void FrmMain::setDisplayFont(const QFont &font)
+{
+    resultsFrame->setDisplayFont(font);
+    frmCollect1->setDisplayFont(font);
+    frmProSearch->setDisplayFont(font);
+}
+
 void FrmMain::CoolHoverButton9_Click()
 {
     frmOptions->SearchOptions_Click(resultsFrame->displayFont());
     showContentFrame(frmOptions);
+}
+
+void FrmMain::showSearchScope()
+{
+    SearchScopeText->setText(searchScopeText(m_state.SearchScope, frmOptions->searchChoices()));
 }
 
 void FrmMain::CoolHoverButton13_Click()
@@ -424,7 +455,6 @@ void FrmMain::search_Click()
     picStrip->setEnabled(false);
     searcht->setEnabled(false);
     resultsFrame->clearShownVerse();
-    WriteHtmlPage(htmlPage({}));
     showContentFrame(resultsFrame);
     if (text.isEmpty()) {
         picStrip->setEnabled(true);

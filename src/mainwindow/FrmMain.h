@@ -22,6 +22,7 @@ class FrmOptions;
 class FrmProSearch;
 class FrmSubBook;
 class Platform;
+class QLabel;
 class QPushButton;
 class RecitationPlayer;
 class ResultsFrame;
@@ -65,6 +66,8 @@ private:
     bool openDatabases(const std::optional<Installation> &update);
     void reportInstallation(const Installation &update);
     void loadSettings();
+    void setDisplayFont(const QFont &font);
+    void showSearchScope();
     void CoolHoverButton9_Click();
     void CoolHoverButton13_Click();
 
@@ -87,6 +90,7 @@ private:
     SearchBox *searcht = nullptr;
     QPushButton *search = nullptr;
     QPushButton *SearchOptions = nullptr;
+    QLabel *SearchScopeText = nullptr;
 
     ResultsFrame *resultsFrame = nullptr;
     FrmOptions *frmOptions = nullptr;

@@ -17,11 +17,14 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -63,6 +66,11 @@ FrmRasm::FrmRasm(Platform &platform, ProgramState &state, QWidget *parent)
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A long verse's picture can be taller than the screen: it scrolls inside the window.
+    ImageArea = new QScrollArea(this);
+    ImageArea->setObjectName(QStringLiteral("ImageArea"));
+    ImageArea->setFrameShape(QFrame::NoFrame);
+    ImageArea->setWidget(Image1);
     ProgressBar = new QProgressBar(this);
     ProgressBar->setObjectName(QStringLiteral("ProgressBar"));
     ProgressBar->setTextVisible(false);
@@ -76,7 +84,7 @@ FrmRasm::FrmRasm(Platform &platform, ProgramState &state, QWidget *parent)
     layout->setSpacing(0);
     layout->setMenuBar(menus);
     layout->addWidget(ProgressBar);
-    layout->addWidget(Image1);
+    layout->addWidget(ImageArea);
     resize(420, 120);
 
     connect(DownloadRasm, &Downloader::DownloadProgress, this, [this](qint64 received, qint64 total) {
@@ -133,7 +141,8 @@ void FrmRasm::fetch()
     DownloadRasm->BeginDownload(m_url, cacheFile());
 }
 
-// The window's inner area fits the picture exactly.
+// The window's inner area fits the picture exactly, as far as the screen has room; a
+// larger picture scrolls.
 void FrmRasm::showPicture()
 {
     const QPixmap picture(cacheFile());
@@ -141,6 +150,18 @@ void FrmRasm::showPicture()
         return;
     Image1->setPixmap(picture);
     Image1->setFixedSize(picture.size());
+
+    // The screen's free area less this window's title bar, borders and menu bar.
+    const QScreen *shown = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(16, 40);
+    const QSize room = shown->availableGeometry().size() - frame - QSize(0, layout()->menuBar()->sizeHint().height());
+    QSize view = picture.size().boundedTo(room);
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (view.height() < picture.height())
+        view.setWidth(qMin(room.width(), view.width() + scrollBar));
+    if (view.width() < picture.width())
+        view.setHeight(qMin(room.height(), view.height() + scrollBar));
+    ImageArea->setFixedSize(view);
     adjustSize();
 }
 

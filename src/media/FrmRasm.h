@@ -8,6 +8,7 @@ class Platform;
 class QLabel;
 class QMenu;
 class QProgressBar;
+class QScrollArea;
 struct ProgramState;
 
 // A verse in the traditional script of the printed copies: its picture, fetched once from
@@ -47,6 +48,7 @@ private:
     QString m_url;
 
     QLabel *Image1 = nullptr;
+    QScrollArea *ImageArea = nullptr;
     QProgressBar *ProgressBar = nullptr;
     Downloader *DownloadRasm = nullptr;
     QMenu *menuopen = nullptr;

@@ -5,6 +5,7 @@
 #include "EventLoopYield.h"
 #include "FrmHelp.h"
 #include "MemoriseStatistics.h"
+#include "MissingCommentary.h"
 #include "Named.h"
 #include "Platform.h"
 #include "ProgramFolder.h"
@@ -48,8 +49,25 @@ const QString KeyboardArabic = QStringLiteral("00000401");
 const QString Saved = QStringLiteral("محفوظة");
 const QString NotSaved = QStringLiteral("غير محفوظة");
 
-const QString MissingCommentary = QStringLiteral(
-    "هذا التفسير غير مثبت في قاعدة البيانات. يمكن إضافة التفاسير عند بناء البيانات، كما هو مشروح في الملف docs/data.md.");
+// Disables a list while its own command runs and gives it the focus back afterwards:
+// disabling the focused list would send the keyboard to another control.
+class BusyList
+{
+public:
+    explicit BusyList(QListWidget *list) : m_list(list), m_hadFocus(list->hasFocus()) { list->setEnabled(false); }
+    ~BusyList()
+    {
+        m_list->setEnabled(true);
+        if (m_hadFocus)
+            m_list->setFocus();
+    }
+    BusyList(const BusyList &) = delete;
+    BusyList &operator=(const BusyList &) = delete;
+
+private:
+    QListWidget *m_list;
+    bool m_hadFocus;
+};
 
 // Selecting an entry by program runs its handler, as a click would, even when the
 // entry was already selected; the control's own signal stays quiet meanwhile.
@@ -206,7 +224,7 @@ QWidget *FrmSaveQuran::createMainPage()
     });
 
     Text1 = readOnlyText("Text1", page);
-    Text1->setFont(storedDisplayFont(QFont(SettingKeys::DefaultFontName, SettingKeys::DefaultFontSize.toInt())));
+    showInDisplayFont(Text1, storedDisplayFont(QFont(SettingKeys::DefaultFontName, SettingKeys::DefaultFontSize.toInt())));
     Text2 = readOnlyText("Text2", page);
     for (QTextEdit *text : {Text1, Text2})
         text->installEventFilter(this);
@@ -480,7 +498,7 @@ void FrmSaveQuran::strip_Click(int index)
 void FrmSaveQuran::suraayaalist_Click()
 {
     const int S = suraayaalist->currentRow() + 1;
-    suraayaalist->setEnabled(false);
+    const BusyList busy(suraayaalist);
     suraayaanum->clear();
     const int N = SuraVerseCounts.at(S - 1);
     setInfo(soraayanum, QString::number(N));
@@ -494,7 +512,6 @@ void FrmSaveQuran::suraayaalist_Click()
     setRowQuietly(suraayaanum, 0);
     suraayaanum_Click();
     Percentage();
-    suraayaalist->setEnabled(true);
 }
 
 void FrmSaveQuran::suraayaanum_Click()
@@ -527,7 +544,7 @@ void FrmSaveQuran::showCommentary()
 {
     Text2->setPlainText(Adodc1.text(m_commentaryColumn));
     // The stored commentaries come from files the reader adds; say so where one is missing.
-    Text2->setPlaceholderText(m_commentaryColumn == QLatin1String("english") ? QString() : MissingCommentary);
+    Text2->setPlaceholderText(m_commentaryColumn == QLatin1String("english") ? QString() : missingCommentaryText());
 }
 
 void FrmSaveQuran::chooseCommentary(const QString &column, Qt::LayoutDirection direction)
@@ -824,7 +841,7 @@ void FrmSaveQuran::TellMeAyaaNumSub()
 void FrmSaveQuran::suraayaalist2_Click()
 {
     const int S = suraayaalist2->currentRow() + 1;
-    suraayaalist2->setEnabled(false);
+    const BusyList busy(suraayaalist2);
     savedlist->clear();
     notsavedlist->clear();
     if (readUserRecords(Adodc1s, QStringLiteral("SELECT *  FROM ") + m_state.CurrentUser + QStringLiteral(" where suranum like ")
@@ -840,5 +857,4 @@ void FrmSaveQuran::suraayaalist2_Click()
         Percentages();
         notsavedlist->addItems(notSavedVerses(saved, SuraVerseCounts.at(S - 1)));
     }
-    suraayaalist2->setEnabled(true);
 }

@@ -1,5 +1,6 @@
 #include "FrmUpdate.h"
 
+#include "Bidi.h"
 #include "DataSource.h"
 #include "FrmDownload.h"
 #include "Platform.h"
@@ -150,7 +151,7 @@ void FrmUpdate::showLocalVersion()
         && database.runQuery(QStringLiteral("SELECT * FROM DBversion")))
         version = database.text(QStringLiteral("DBversion"));
     lbluserdb->setText(version);
-    lbluserdbShow->setText(version);
+    lbluserdbShow->setText(leftToRightRun(version));
 }
 
 void FrmUpdate::onAnswer()
@@ -168,7 +169,7 @@ void FrmUpdate::onAnswer()
         return;
     }
 
-    lblserverdb->setText(answer.version);
+    lblserverdb->setText(leftToRightRun(answer.version));
     txtnote->setPlainText(answer.notes);
     // Versions are compared as text: any difference, a blank included, is an update.
     if (answer.version != lbluserdb->text()) {

@@ -19,12 +19,12 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -63,7 +63,8 @@ FrmRead::FrmRead(Platform &platform, Recitation recite, QWidget *parent)
 
     txtPageNumber = named(new QLineEdit(QStringLiteral("1"), this), "txtPageNumber");
     txtPageNumber->setFixedWidth(60);
-    txtPageNumber->installEventFilter(this);
+    // Digits only; every editing key works as in any box.
+    txtPageNumber->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), txtPageNumber));
     cmdViewThis = named(new QPushButton(QStringLiteral("اعرض الصفحة"), this), "cmdViewThis");
     CmdNextPage = named(new QPushButton(QStringLiteral("<  التالية"), this), "CmdNextPage");
     CmdPrePage = named(new QPushButton(QStringLiteral("السابقة  >"), this), "CmdPrePage");
@@ -139,13 +140,18 @@ FrmRead::FrmRead(Platform &platform, Recitation recite, QWidget *parent)
     connect(cmdViewThis, &QPushButton::clicked, this, &FrmRead::cmdViewThis_Click);
     connect(CmdNextPage, &QPushButton::clicked, this, &FrmRead::CmdNextPage_Click);
     connect(CmdPrePage, &QPushButton::clicked, this, &FrmRead::CmdPrePage_Click);
-    connect(Combo1, &QComboBox::activated, this, [this](int index) { suraayaalist->setCurrentRow(index); });
-    connect(suraayaalist, &QListWidget::currentRowChanged, this, &FrmRead::goToSura);
-    connect(txtPageNumber, &QLineEdit::textChanged, this, [this](const QString &text) {
-        const QString corrected = correctedPageText(text);
-        if (corrected != text)
-            txtPageNumber->setText(corrected);
+    connect(Combo1, &QComboBox::activated, this, [this](int index) {
+        // The sura already chosen is gone to again: the reader may have turned pages since.
+        if (suraayaalist->currentRow() == index)
+            goToSura(index);
+        else
+            suraayaalist->setCurrentRow(index);
     });
+    connect(suraayaalist, &QListWidget::currentRowChanged, this, &FrmRead::goToSura);
+    // The box may be empty while the reader types; it holds a page again once they are done.
+    connect(txtPageNumber, &QLineEdit::editingFinished, this,
+            [this] { txtPageNumber->setText(correctedPageText(txtPageNumber->text())); });
+    connect(txtPageNumber, &QLineEdit::returnPressed, this, &FrmRead::cmdViewThis_Click);
     connect(CmdSavePage, &QPushButton::clicked, this, &FrmRead::CmdSavePage_Click);
     connect(cmdViewSaved, &QPushButton::clicked, this, &FrmRead::cmdViewSaved_Click);
     connect(cmdRemoveSaved, &QPushButton::clicked, this, &FrmRead::cmdRemoveSaved_Click);
@@ -296,7 +302,7 @@ void FrmRead::showVerseRange(const QString &sameColumn)
 
 void FrmRead::showTypedPage(const QString &page)
 {
-    txtPageNumber->setText(page);
+    txtPageNumber->setText(correctedPageText(page));
     ShowPagePair(txtPageNumber->text().toInt());
     ShowPageVerses(txtPageNumber->text());
 }
@@ -355,18 +361,4 @@ void FrmRead::CmdLstn2Page_Click()
 {
     if (m_recite)
         m_recite(m_sura, m_firstVerse, m_lastVerse, lstReaderNamePartial->currentIndex());
-}
-
-bool FrmRead::eventFilter(QObject *watched, QEvent *event)
-{
-    // The page box takes digits and Backspace only.
-    if (watched == txtPageNumber && event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const bool digit = key->text().size() == 1 && key->text().at(0) >= u'0' && key->text().at(0) <= u'9';
-        const bool editing = key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Left || key->key() == Qt::Key_Right
-            || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        if (!digit && !editing)
-            return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }

@@ -37,9 +37,6 @@ public:
     void ShowPageVerses(const QString &page);
     Spread spread() const { return {m_leftPage, m_rightPage}; }
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     struct Side {
         ScaledPicture *image = nullptr;

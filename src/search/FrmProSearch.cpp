@@ -2,6 +2,7 @@
 
 #include "CoolHoverButton.h"
 #include "DataSource.h"
+#include "DisplayFont.h"
 #include "EventLoopYield.h"
 #include "LookupQuery.h"
 #include "Named.h"
@@ -254,4 +255,9 @@ bool FrmProSearch::eventFilter(QObject *watched, QEvent *event)
     if (watched == txtForPrint && event->type() == QEvent::FocusIn)
         m_platform.activateKeyboardLayout(QStringLiteral("00000401"));
     return QWidget::eventFilter(watched, event);
+}
+
+void FrmProSearch::setDisplayFont(const QFont &font)
+{
+    showInDisplayFont(txtForPrint, font);
 }

@@ -28,6 +28,8 @@ public:
     void showGatherMode();
     // The result menu's "بحث عن سورة هذه الآية": every verse of the sura of `row`.
     void serach4_Click(int row);
+    // The print text is drawn in the reader's display font.
+    void setDisplayFont(const QFont &font);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

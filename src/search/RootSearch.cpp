@@ -5,12 +5,11 @@
 #include "Platform.h"
 #include "ProgramState.h"
 #include "ResultList.h"
+#include "RootFormSearch.h"
 #include "RootSearchQuery.h"
-#include "VerseForms.h"
 
 #include <QElapsedTimer>
 
-#include <optional>
 #include <utility>
 
 namespace {
@@ -103,27 +102,16 @@ bool RootSearch::run(const QString &searchText, int scope, const SearchChoices &
     m_results.clearResults();
     EventLoopYield yield;
     WaitingPage waitingPage(m_writeHtmlPage, displayFont);
-    std::optional<VerseForms> verses; // the scope's verses, read when the first form needs them
-    Adodc5.runQuery(rootsOfWordQuery(searchText));
-    for (Adodc5.moveFirst(); !Adodc5.atEnd(); Adodc5.moveNext()) {
-        Adodc4.runQuery(formsOfRootQuery(Adodc5.text(QStringLiteral("JathrID"))));
-        for (Adodc4.moveFirst(); !Adodc4.atEnd(); Adodc4.moveNext()) {
+    RootFormSearch steps{Adodc5, Adodc4, Adodc1};
+    QString ignored; // a failing query ends the search with what it found, as a failing text search does
+    steps.run(
+        searchText, scope, choices,
+        [&](const QString &form) {
             yield();
-            const QString form = Adodc4.text(QStringLiteral("Word"));
             m_state.SearchWord = form;
             waitingPage.show(form);
-            if (!verses) {
-                verses.emplace();
-                Adodc1.runQuery(rootSearchScopeQuery(scope, choices));
-                verses->read(Adodc1);
-            }
-            const QList<int> ids = verses->versesWith(form, choices.wholeWord);
-            if (ids.isEmpty())
-                continue;
-            Adodc1.runQuery(versesByIdQuery(ids));
-            m_results.appendResults(Adodc1, form);
-        }
-    }
+        },
+        [&](const QString &form) { m_results.appendResults(Adodc1, form); }, &ignored);
     waitingPage.finish();
     return true;
 }

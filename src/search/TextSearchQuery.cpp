@@ -1,5 +1,7 @@
 #include "TextSearchQuery.h"
 
+#include "SuraTables.h"
+
 #include <QStringList>
 
 namespace {
@@ -51,5 +53,23 @@ QString textSearchQuery(const QString &condition, int scope, const SearchChoices
             + QString::number(options.lastSura) + andCondition;
     default:
         return select + condition + order;
+    }
+}
+
+QString searchScopeText(int scope, const SearchChoices &options)
+{
+    const auto sura = [](int number) { return QStringLiteral("سورة ") + SuraNames.value(number - 1); };
+    const auto part = [](int number) { return QStringLiteral("الجزء ") + QString::number(number); };
+    switch (scope) {
+    case 1:
+        return QStringLiteral("البحث في: ") + part(options.part);
+    case 2:
+        return QStringLiteral("البحث من ") + part(options.firstPart) + QStringLiteral(" إلى ") + part(options.lastPart);
+    case 3:
+        return QStringLiteral("البحث في: ") + sura(options.sura);
+    case 4:
+        return QStringLiteral("البحث من ") + sura(options.firstSura) + QStringLiteral(" إلى ") + sura(options.lastSura);
+    default:
+        return QStringLiteral("البحث في: القرآن الكريم كاملا");
     }
 }

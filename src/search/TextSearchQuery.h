@@ -16,3 +16,6 @@ QString textSearchCondition(const QString &searchWord, bool wholeWord, bool allW
 // The whole query for a condition within a scope: 0 the whole text, 1 one part,
 // 2 a range of parts, 3 one sura, 4 a range of suras (numbers from `options`).
 QString textSearchQuery(const QString &condition, int scope, const SearchChoices &options);
+
+// The same scope in the reader's words: "البحث في: سورة البقرة".
+QString searchScopeText(int scope, const SearchChoices &options);

@@ -3,6 +3,7 @@
 #include "Blanks.h"
 #include "HtmlPage.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 // Positions below count from 1 and 0 means "not found", so each step reads as the
@@ -84,6 +85,14 @@ QString fontTag(const VersePageInput &input)
         + QStringLiteral(" \"style=\"font-size: ") + QString::number(input.fontSize) + QStringLiteral("pt\">");
 }
 
+// The colour setting holds six hexadecimal digits without "#" when the picker wrote it;
+// the view reads a bare "0000FF" as an unknown colour name and draws black.
+QString htmlColor(const QString &color)
+{
+    static const QRegularExpression bareHex(QStringLiteral("^[0-9A-Fa-f]{6}$"));
+    return bareHex.match(color).hasMatch() ? u'#' + color : color;
+}
+
 QString markedText(const VersePageInput &input)
 {
     Marking marking(u' ' + trimBlanks(input.displayText) + u' ');
@@ -107,7 +116,7 @@ QString markedText(const VersePageInput &input)
         }
     }
     return trimBlanks(marking.text())
-        .replace(StartMark, QStringLiteral("<font color=\"") + input.color + QStringLiteral("\">"))
+        .replace(StartMark, QStringLiteral("<font color=\"") + htmlColor(input.color) + QStringLiteral("\">"))
         .replace(EndMark, QStringLiteral("</font>"));
 }
 

@@ -1,6 +1,7 @@
 #include "FrmCollect1.h"
 
 #include "DataSource.h"
+#include "DisplayFont.h"
 #include "EventLoopYield.h"
 #include "FrmOptions.h"
 #include "LookupQuery.h"
@@ -127,4 +128,9 @@ bool FrmCollect1::eventFilter(QObject *watched, QEvent *event)
     if (watched == txtGather && event->type() == QEvent::FocusIn)
         m_platform.activateKeyboardLayout(QStringLiteral("00000401"));
     return QWidget::eventFilter(watched, event);
+}
+
+void FrmCollect1::setDisplayFont(const QFont &font)
+{
+    showInDisplayFont(txtGather, font);
 }

@@ -28,6 +28,8 @@ public:
     void addVerse(const QString &rowText, const QString &id, bool verseShown);
     // "جمع الآيات المختارة": gathers the collection in the order chosen.
     void CoolHoverButton8_Click();
+    // The gathered text is drawn in the reader's display font.
+    void setDisplayFont(const QFont &font);
 
 Q_SIGNALS:
     // The window shows this frame and hides the others.

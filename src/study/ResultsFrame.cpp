@@ -6,6 +6,7 @@
 #include "DataSource.h"
 #include "EventLoopYield.h"
 #include "FrmOptions.h"
+#include "HtmlPage.h"
 #include "Platform.h"
 #include "ProgramFolder.h"
 #include "ProgramState.h"
@@ -200,6 +201,7 @@ void ResultsFrame::createCommentaryButtons()
     lstMenu->setObjectName(QStringLiteral("lstMenu"));
     lstMenu->addItems({QStringLiteral("تحميل ترجمة جديدة"), QStringLiteral(" ---------------------")});
     lstMenu->setGeometry(CoolHoverButton15->x(), ButtonTop - 160, buttonWidth, 156);
+    lstMenu->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lstMenu->hide();
     lstMenu->setEnabled(false);
     lstMenu->installEventFilter(this);
@@ -243,6 +245,11 @@ bool ResultsFrame::verseShown() const
 void ResultsFrame::clearShownVerse()
 {
     Text1->clear();
+    txtAyaaInexForColoring.clear();
+    Text2->clear();
+    WriteHtmlPage(htmlPage({}));
+    for (QLabel *field : {suraanumber, ayaanolab, pagenotext, chapterNOtext, typetext, soraayanum})
+        setInfo(field, QString());
 }
 
 void ResultsFrame::copy12_Click()
@@ -268,6 +275,11 @@ void ResultsFrame::fillTranslationMenu(const QStringList &translationFiles)
         }
         yield();
     }
+    // Wide enough for its longest row in the skin's font: nothing clipped, no sideways scrolling.
+    lstMenu->ensurePolished();
+    const int rowsWidth = lstMenu->sizeHintForColumn(0) + 2 * lstMenu->frameWidth() + 4;
+    if (rowsWidth > lstMenu->width())
+        lstMenu->resize(rowsWidth, lstMenu->height());
     if (lstMenu->count() > MenuRowsBeforeScrolling) {
         // Room for the scroll bar: 180 twips wider, grown towards the left.
         lstMenu->setGeometry(lstMenu->x() - twips(180), lstMenu->y(), lstMenu->width() + twips(180), lstMenu->height());
@@ -279,12 +291,15 @@ void ResultsFrame::fillTranslationMenu(const QStringList &translationFiles)
 
 QFont ResultsFrame::displayFont() const
 {
-    return Text1->font();
+    return m_displayFont;
 }
 
 void ResultsFrame::setDisplayFont(const QFont &font)
 {
+    m_displayFont = font;
     Text1->setFont(font);
+    if (verseShown())
+        RenderSelectedVerse();
 }
 
 void ResultsFrame::clearResults()
@@ -319,8 +334,11 @@ void ResultsFrame::showResultCount()
 
 void ResultsFrame::selectFirstResult()
 {
+    // An empty result shows nothing: no verse and no details of the one shown before.
     if (suraayaalist->count() > 0)
         suraayaalist->setCurrentRow(0);
+    else
+        clearShownVerse();
 }
 
 int ResultsFrame::rowCount() const
@@ -371,8 +389,6 @@ void ResultsFrame::closeCommentaryLayout()
 void ResultsFrame::suraayaalist_Click()
 {
     const int row = suraayaalist->currentRow();
-    if (!ListSearchString.isEmpty() && row >= 0)
-        m_state.SearchWord = ListSearchString.value(row);
     if (suraayaalist->count() == 0 || row < 0)
         return;
 
@@ -405,12 +421,15 @@ void ResultsFrame::suraayaalist_Click()
 
 void ResultsFrame::RenderSelectedVerse()
 {
-    const QFont font = Text1->font();
+    const QFont &font = m_displayFont;
     const SearchChoices options = m_options.searchChoices();
     VersePageInput input;
     input.displayText = Text1->text();
     input.indexText = txtAyaaInexForColoring;
-    input.searchWord = m_state.SearchWord;
+    // A root search's row is highlighted by the word form that found it. The form is read
+    // from the row, not copied into SearchWord: a lookup that replaces these rows would
+    // otherwise show its verses with the old form highlighted.
+    input.searchWord = ListSearchString.isEmpty() ? m_state.SearchWord : ListSearchString.value(suraayaalist->currentRow());
     input.reference = suraayaalist->currentItem() ? suraayaalist->currentItem()->text() : QString();
     input.fontName = font.family();
     input.fontSize = font.pointSizeF();
@@ -534,6 +553,10 @@ void ResultsFrame::suraayaalist_MouseDown(Qt::MouseButton button, const QPoint &
     QListWidgetItem *item = suraayaalist->itemAt(position);
     if (suraayaalist->count() == 0 || !item)
         return;
+    // A click on the row already selected shows it again, so a changed option, font or
+    // colour takes effect where the reader expects it.
+    if (suraayaalist->currentItem() == item)
+        suraayaalist_Click();
     suraayaalist->setCurrentItem(item);
     if (button == Qt::RightButton)
         show1->popup(suraayaalist->viewport()->mapToGlobal(position));

@@ -42,7 +42,8 @@ public:
     void fillTranslationMenu(const QStringList &translationFiles);
     int MenuSlideSteps() const { return m_menuSlideSteps; }
 
-    // The reader's display font, carried by the hidden Text1.
+    // The reader's display font, carried by the hidden Text1; setting it redraws the verse
+    // on show.
     QFont displayFont() const;
     void setDisplayFont(const QFont &font);
 
@@ -67,7 +68,7 @@ public:
     void suraayaalist_Click();
     // True once a verse has been shown.
     bool verseShown() const;
-    // A new search starts: no verse is on show until it selects one.
+    // No verse on show: the view, the commentary and the verse's details are empty.
     void clearShownVerse();
     // An entry of the result menu show1 ("rasm", "serach4", "listen", ...), for the window
     // to connect to the command behind it.
@@ -117,6 +118,8 @@ private:
 
     // Hidden fields bound to the verse on show.
     QLineEdit *Text1 = nullptr;
+    // The reader's font as chosen: Text1's own font would report the skin's.
+    QFont m_displayFont;
     QString txtAyaaInexForColoring;
     QString txtmaintaf;
     QString m_commentaryColumn = QStringLiteral("taf2");

@@ -1,6 +1,7 @@
 #include "DisplayFont.h"
 #include "FrmOptions.h"
 #include "ProgramState.h"
+#include "QtTranslations.h"
 #include "ScriptedPlatform.h"
 #include "TestHelpers.h"
 #include "SettingKeys.h"
@@ -9,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
@@ -83,10 +85,12 @@ private Q_SLOTS:
         QCOMPARE(Settings::value(SettingKeys::FontBold, {}), QStringLiteral("True"));
         QCOMPARE(Settings::value(SettingKeys::FontItalic, {}), QStringLiteral("False"));
 
-        // Closing the dialog without a choice stores the preset font unchanged.
+        // Closing the dialog without a choice changes nothing; it opens on the font chosen.
+        Settings::setValue(SettingKeys::FontSize, QStringLiteral("10.50"));
         QTest::mouseClick(child<QPushButton>(&options, "Commandfont"), Qt::LeftButton);
-        QCOMPARE(Settings::value(SettingKeys::FontName, {}), QStringLiteral("Amiri"));
-        QCOMPARE(changed.count(), 2);
+        QCOMPARE(platform.fontPresets.last(), chosen);
+        QCOMPARE(Settings::value(SettingKeys::FontSize, {}), QStringLiteral("10.50"));
+        QCOMPARE(changed.count(), 1);
     }
 
     void diacriticsServerAndReciter()
@@ -189,11 +193,19 @@ private Q_SLOTS:
         QCOMPARE(state.HighlightColor, QStringLiteral("0000FF"));
         QCOMPARE(Settings::value(SettingKeys::TheColor, {}), QStringLiteral("0000FF"));
 
-        // OK before any swatch stores the empty text.
+        // OK before any swatch keeps the colour.
         clrPicker empty(state);
         QTest::mouseClick(child<QPushButton>(&empty, "Command1"), Qt::LeftButton);
-        QCOMPARE(state.HighlightColor, QString());
-        QCOMPARE(Settings::value(SettingKeys::TheColor, QStringLiteral("default")), QString());
+        QCOMPARE(state.HighlightColor, QStringLiteral("0000FF"));
+        QCOMPARE(Settings::value(SettingKeys::TheColor, {}), QStringLiteral("0000FF"));
+    }
+
+    // Qt's own dialogs and standard buttons speak Arabic once its translations are loaded.
+    void standardButtonsInArabic()
+    {
+        QVERIFY2(installQtArabicTranslations(*qApp), "qt6-translations-l10n is not installed (scripts/setup)");
+        QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("ألغِ"));
     }
 
     void colourButtonOpensThePicker()

@@ -4,18 +4,30 @@
 #include "ProgramState.h"
 #include "ResultsFrame.h"
 #include "ScriptedPlatform.h"
+#include "SearchBox.h"
+#include "SettingKeys.h"
+#include "Settings.h"
 #include "TestHelpers.h"
 #include "SideBarStacking.h"
 #include "SingleInstance.h"
 #include "TestProgramFolder.h"
+#include "clrPicker.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFrame>
 #include <QLineEdit>
+#include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSet>
+#include <QSettings>
 #include <QTest>
+#include <QTextBrowser>
+#include <QTextLayout>
 
 namespace {
 
@@ -131,13 +143,14 @@ private Q_SLOTS:
         QVERIFY(window.Form_Load());
         QCOMPARE(menuRows(window).size(), rows);
         QCOMPARE(window.findChild<ResultsFrame *>()->MenuSlideSteps(), slideSteps);
-        const QRect geometry = child<QListWidget>(&window, "lstMenu")->geometry();
-        if (widened) {
-            QCOMPARE(geometry.width(), designGeometry.width() + 12);
-            QCOMPARE(geometry.x(), designGeometry.x() - 12);
-        } else {
-            QCOMPARE(geometry, designGeometry);
-        }
+        auto *menu = child<QListWidget>(&window, "lstMenu");
+        const QRect geometry = menu->geometry();
+        // As wide as its longest row needs, and 12 px more, grown to the left, for a scroll bar.
+        QCOMPARE(geometry.x(), designGeometry.x() - (widened ? 12 : 0));
+        QCOMPARE(geometry.y(), designGeometry.y());
+        QCOMPARE(geometry.height(), designGeometry.height());
+        QVERIFY(geometry.width() >= designGeometry.width() + (widened ? 12 : 0));
+        QVERIFY(menu->sizeHintForColumn(0) + (widened ? 12 : 0) <= geometry.width() - 2 * menu->frameWidth());
     }
 
     void translationNamesComeFromTheCatalogue()
@@ -300,8 +313,106 @@ private Q_SLOTS:
         QCOMPARE(visibleContentFrames(window), QList<QWidget *>{window.findChild<ResultsFrame *>()});
     }
 
+    // The reader's font and colour are what the verse view draws, whatever the skin says.
+    void storedFontAndPickedColourAreDrawn()
+    {
+        TestProgramFolder folder({QStringLiteral("quran.qu"), QStringLiteral("skn")});
+        Settings::setValue(SettingKeys::FontSize, QStringLiteral("24"));
+        Program program;
+        auto &[platform, state, window] = program;
+        QVERIFY(window.Form_Load());
+        window.show();
+        child<SearchBox>(&window, "searcht")->setText(QStringLiteral("الصمد"));
+        QTest::mouseClick(child<QPushButton>(&window, "search"), Qt::LeftButton);
+        const QTextDocument *view = child<QTextBrowser>(&window, "webPreview")->document();
+        QVERIFY(view->toPlainText().contains(QStringLiteral("[الإخلاص : 2]")));
+        const auto sizesDrawn = [view] {
+            QSet<qreal> sizes;
+            forEachDrawnFragment(view, [&](const QTextFragment &fragment) { sizes.insert(fragment.charFormat().fontPointSize()); });
+            return sizes;
+        };
+        QCOMPARE(sizesDrawn(), QSet<qreal>{24});
+
+        // The font dialog opens on the stored font; Cancel changes nothing.
+        QTest::mouseClick(child<CoolHoverButton>(&window, "CoolHoverButton9"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&window, "Commandfont"), Qt::LeftButton);
+        QCOMPARE(platform.fontPresets.last().pointSizeF(), 24.0);
+        QCOMPARE(Settings::value(SettingKeys::FontSize, {}), QStringLiteral("24"));
+        QVERIFY(!QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Velmora5"), QStringLiteral("Velmora5"))
+                     .contains(QStringLiteral("Setting/FontBold")));
+
+        // A chosen font redraws the verse and the collection in it.
+        QFont chosen(QStringLiteral("Amiri"));
+        chosen.setPointSizeF(30);
+        platform.fonts.enqueue({chosen, true});
+        QTest::mouseClick(child<QPushButton>(&window, "Commandfont"), Qt::LeftButton);
+        QCOMPARE(sizesDrawn(), QSet<qreal>{30});
+        auto *gathered = child<QWidget>(&window, "txtGather");
+        gathered->ensurePolished();
+        QCOMPARE(gathered->font().pointSizeF(), 30.0);
+
+        // The picker stores six digits; the view draws the highlight in that colour.
+        QTest::mouseClick(child<QPushButton>(&window, "Command6"), Qt::LeftButton);
+        auto *picker = window.findChild<clrPicker *>();
+        QTest::mouseClick(child<QFrame>(picker, "MiniPicker_32"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(picker, "Command1"), Qt::LeftButton);
+        QCOMPARE(Settings::value(SettingKeys::TheColor, {}), QStringLiteral("0000FF"));
+        QTest::mouseClick(window.findChild<SideBar *>()->strip(0), Qt::LeftButton);
+        QString drawn = textDrawnIn(view, QColor(0x00, 0x00, 0xFF));
+        drawn.removeIf([](QChar ch) { return ch.category() == QChar::Mark_NonSpacing; });
+        QCOMPARE(drawn, QStringLiteral("ٱلصمد"));
+    }
+
+    // Every command of the window is reached with Tab: the side bar's headers and the
+    // open panel's commands first (it stands at the right), then the content frame.
+    void tabReachesEveryCommand()
+    {
+        TestProgramFolder folder;
+        Program program;
+        auto &[platform, state, window] = program;
+        QVERIFY(window.Form_Load());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const auto tabOrder = [&window] {
+            QStringList reached;
+            for (int i = 0; i < 60; ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QWidget *focused = QApplication::focusWidget();
+                if (auto *box = qobject_cast<SearchBox *>(focused->parentWidget()))
+                    focused = box; // the search box's own field
+                if (!reached.contains(focused->objectName()))
+                    reached.append(focused->objectName());
+            }
+            return reached;
+        };
+        const auto inOrder = [](const QStringList &reached, const QStringList &expected) {
+            qsizetype last = -1;
+            for (const QString &name : expected) {
+                const qsizetype at = reached.indexOf(name);
+                if (at <= last)
+                    return false;
+                last = at;
+            }
+            return true;
+        };
+        window.findChild<SideBar *>()->setFocus(); // where opening a header leaves it
+        QVERIFY(inOrder(tabOrder(), {"strip_0", "searcht", "search", "SearchOptions", "strip_1", "strip_7", "suraayaalist",
+                                     "webPreview", "CoolHoverButton1", "CoolHoverButton2", "CoolHoverButton3",
+                                     "CoolHoverButton4", "CoolHoverButton15", "cmdImportTaf"}));
+        QTest::mouseClick(window.findChild<SideBar *>()->strip(7), Qt::LeftButton);
+        QVERIFY(inOrder(tabOrder(), {"strip_7", "CoolHoverButton9", "CoolHoverButton13", "CoolHoverButton14"}));
+        QTest::mouseClick(window.findChild<SideBar *>()->strip(6), Qt::LeftButton);
+        QVERIFY(inOrder(tabOrder(), {"strip_6", "CoolHoverButton8", "CoolHoverButton12"}));
+
+        // Space works a hover button as a click does.
+        child<QWidget>(&window, "CoolHoverButton14")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(child<QWidget>(&window, "FrmAbout")->isVisible());
+    }
+
     // Pictures of the window with each header open, for looking at the layout by eye
-    // (build/screenshots); the check here is only that every header paints.
+    // (build/screenshots); every header paints, and the options' help and the about text
+    // are readable and start at the right edge.
     void screenshotsOfEveryHeader()
     {
         TestProgramFolder folder;
@@ -322,8 +433,18 @@ private Q_SLOTS:
         }
         QTest::mouseClick(child<CoolHoverButton>(&window, "CoolHoverButton9"), Qt::LeftButton);
         QVERIFY(window.grab().save(shots.filePath(QStringLiteral("options.png"))));
+        const auto *help = child<QLabel>(&window, "OptionsHelp");
+        QVERIFY(help->height() >= help->heightForWidth(help->width()));
+        QVERIFY(help->fontInfo().pointSizeF() >= 9);
         QTest::mouseClick(child<CoolHoverButton>(&window, "CoolHoverButton14"), Qt::LeftButton);
         QVERIFY(window.grab().save(shots.filePath(QStringLiteral("about.png"))));
+        const QTextLine firstLine = child<QPlainTextEdit>(&window, "Text6")->document()->firstBlock().layout()->lineAt(0);
+        QVERIFY(firstLine.naturalTextRect().left() > firstLine.width() / 3);
+        QVERIFY(firstLine.naturalTextRect().right() > firstLine.width() - 2);
+        // How to add things is told in the reader's words, with no command line or file path.
+        const QString installing = child<QPlainTextEdit>(&window, "Text9")->toPlainText();
+        QVERIFY(installing.contains(QStringLiteral("إضافة تفسير من ملف")));
+        QVERIFY(!installing.contains(QStringLiteral("--")) && !installing.contains(QStringLiteral("docs/")));
     }
 
     void shutdownClosesEveryWindow()

@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBrowser>
@@ -130,11 +131,28 @@ private Q_SLOTS:
 
     void nothingFoundAndTrimming()
     {
+        const auto nothingOnShow = [this] {
+            QVERIFY(child<QTextBrowser>(m_window.get(), "webPreview")->toPlainText().trimmed().isEmpty());
+            for (const char *detail : {"SkinLabel5", "ayaanolab", "SkinLabel1", "SkinLabel2", "SkinLabel6", "SkinLabel3"})
+                QCOMPARE(label(m_window.get(), detail), QString());
+        };
+        search(QStringLiteral("القيوم"));
         search(QStringLiteral("  كلمةليستفيالقرآن  "));
         QCOMPARE(m_results->rowCount(), 0);
         QCOMPARE(label(m_window.get(), "SkinLabel4"), QStringLiteral("0"));
-        QVERIFY(child<QTextBrowser>(m_window.get(), "webPreview")->toPlainText().trimmed().isEmpty());
+        nothingOnShow();
         QCOMPARE(child<SearchBox>(m_window.get(), "searcht")->text(), QStringLiteral("كلمةليستفيالقرآن"));
+
+        // A topic reference or lookup that lists no verse shows nothing either.
+        search(QStringLiteral("القيوم"));
+        DataSource none;
+        QVERIFY(none.open(databaseConnectionString(m_folder->path(), QStringLiteral("quran.qu"))));
+        QVERIFY(none.runQuery(QStringLiteral("SELECT * FROM Ayat where ID = 0")));
+        m_results->clearResults();
+        m_results->appendResults(none);
+        m_results->showResultCount();
+        m_results->selectFirstResult();
+        nothingOnShow();
 
         // Quotes are searched for, never let out of the pattern.
         search(QStringLiteral("x' or '1'='1"));
@@ -181,12 +199,23 @@ private Q_SLOTS:
         search(QStringLiteral("كتاب"));
         QVERIFY(m_results->rowCount() < partOfWord);
 
-        // One sura: Al-Baqara only.
+        // One sura: Al-Baqara only, as the search panel says.
+        auto *scope = child<QLabel>(m_window.get(), "SearchScopeText");
+        QCOMPARE(scope->text(), QStringLiteral("البحث في: القرآن الكريم كاملا"));
         child<QComboBox>(options, "sora")->setCurrentIndex(1);
         child<QRadioButton>(options, "soraop")->click();
+        QCOMPARE(scope->text(), QStringLiteral("البحث في: سورة البقرة"));
+        QVERIFY(scope->isVisible());
         search(QStringLiteral("الله"));
         for (int row = 0; row < m_results->rowCount(); ++row)
             QCOMPARE(m_results->resultRow(row).sura, QStringLiteral("2"));
+        // Reopening the options puts the chooser back on the first sura: the panel says so.
+        QTest::mouseClick(child<QPushButton>(m_window.get(), "SearchOptions"), Qt::LeftButton);
+        QCOMPARE(scope->text(), QStringLiteral("البحث في: سورة الفاتحة"));
+        child<QComboBox>(options, "part1")->setCurrentIndex(1);
+        child<QComboBox>(options, "part2")->setCurrentIndex(3);
+        child<QRadioButton>(options, "part12op")->click();
+        QCOMPARE(scope->text(), QStringLiteral("البحث من الجزء 2 إلى الجزء 4"));
 
         // Every word anywhere in the verse.
         child<QRadioButton>(options, "allsearch")->click();
@@ -206,13 +235,18 @@ private Q_SLOTS:
         auto *text2 = child<QTextEdit>(m_window.get(), "Text2");
         search(QStringLiteral("القيوم"));
 
-        // Without diacritics from the next display on.
+        // Without diacritics from the next display on; a click on the row on show redraws it.
+        const auto clickRow = [list](int row) {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+        };
+        const auto drawn = [this] { return child<QTextBrowser>(m_window.get(), "webPreview")->toPlainText(); };
         child<QCheckBox>(options, "Check1")->click();
-        list->setCurrentRow(1);
-        QVERIFY(!text1->text().contains(QChar(0x064E)));
+        clickRow(0);
+        QCOMPARE(list->currentRow(), 0);
+        QVERIFY(!drawn().contains(QChar(0x064E)));
         child<QCheckBox>(options, "Check1")->click();
-        list->setCurrentRow(0);
-        QVERIFY(text1->text().contains(QChar(0x064E)));
+        clickRow(0);
+        QVERIFY(drawn().contains(QChar(0x064E)));
 
         // The stored commentary is empty here: the box says so (tst_commentary).
         QTest::mouseClick(child<CoolHoverButton>(m_window.get(), "CoolHoverButton1"), Qt::LeftButton);
@@ -254,6 +288,9 @@ private Q_SLOTS:
         QVERIFY(menu->isVisible() && menu->isEnabled());
         QVERIFY(!button->isEnabled());
         QTRY_COMPARE(menu->pos(), closed + QPoint(101, 0));
+        // Every row fits: nothing clipped, no sideways scrolling.
+        QVERIFY(menu->sizeHintForColumn(0) <= menu->viewport()->width());
+        QVERIFY(!menu->horizontalScrollBar()->isVisible());
 
         // The separator does nothing; the first row opens the download page.
         menu->setCurrentRow(1);
@@ -293,6 +330,20 @@ private Q_SLOTS:
         QCOMPARE(entries, (QStringList{QStringLiteral("rasm"), QStringLiteral("cutme"), QStringLiteral("serach4"),
                                        QStringLiteral("cutme1"), QStringLiteral("listen"), QStringLiteral("listen2"),
                                        QStringLiteral("listen3"), QStringLiteral("cutme2"), QStringLiteral("copy12")}));
+
+        // The entry under the keyboard is drawn on the skin's green, the others are not.
+        QTest::keyClick(popup, Qt::Key_Down);
+        QAction *current = popup->activeAction();
+        QVERIFY(current);
+        const QImage drawn = popup->grab().toImage();
+        const auto ground = [&](QAction *entry) {
+            const QRect place = popup->actionGeometry(entry);
+            return drawn.pixelColor(place.left() + 3, place.center().y());
+        };
+        QCOMPARE(ground(current), QColor(0x2f, 0x6b, 0x4f));
+        QVERIFY(ground(popup->actions().last()) != QColor(0x2f, 0x6b, 0x4f));
+        QDir(QStringLiteral(VELMORA_BUILD_DIR)).mkpath(QStringLiteral("screenshots"));
+        drawn.save(QStringLiteral(VELMORA_BUILD_DIR "/screenshots/result-menu.png"));
         popup->close();
     }
 };

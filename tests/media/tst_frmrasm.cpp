@@ -19,13 +19,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 namespace {
 
-QByteArray pictureBytes(QColor colour, int width)
+QByteArray pictureBytes(QColor colour, int width, int height = 40)
 {
-    QImage image(width, 40, QImage::Format_RGB32);
+    QImage image(width, height, QImage::Format_RGB32);
     image.fill(colour);
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -137,6 +140,21 @@ private Q_SLOTS:
         trigger(window, "save");
         QCOMPARE(QFileInfo(copy).size(), QFileInfo(m_folder->file(QStringLiteral("pic/114_006.gif"))).size());
         trigger(window, "save"); // cancelled: nothing happens
+    }
+
+    // 2:282 is 600 × 1266: the window stays on the screen and the picture scrolls.
+    void aTallPictureScrolls()
+    {
+        m_folder->write(QStringLiteral("pic/2_282.gif"), pictureBytes(Qt::black, 600, 1266));
+        FrmRasm *window = openVerse(2, 282);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QCOMPARE(child<QLabel>(window, "Image1")->size(), QSize(600, 1266));
+        const QRect room = window->screen()->availableGeometry();
+        QVERIFY(window->frameGeometry().height() <= room.height());
+        QVERIFY(window->frameGeometry().width() <= room.width());
+        auto *area = child<QScrollArea>(window, "ImageArea");
+        QVERIFY(area->verticalScrollBar()->isVisible());
+        QCOMPARE(area->verticalScrollBar()->maximum(), 1266 - area->viewport()->height());
     }
 
     // The verse of the throne in the site's own picture, for looking at by eye

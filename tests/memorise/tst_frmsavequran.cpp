@@ -18,6 +18,7 @@
 #include "UserDatabase.h"
 #include "VorelProgress.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -383,6 +384,25 @@ private Q_SLOTS:
         // Nothing stays open: the next command works.
         tracker.menu("allno");
         QVERIFY(tracker.rows().isEmpty());
+    }
+
+    void arrowKeysKeepTheFocusInTheList()
+    {
+        Tracker tracker;
+        QVERIFY(QTest::qWaitForWindowActive(tracker.window.get()));
+        const auto walk = [](QListWidget *list) {
+            list->setFocus();
+            const int first = list->currentRow();
+            for (int step = 1; step <= 2; ++step) {
+                QTest::keyClick(list, Qt::Key_Down);
+                QCOMPARE(list->currentRow(), first + step);
+                QCOMPARE(QApplication::focusWidget(), list);
+            }
+        };
+        walk(tracker.find<QListWidget>("suraayaalist"));
+        QCOMPARE(tracker.text("suraanumber"), QStringLiteral("3"));
+        tracker.window->strip_Click(2);
+        walk(tracker.find<QListWidget>("suraayaalist2"));
     }
 
     void verseMenuAndCopy()

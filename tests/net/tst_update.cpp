@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
+#include <QTextLayout>
 
 namespace {
 
@@ -44,11 +45,28 @@ QString localVersion()
     return database.text(QStringLiteral("DBversion"));
 }
 
+// The text as the reader reads it: without the marks that only steer its direction.
 QString text(const QWidget &window, const char *name)
 {
     if (auto *note = window.findChild<QTextEdit *>(QLatin1String(name)))
         return note->toPlainText();
-    return child<QLabel>(&window, name)->text();
+    QString shown = child<QLabel>(&window, name)->text();
+    return shown.remove(QChar(0x202A)).remove(QChar(0x202C));
+}
+
+// Where the label draws character `index` of its text, laid out right to left as the
+// window lays it out.
+qreal drawnX(const QLabel *label, qsizetype index)
+{
+    QTextLayout layout(label->text(), label->font());
+    QTextOption option;
+    option.setTextDirection(Qt::RightToLeft);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(2000);
+    layout.endLayout();
+    return line.cursorToX(int(index));
 }
 
 QByteArray builtFile(const QString &name)
@@ -127,6 +145,10 @@ private Q_SLOTS:
         QCOMPARE(platform.messages.first().text, QStringLiteral("لا يوجد إتصال بالإنترنت أو أن البرنامج محجوب من الإتصال بالإنترنت, يرجى التأكد من وجود إتصال بالإنترنت للقيام بعملية التحديث."));
         QCOMPARE(text(window, "lblstatus"), QStringLiteral("التأكد من وجود إتصال بالإنترنت"));
         QCOMPARE(text(window, "lbluserdbShow"), localVersion());
+        // "1.0 (quran-json …)" reads left to right, its bracket before the name.
+        const auto *shown = child<QLabel>(&window, "lbluserdbShow");
+        QVERIFY(localVersion().contains(QStringLiteral(" (q")));
+        QVERIFY(drawnX(shown, shown->text().indexOf(u'(')) < drawnX(shown, shown->text().indexOf(u'q')));
         QVERIFY(!window.isChecking());
         QTest::qWait(100);
         QVERIFY(server.requests.isEmpty());

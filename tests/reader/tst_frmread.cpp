@@ -84,14 +84,29 @@ private Q_SLOTS:
         QCOMPARE(child<QLabel>(&reader, "lblSoraName")->text(), QStringLiteral("الفاتحة"));
         QCOMPARE(child<QLabel>(&reader, "lblAyaaTo")->text(), QStringLiteral("7"));
 
-        // The page box: corrected, and letters refused.
+        // The page box edits like any box, takes digits only, and Enter shows the page.
         auto *box = child<QLineEdit>(&reader, "txtPageNumber");
-        box->setText(QStringLiteral("700"));
-        QCOMPARE(box->text(), QStringLiteral("604"));
-        box->setText(QStringLiteral("0"));
-        QCOMPARE(box->text(), QStringLiteral("1"));
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Delete);
+        QCOMPARE(box->text(), QString());
+        QTest::keyClicks(box, QStringLiteral("50"));
         QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QStringLiteral("ب"), Qt::NoModifier);
         QTest::keyClick(box, Qt::Key_A);
+        QCOMPARE(box->text(), QStringLiteral("50"));
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(reader.spread(), (Spread{50, 49}));
+        QTest::keyClick(box, Qt::Key_Home);
+        QTest::keyClick(box, Qt::Key_1);
+        QTest::keyClick(box, Qt::Key_Enter);
+        QCOMPARE(reader.spread(), (Spread{150, 149}));
+        // Pages outside the book are corrected once typing is done.
+        box->selectAll();
+        QTest::keyClicks(box, QStringLiteral("700"));
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(box->text(), QStringLiteral("604"));
+        box->clear();
+        QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(box->text(), QStringLiteral("1"));
 
         // Previous on 1 and next on 604 do nothing.
@@ -120,6 +135,11 @@ private Q_SLOTS:
         QCOMPARE(child<QLabel>(&reader, "lblSoraName")->text(), QStringLiteral("المائدة"));
         QCOMPARE(child<QLabel>(&reader, "lblAyaaFrom")->text(), QStringLiteral("1"));
         QCOMPARE(child<QLabel>(&reader, "lblAyaaTo")->text(), QStringLiteral("2"));
+        // Choosing the same sura again, after turning a page, goes back to it.
+        QTest::mouseClick(child<QPushButton>(&reader, "CmdNextPage"), Qt::LeftButton);
+        QCOMPARE(box->text(), QStringLiteral("107"));
+        Q_EMIT suras->activated(4);
+        QCOMPARE(box->text(), QStringLiteral("106"));
 
         // Listening recites the page's verses with the second reciter.
         QTest::mouseClick(child<QPushButton>(&reader, "CmdLstn2Page"), Qt::LeftButton);

@@ -105,7 +105,7 @@ private Q_SLOTS:
         input.fontSize = 10.5;
         input.color = QStringLiteral("0000FF");
         QCOMPARE(versePage(input), QStringLiteral("<b><HTML><html dir=\"rtl\"><HEAD></HEAD><BODY><p align=right dir=rtl>"
-                                                  "<font face=\"Amiri \"style=\"font-size: 10.5pt\">A <font color=\"0000FF\">"
+                                                  "<font face=\"Amiri \"style=\"font-size: 10.5pt\">A <font color=\"#0000FF\">"
                                                   "B</font> [البقرة : 255]</font></p></BODY></HTML></b>"));
     }
 };

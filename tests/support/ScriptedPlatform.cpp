@@ -16,6 +16,7 @@ std::optional<QString> ScriptedPlatform::input(const QString &prompt, const QStr
 
 Platform::FontChoice ScriptedPlatform::chooseFont(const QFont &initial)
 {
+    fontPresets.append(initial);
     return fonts.isEmpty() ? FontChoice{initial, false} : fonts.dequeue();
 }
 

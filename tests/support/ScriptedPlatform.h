@@ -35,6 +35,7 @@ public:
     QList<Message> messages;
     QStringList inputPrompts;
     QStringList choicePrompts;
+    QList<QFont> fontPresets; // the font each font dialog opened on
     QList<QUrl> openedUrls;
     QList<QPair<QString, QString>> startedPrograms;
     QStringList keyboardLayouts;

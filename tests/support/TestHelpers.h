@@ -1,8 +1,14 @@
 #pragma once
 
+#include <QColor>
 #include <QObject>
 #include <QSettings>
 #include <QString>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFragment>
+
+#include <functional>
 
 #include <cstdlib>
 
@@ -20,4 +26,38 @@ T *child(const QObject *parent, const char *name)
 inline void clearSettings()
 {
     QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Velmora5"), QStringLiteral("Velmora5")).clear();
+}
+
+// Calls `visit` for every run of characters the document draws in one format.
+inline void forEachDrawnFragment(const QTextDocument *document, const std::function<void(const QTextFragment &)> &visit)
+{
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().isValid())
+                visit(it.fragment());
+        }
+    }
+}
+
+// The characters drawn in `color`, as the document will draw them (not its HTML).
+inline QString textDrawnIn(const QTextDocument *document, const QColor &color)
+{
+    QString text;
+    forEachDrawnFragment(document, [&](const QTextFragment &fragment) {
+        const QTextCharFormat format = fragment.charFormat();
+        if (format.hasProperty(QTextFormat::ForegroundBrush) && format.foreground().color() == color)
+            text += fragment.text();
+    });
+    return text;
+}
+
+// Characters drawn with a colour of their own: the highlighted words.
+inline QString highlightedText(const QTextDocument *document)
+{
+    QString text;
+    forEachDrawnFragment(document, [&](const QTextFragment &fragment) {
+        if (fragment.charFormat().hasProperty(QTextFormat::ForegroundBrush))
+            text += fragment.text();
+    });
+    return text;
 }
