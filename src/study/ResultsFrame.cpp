@@ -92,6 +92,11 @@ ResultsFrame::ResultsFrame(Platform &platform, ProgramState &state, DataSource &
     webPreview->document()->setDefaultStyleSheet(QStringLiteral("p { line-height: 170%; }"));
     webPreview->setGeometry(0, 0, ViewWidth, twips(4290));
     webPreview->installEventFilter(this);
+    connect(webPreview, &QTextBrowser::anchorClicked, this, [this](const QUrl &link) {
+        const QString text = suggestionOfLink(link);
+        if (!text.isEmpty())
+            Q_EMIT suggestionClicked(text);
+    });
 
     Text2 = new QTextEdit(this);
     Text2->setObjectName(QStringLiteral("Text2"));
@@ -309,6 +314,12 @@ void ResultsFrame::clearResults()
     ayaanolist.clear();
     soraanolist.clear();
     ListSearchString.clear();
+    m_searchNotice.clear();
+}
+
+void ResultsFrame::setSearchNotice(const QString &notice)
+{
+    m_searchNotice = notice;
 }
 
 void ResultsFrame::appendResults(DataSource &source, const QString &foundBy)
@@ -395,7 +406,7 @@ void ResultsFrame::suraayaalist_Click()
     const QString id = ayaalist.at(row);
     Adodc2.runQuery(QStringLiteral("SELECT *  FROM Ayat where Ayat.ID like ") + id);
     Text1->setText(Adodc2.text(m_options.withoutDiacritics() ? QStringLiteral("AyaaIndex") : QStringLiteral("Ayaa")));
-    txtAyaaInexForColoring = Adodc2.text(QStringLiteral("ayaaindex"));
+    txtAyaaInexForColoring = Adodc2.text(m_state.SearchWordColumn);
     txtmaintaf = Adodc2.text(m_commentaryColumn);
     ayaanolab->setText(Adodc2.text(QStringLiteral("ayaano")));
     setInfo(suraanumber, Adodc2.text(QStringLiteral("soraano")));
@@ -431,6 +442,7 @@ void ResultsFrame::RenderSelectedVerse()
     // otherwise show its verses with the old form highlighted.
     input.searchWord = ListSearchString.isEmpty() ? m_state.SearchWord : ListSearchString.value(suraayaalist->currentRow());
     input.reference = suraayaalist->currentItem() ? suraayaalist->currentItem()->text() : QString();
+    input.notice = m_searchNotice;
     input.fontName = font.family();
     input.fontSize = font.pointSizeF();
     input.bold = font.bold();
