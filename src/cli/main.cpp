@@ -1,6 +1,7 @@
 // velmora-search: the program's text and root searches for readers who script.
 
 #include "Messages.h"
+#include "ReaderFolder.h"
 #include "SearchCommand.h"
 #include "VerseSearch.h"
 
@@ -29,7 +30,8 @@ int main(int argc, char *argv[])
         return 0;
     }
 
-    const QString folder = command->dataFolder.isEmpty() ? QCoreApplication::applicationDirPath() : command->dataFolder;
+    const QString folder =
+        command->dataFolder.isEmpty() ? ReaderFolder::dataFolderFor(QCoreApplication::applicationDirPath()) : command->dataFolder;
     const VerseSearchOutcome outcome = runVerseSearch(*command, folder, say);
     for (const QString &note : outcome.notes)
         err << note << u'\n';
