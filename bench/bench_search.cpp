@@ -29,6 +29,17 @@ void searchFor(benchmark::State &state, const QString &text)
 
 } // namespace
 
+// The floor under a text search: the SQL text of a one-word whole-text search run on
+// the data source alone, no window.
+static void BM_FloorLikeScan(benchmark::State &state)
+{
+    DataSource verses;
+    verses.openFile(QStringLiteral(VELMORA_BUILD_DIR "/quran.qu"));
+    for (auto _ : state)
+        verses.runQuery(QStringLiteral("SELECT *  FROM Ayat where Ayat.AyaaIndex Like  '% القيوم %' order by ID"));
+}
+BENCHMARK(BM_FloorLikeScan)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
 static void BM_TextSearchAllahWholeText(benchmark::State &state)
 {
     searchFor(state, QStringLiteral("الله"));
@@ -40,6 +51,13 @@ static void BM_TextSearchFewResults(benchmark::State &state)
     searchFor(state, QStringLiteral("القيوم"));
 }
 BENCHMARK(BM_TextSearchFewResults)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// Nothing found as typed: the exact pass, the folded pass and the first verse shown.
+static void BM_TextSearchForgivingPass(benchmark::State &state)
+{
+    searchFor(state, QStringLiteral("ابراهيم"));
+}
+BENCHMARK(BM_TextSearchForgivingPass)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 static void BM_RenderLongestVerse(benchmark::State &state)
 {

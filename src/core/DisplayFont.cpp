@@ -3,6 +3,7 @@
 #include "SettingKeys.h"
 #include "Settings.h"
 
+#include <QFontInfo>
 #include <QStringList>
 #include <QWidget>
 
@@ -38,6 +39,13 @@ void storeDisplayFont(const QFont &font)
     Settings::setValue(FontSize, QString::number(font.pointSizeF()));
     Settings::setValue(FontItalic, trueOrFalse(font.italic()));
     Settings::setValue(FontBold, trueOrFalse(font.bold()));
+}
+
+QFont fontAsDrawn(const QFont &font)
+{
+    QFont drawn = font;
+    drawn.setFamily(QFontInfo(font).family());
+    return drawn;
 }
 
 void showInDisplayFont(QWidget *widget, const QFont &font)

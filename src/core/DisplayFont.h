@@ -12,6 +12,10 @@ class QWidget;
 QFont storedDisplayFont(const QFont &designFont);
 void storeDisplayFont(const QFont &font);
 
+// `font` named by the family it is drawn in: a family missing here (the default
+// "Tahoma") by the installed font that stands in for it.
+QFont fontAsDrawn(const QFont &font);
+
 // Draws `widget`'s text in the reader's display font. A font set with setFont loses to
 // the skin's font rules; the widget's own style sheet does not.
 void showInDisplayFont(QWidget *widget, const QFont &font);

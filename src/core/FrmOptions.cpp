@@ -192,8 +192,9 @@ QString FrmOptions::serverAddress() const
 
 void FrmOptions::Commandfont_Click()
 {
-    // Closing the dialog without a choice changes nothing.
-    const Platform::FontChoice choice = m_platform.chooseFont(m_dialogFont);
+    // The dialog opens on the font the verses are drawn in, not on a name it cannot list.
+    // Closing it without a choice changes nothing.
+    const Platform::FontChoice choice = m_platform.chooseFont(fontAsDrawn(m_dialogFont));
     if (!choice.accepted)
         return;
     m_dialogFont = choice.font;

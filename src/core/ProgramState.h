@@ -6,6 +6,9 @@
 // whoever needs it, instead of globals scattered across files.
 struct ProgramState {
     QString SearchWord;                   // the current search text, highlighted in the verse view
+    // The verse column SearchWord is marked in: the search form, or its folded form after
+    // a forgiving search.
+    QString SearchWordColumn = QStringLiteral("ayaaindex");
     int SearchScope = 0;                  // 0 whole text, 1 one part, 2 parts, 3 one sura, 4 suras
     QString HighlightColor = QStringLiteral("#FF0000");
     QString CurrentUser;                  // the memorisation user whose records are open

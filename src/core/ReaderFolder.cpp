@@ -63,6 +63,12 @@ QString installedDataFor(const QString &executableFolder)
     return QDir::cleanPath(executableFolder + QStringLiteral("/../share/velmora"));
 }
 
+QString dataFolderFor(const QString &executableFolder)
+{
+    const QString folder = programFolderFor(executableFolder);
+    return QFileInfo::exists(QDir(folder).filePath(VerseDatabase)) ? folder : installedDataFor(executableFolder);
+}
+
 bool isNewerVersion(const QString &candidate, const QString &current)
 {
     const QList<int> a = versionNumbers(candidate);

@@ -18,6 +18,11 @@ QString programFolderFor(const QString &executableFolder);
 // The installed data of a program started from `executableFolder`: <prefix>/share/velmora.
 QString installedDataFor(const QString &executableFolder);
 
+// Where a program that only reads the data (velmora-search) finds it: the program
+// folder when it holds quran.qu, otherwise the installed data (the reader has not
+// started the program yet).
+QString dataFolderFor(const QString &executableFolder);
+
 struct Seeding {
     bool canStart = true;
     QString problem; // for the reader, in Arabic; empty when all went well

@@ -12,6 +12,13 @@ QString adaptUnquoted(QString text)
         QRegularExpression::UseUnicodePropertiesOption);
     text.replace(numberThenLetter, QStringLiteral("\\1 "));
 
+    // "ID like 262": a whole number compared with LIKE finds the same rows as "=" on the
+    // integer columns these queries name, but "=" lets the engine go straight to the row
+    // by its key instead of turning every row's number into text.
+    static const QRegularExpression likeNumber(
+        QStringLiteral(R"(\blike(\s+)(\d+)(?![\w.]))"), QRegularExpression::CaseInsensitiveOption);
+    text.replace(likeNumber, QStringLiteral("=\\1\\2"));
+
     static const QRegularExpression between(
         QStringLiteral(R"(\b(between\s+)(\d+)(\s+and\s+)(\d+)\b)"),
         QRegularExpression::CaseInsensitiveOption);

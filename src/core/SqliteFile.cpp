@@ -1,5 +1,7 @@
 #include "SqliteFile.h"
 
+#include "SqliteLike.h"
+
 #include <QAtomicInt>
 #include <QFile>
 #include <QFileInfo>
@@ -41,8 +43,14 @@ QSqlDatabase openSqliteFile(const QString &path, OpenMode mode, QString *error)
             if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
                 reason = probe.lastError().text();
         }
-        if (reason.isEmpty())
+        if (reason.isEmpty()) {
+            installSqlLike(db);
+            // A search reads every page of the verse table; mapped into memory they are read
+            // from the file once, instead of again through a page cache smaller than the file.
+            if (mode == OpenMode::ReadOnly)
+                QSqlQuery(db).exec(QStringLiteral("PRAGMA mmap_size = 268435456"));
             return db;
+        }
         db.close();
         *error = QStringLiteral("تعذر فتح ملف البيانات %1: %2").arg(path, reason);
     }

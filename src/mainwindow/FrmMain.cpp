@@ -32,6 +32,8 @@
 #include "Skin.h"
 #include "TextSearchQuery.h"
 #include "Twips.h"
+#include "TypedText.h"
+#include "VersePage.h"
 
 #include <QAction>
 #include <QApplication>
@@ -119,6 +121,10 @@ FrmMain::FrmMain(Platform &platform, ProgramState &state, QWidget *parent)
     connect(resultsFrame, &ResultsFrame::translationDownloadRequested, this, [this] {
         showContentFrame(frmDownloadT);
         frmDownloadT->selectFirstTranslation();
+    });
+    connect(resultsFrame, &ResultsFrame::suggestionClicked, this, [this](const QString &text) {
+        searcht->setText(text);
+        search_Click();
     });
     connect(resultsFrame, &ResultsFrame::verseDatabaseReplaced, this,
             [this] { Adodc1.openFile(ProgramFolder::file(QStringLiteral("quran.qu"))); });
@@ -475,18 +481,21 @@ void FrmMain::search_Click()
     searcht->setEnabled(false);
     resultsFrame->clearShownVerse();
     showContentFrame(resultsFrame);
-    if (text.isEmpty()) {
+    // Nothing to search for: a blank box, or only marks that search form drops.
+    if (searchFormOfTypedText(text).isEmpty()) {
         picStrip->setEnabled(true);
         searcht->setEnabled(true);
         return;
     }
 
     m_state.SearchWord = text;
+    m_state.SearchWordColumn = QStringLiteral("ayaaindex");
     const SearchChoices options = frmOptions->searchChoices();
+    TextSearchResult found;
     if (options.byRoot) {
         RootSearch rootSearch(m_platform, m_state, Adodc1, Adodc4, Adodc5, *resultsFrame,
                               [this](const QString &page) { WriteHtmlPage(page); });
-        if (!rootSearch.run(text, m_state.SearchScope, options, resultsFrame->displayFont())) {
+        if (!rootSearch.run(searchFormOfTypedText(text), m_state.SearchScope, options, resultsFrame->displayFont())) {
             // Stopped at a message: the previous results stay as they were.
             picStrip->setEnabled(true);
             searcht->setEnabled(true);
@@ -494,8 +503,8 @@ void FrmMain::search_Click()
             return;
         }
     } else {
-        const QString condition = textSearchCondition(text, options.wholeWord, options.allWords);
-        if (!Adodc1.runQuery(textSearchQuery(condition, m_state.SearchScope, options))) {
+        found = m_textSearch.run(text, m_state.SearchScope, options);
+        if (!found.ok) {
             // Never shown as "nothing found": the previous results stay, and the reader is told.
             m_platform.message(QStringLiteral("تعذر إجراء هذا البحث، وقد يكون نص البحث طويلا أو مركبا أكثر مما يحتمله "
                                               "البرنامج. لم تتغير النتائج السابقة."),
@@ -505,14 +514,22 @@ void FrmMain::search_Click()
             resultsFrame->refreshSelection();
             return;
         }
+        m_state.SearchWord = found.highlightWord;
+        m_state.SearchWordColumn = found.highlightColumn;
         resultsFrame->clearResults();
         resultsFrame->appendResults(Adodc1);
+        if (found.forgiving)
+            resultsFrame->setSearchNotice(forgivingSearchNotice(text, found.foundSpelling));
     }
 
     picStrip->setEnabled(true);
     searcht->setEnabled(true);
     resultsFrame->showResultCount();
     resultsFrame->selectFirstResult();
+    if (!options.byRoot && found.ok && resultsFrame->rowCount() == 0) {
+        const QFont font = resultsFrame->displayFont();
+        WriteHtmlPage(nothingFoundPage(font.family(), font.pointSizeF(), text, m_textSearch.suggestions(found.searchForm)));
+    }
     strip_Click(0);
     searcht->setFocus();
 }

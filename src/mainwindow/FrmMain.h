@@ -3,6 +3,7 @@
 #include "CheckedInstall.h"
 #include "DataSource.h"
 #include "SingleInstance.h"
+#include "TextSearch.h"
 
 #include <QList>
 #include <QPointer>
@@ -82,6 +83,7 @@ private:
     DataSource Adodc3; // the translation file in use, if any
     DataSource Adodc4; // root database: word forms
     DataSource Adodc5; // root database: roots
+    TextSearch m_textSearch{Adodc1};
 
     // The one recitation player of the program; each window with listening commands
     // shows it in a PlayerStrip of its own.

@@ -4,8 +4,6 @@
 #include "RootSearchQuery.h"
 #include "VerseForms.h"
 
-#include <optional>
-
 namespace {
 
 bool failed(const DataSource &source, QString *error)
@@ -20,28 +18,30 @@ bool RootFormSearch::run(const QString &word, int scope, const SearchChoices &ch
                          const std::function<void(const QString &)> &starting,
                          const std::function<void(const QString &)> &found, QString *error)
 {
-    std::optional<VerseForms> scopeVerses; // read when the first form needs them
+    QStringList formsOfRoots; // root by root, each root's forms in the table's order
     if (!roots.runQuery(rootsOfWordQuery(word)))
         return failed(roots, error);
     for (roots.moveFirst(); !roots.atEnd(); roots.moveNext()) {
         if (!forms.runQuery(formsOfRootQuery(roots.text(QStringLiteral("JathrID")))))
             return failed(forms, error);
-        for (forms.moveFirst(); !forms.atEnd(); forms.moveNext()) {
-            const QString form = forms.text(QStringLiteral("Word"));
-            starting(form);
-            if (!scopeVerses) {
-                if (!verses.runQuery(rootSearchScopeQuery(scope, choices)))
-                    return failed(verses, error);
-                scopeVerses.emplace();
-                scopeVerses->read(verses);
-            }
-            const QList<int> ids = scopeVerses->versesWith(form, choices.wholeWord);
-            if (ids.isEmpty())
-                continue;
-            if (!verses.runQuery(versesByIdQuery(ids)))
-                return failed(verses, error);
-            found(form);
-        }
+        for (forms.moveFirst(); !forms.atEnd(); forms.moveNext())
+            formsOfRoots.append(forms.text(QStringLiteral("Word")));
+    }
+    if (formsOfRoots.isEmpty())
+        return true;
+
+    // One read of the scope finds every form; then each form's verses are listed.
+    if (!verses.runQuery(rootSearchScopeQuery(scope, choices)))
+        return failed(verses, error);
+    const VerseForms scopeForms(formsOfRoots, choices.wholeWord, verses);
+    for (const QString &form : std::as_const(formsOfRoots)) {
+        starting(form);
+        const QList<int> ids = scopeForms.versesWith(form);
+        if (ids.isEmpty())
+            continue;
+        if (!verses.runQuery(versesByIdQuery(ids)))
+            return failed(verses, error);
+        found(form);
     }
     return true;
 }

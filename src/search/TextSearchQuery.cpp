@@ -1,15 +1,27 @@
 #include "TextSearchQuery.h"
 
 #include "SuraTables.h"
+#include "TypedText.h"
 
 #include <QStringList>
 
 namespace {
 
-QString likePattern(const QString &separator, const QString &text)
+QString likePattern(IndexColumn column, const QString &separator, const QString &text)
 {
-    return QStringLiteral("Ayat.AyaaIndex Like ") + QStringLiteral(" '%") + separator + sqlText(text) + separator
+    const QString name = column == IndexColumn::Exact ? QStringLiteral("Ayat.AyaaIndex") : QStringLiteral("Ayat.AyaaFolded");
+    return name + QStringLiteral(" Like ") + QStringLiteral(" '%") + separator + sqlText(text) + separator
         + QStringLiteral("%'");
+}
+
+// The pattern of a text, or of the text and its vocative-joined form.
+QString textPattern(IndexColumn column, const QString &separator, const QString &text, const QSet<QString> &vocativeWords)
+{
+    const QString pattern = likePattern(column, separator, text);
+    if (separator.isEmpty() || !vocativeWords.contains(text.section(u' ', 0, 0)))
+        return pattern;
+    return QStringLiteral("( ") + pattern + QStringLiteral(" or ") + likePattern(column, separator, Vocative + text)
+        + QStringLiteral(" )");
 }
 
 } // namespace
@@ -20,16 +32,17 @@ QString sqlText(const QString &text)
     return quoted.replace(u'\'', QStringLiteral("''"));
 }
 
-QString textSearchCondition(const QString &searchWord, bool wholeWord, bool allWords)
+QString textSearchCondition(const QString &searchWord, bool wholeWord, bool allWords,
+                            const QSet<QString> &vocativeWords, IndexColumn column)
 {
     const QString separator = wholeWord ? QStringLiteral(" ") : QString();
     if (!allWords)
-        return likePattern(separator, searchWord);
+        return textPattern(column, separator, searchWord, vocativeWords);
 
     // Two blanks in a row give an empty word, which still adds its pattern.
     QString condition = QStringLiteral("( ");
     for (const QString &word : searchWord.split(u' '))
-        condition += likePattern(separator, word) + QStringLiteral(" and ");
+        condition += textPattern(column, separator, word, vocativeWords) + QStringLiteral(" and ");
     if (condition.size() >= 5)
         condition.chop(5);
     return condition + QStringLiteral(" )");

@@ -2,25 +2,24 @@
 
 #include <QHash>
 #include <QList>
-#include <QPair>
 #include <QString>
+#include <QStringList>
 
 class DataSource;
 
-// The verses of one search scope as the root search needs them: read once per search,
-// so that every form of a root is found among them in memory instead of by one scan of
-// the whole text per form.
+// Where the forms of a root stand in the verses of one search scope, found in one read
+// of the scope instead of one scan of the whole text per form.
 class VerseForms
 {
 public:
-    // Takes every record of `verses`, a query of the columns ID and AyaaIndex in reading order.
-    void read(DataSource &verses);
+    // Reads every record of `verses`, a query of the columns ID and AyaaIndex in reading
+    // order, and notes the verses of each of `forms`: as a whole word, or anywhere (as
+    // LIKE '%form%' finds it).
+    VerseForms(const QStringList &forms, bool wholeWord, DataSource &verses);
 
-    // The running numbers of the verses that hold `form`, in reading order, each once:
-    // as a whole word, or anywhere (as LIKE '%form%' finds it).
-    QList<int> versesWith(const QString &form, bool wholeWord) const;
+    // The running numbers of the verses that hold `form`, in reading order, each once.
+    QList<int> versesWith(const QString &form) const { return m_versesOf.value(form); }
 
 private:
-    QList<QPair<int, QString>> m_verses;       // running number, search form
-    QHash<QString, QList<int>> m_versesOfWord; // every whole word of the scope
+    QHash<QString, QList<int>> m_versesOf;
 };

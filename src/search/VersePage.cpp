@@ -2,6 +2,7 @@
 
 #include "Blanks.h"
 #include "HtmlPage.h"
+#include "TypedText.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -99,7 +100,8 @@ QString markedText(const VersePageInput &input)
     const QString &index = input.indexText;
     const int phraseBlanks = int(input.searchWord.count(u' '));
     if (input.wholeWord && !input.separateWords) {
-        markMatches(marking, u' ' + index + u' ', u' ' + input.searchWord + u' ', 0, phraseBlanks + 1);
+        for (const QString &prefix : {QString(), Vocative})
+            markMatches(marking, u' ' + index + u' ', u' ' + prefix + input.searchWord + u' ', 0, phraseBlanks + 1);
         marking.collapse();
     } else if (!input.wholeWord && !input.separateWords) {
         markMatches(marking, index, input.searchWord, 0, phraseBlanks + 1);
@@ -108,10 +110,12 @@ QString markedText(const VersePageInput &input)
         for (const QString &word : input.searchWord.split(u' ')) {
             if (word.isEmpty())
                 continue; // an empty word would match everywhere
-            if (input.wholeWord)
-                markMatches(marking, index, u' ' + word + u' ', 1, 2);
-            else
+            if (input.wholeWord) {
+                for (const QString &prefix : {QString(), Vocative})
+                    markMatches(marking, index, u' ' + prefix + word + u' ', 1, 2);
+            } else {
                 markMatches(marking, index, word, 0, 1);
+            }
             marking.collapse();
         }
     }
@@ -125,13 +129,44 @@ QString markedText(const VersePageInput &input)
 QString versePage(const VersePageInput &input)
 {
     const QString label = QStringLiteral(" [") + input.reference + QStringLiteral("]");
+    const QString notice = input.notice.isEmpty()
+        ? QString()
+        : QStringLiteral("<p align=right dir=rtl>") + input.notice.toHtmlEscaped() + QStringLiteral("</p>");
     if (input.searchWord.isEmpty())
-        return htmlPage(fontTag(input) + trimBlanks(input.displayText) + label + QStringLiteral("</font></p>"));
+        return htmlPage(notice + fontTag(input) + trimBlanks(input.displayText) + label + QStringLiteral("</font></p>"));
 
-    QString page = htmlPage(fontTag(input) + markedText(input) + label + QStringLiteral("</font></p>"));
+    QString page = htmlPage(notice + fontTag(input) + markedText(input) + label + QStringLiteral("</font></p>"));
     if (input.bold)
         page = QStringLiteral("<b>") + page + QStringLiteral("</b>");
     if (input.italic)
         page = QStringLiteral("<i>") + page + QStringLiteral("</i>");
     return page;
+}
+
+QString nothingFoundPage(const QString &fontName, double fontSize, const QString &typed, const QStringList &suggestions)
+{
+    QString body = QStringLiteral("<p align=right dir=rtl><font face=\"") + fontName + QStringLiteral(" \"style=\"font-size: ")
+        + QString::number(fontSize) + QStringLiteral("pt\">") + QStringLiteral("لم يعثر على \"%1\" في نص القرآن الكريم.").arg(typed.toHtmlEscaped());
+    if (!suggestions.isEmpty()) {
+        body += QStringLiteral("<br>هل تقصد: ");
+        QStringList links;
+        for (const QString &text : suggestions)
+            links.append(QStringLiteral("<a href=\"") + suggestionLink(text).toString(QUrl::FullyEncoded) + QStringLiteral("\">")
+                         + text.toHtmlEscaped() + QStringLiteral("</a>"));
+        body += links.join(QStringLiteral(" ، "));
+    }
+    return htmlPage(body + QStringLiteral("</font></p>"));
+}
+
+QUrl suggestionLink(const QString &text)
+{
+    QUrl link;
+    link.setScheme(QStringLiteral("search"));
+    link.setPath(text);
+    return link;
+}
+
+QString suggestionOfLink(const QUrl &link)
+{
+    return link.scheme() == QLatin1String("search") ? link.path() : QString();
 }

@@ -92,6 +92,11 @@ ResultsFrame::ResultsFrame(Platform &platform, ProgramState &state, DataSource &
     webPreview->document()->setDefaultStyleSheet(QStringLiteral("p { line-height: 170%; }"));
     webPreview->setGeometry(0, 0, ViewWidth, twips(4290));
     webPreview->installEventFilter(this);
+    connect(webPreview, &QTextBrowser::anchorClicked, this, [this](const QUrl &link) {
+        const QString text = suggestionOfLink(link);
+        if (!text.isEmpty())
+            Q_EMIT suggestionClicked(text);
+    });
 
     Text2 = new QTextEdit(this);
     Text2->setObjectName(QStringLiteral("Text2"));
@@ -309,6 +314,12 @@ void ResultsFrame::clearResults()
     ayaanolist.clear();
     soraanolist.clear();
     ListSearchString.clear();
+    m_searchNotice.clear();
+}
+
+void ResultsFrame::setSearchNotice(const QString &notice)
+{
+    m_searchNotice = notice;
 }
 
 void ResultsFrame::appendResults(DataSource &source, const QString &foundBy)
@@ -394,8 +405,9 @@ void ResultsFrame::suraayaalist_Click()
 
     const QString id = ayaalist.at(row);
     Adodc2.runQuery(QStringLiteral("SELECT *  FROM Ayat where Ayat.ID like ") + id);
-    Text1->setText(Adodc2.text(m_options.withoutDiacritics() ? QStringLiteral("AyaaIndex") : QStringLiteral("Ayaa")));
-    txtAyaaInexForColoring = Adodc2.text(QStringLiteral("ayaaindex"));
+    // Set once, already trimmed: each setText lays the verse out again in the display font.
+    Text1->setText(trimBlanks(Adodc2.text(m_options.withoutDiacritics() ? QStringLiteral("AyaaIndex") : QStringLiteral("Ayaa"))));
+    txtAyaaInexForColoring = Adodc2.text(m_state.SearchWordColumn);
     txtmaintaf = Adodc2.text(m_commentaryColumn);
     ayaanolab->setText(Adodc2.text(QStringLiteral("ayaano")));
     setInfo(suraanumber, Adodc2.text(QStringLiteral("soraano")));
@@ -417,7 +429,6 @@ void ResultsFrame::suraayaalist_Click()
     const int sura = soraanolist.at(row).toInt();
     setInfo(typetext, SuraTypes.value(sura - 1));
     setInfo(soraayanum, QString::number(SuraVerseCounts.at(std::clamp(sura, 1, SuraCount) - 1)));
-    Text1->setText(trimBlanks(Text1->text()));
     RenderSelectedVerse();
 }
 
@@ -433,6 +444,7 @@ void ResultsFrame::RenderSelectedVerse()
     // otherwise show its verses with the old form highlighted.
     input.searchWord = ListSearchString.isEmpty() ? m_state.SearchWord : ListSearchString.value(suraayaalist->currentRow());
     input.reference = suraayaalist->currentItem() ? suraayaalist->currentItem()->text() : QString();
+    input.notice = m_searchNotice;
     input.fontName = font.family();
     input.fontSize = font.pointSizeF();
     input.bold = font.bold();

@@ -57,6 +57,10 @@ public:
     Row resultRow(int row) const override;
     QString rowText(int row) const override;
 
+    // One line shown above every verse of the current results, saying how they were
+    // found; the next clearResults() removes it.
+    void setSearchNotice(const QString &notice);
+
     // Shows the selected verse again, so a changed option or font takes effect.
     void refreshSelection();
 
@@ -79,6 +83,8 @@ Q_SIGNALS:
     void resultDoubleClicked(int row);
     // The first row of the translation menu: the reader wants another translation.
     void translationDownloadRequested();
+    // A text offered on the page of a search that found nothing was clicked.
+    void suggestionClicked(const QString &text);
     // A commentary file was written into the verse database, which is now another file:
     // whoever reads quran.qu opens it again.
     void verseDatabaseReplaced();
@@ -122,6 +128,7 @@ private:
     QFont m_displayFont;
     QString txtAyaaInexForColoring;
     QString txtmaintaf;
+    QString m_searchNotice;
     QString m_commentaryColumn = QStringLiteral("taf2");
 
     QTextBrowser *webPreview = nullptr;

@@ -11,9 +11,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRawFont>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -91,6 +93,16 @@ private Q_SLOTS:
         QCOMPARE(platform.fontPresets.last(), chosen);
         QCOMPARE(Settings::value(SettingKeys::FontSize, {}), QStringLiteral("10.50"));
         QCOMPARE(changed.count(), 1);
+
+        // The default "Tahoma" is missing here: the dialog opens on the installed font that
+        // draws it, one with the Quranic marks.
+        registerArabicFontSubstitutions();
+        options.SearchOptions_Click(QFont(QStringLiteral("Tahoma"), 16));
+        QTest::mouseClick(child<QPushButton>(&options, "Commandfont"), Qt::LeftButton);
+        const QFont preset = platform.fontPresets.last();
+        QVERIFY2(QFontDatabase::hasFamily(preset.family()), qPrintable(preset.family()));
+        QVERIFY(QRawFont::fromFont(preset).supportsCharacter(QChar(0x06DC))); // small high seen
+        QCOMPARE(preset.pointSizeF(), 16.0);
     }
 
     void diacriticsServerAndReciter()

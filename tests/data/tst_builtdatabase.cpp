@@ -2,6 +2,7 @@
 
 #include "DataSource.h"
 #include "SuraTables.h"
+#include "TypedText.h"
 
 #include <QFileInfo>
 #include <QTest>
@@ -53,6 +54,7 @@ private Q_SLOTS:
                      qPrintable(QStringLiteral("ID %1: \"%2\"").arg(id).arg(index)));
             QCOMPARE(index.split(u' ', Qt::SkipEmptyParts).size(),
                      m_verses.text(QStringLiteral("ayaa")).split(u' ', Qt::SkipEmptyParts).size());
+            QCOMPARE(m_verses.text(QStringLiteral("ayaafolded")), foldedSpelling(index));
             QVERIFY(!m_verses.text(QStringLiteral("english")).isEmpty());
         }
         for (int s = 0; s < SuraCount; ++s)

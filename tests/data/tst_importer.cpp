@@ -3,6 +3,7 @@
 #include "DataSource.h"
 #include "SuraTables.h"
 #include "VersePlaces.h"
+#include "VerseRows.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,6 +33,21 @@ class TestImporter : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void searchColumnsMustMatchTheTextWordForWord()
+    {
+        VerseRow row;
+        row.ayaa = QStringLiteral("بِسۡمِ ٱللَّهِ");
+        row.ayaaindex = QStringLiteral(" بسم الله ");
+        row.ayaafolded = row.ayaaindex;
+        QVERIFY(searchColumnsFault(row).isEmpty());
+        row.ayaafolded = QStringLiteral(" بسم الله اله ");
+        QVERIFY(searchColumnsFault(row).contains(QStringLiteral("folded")));
+        row.ayaafolded = QStringLiteral(" بسمالله ");
+        QVERIFY(searchColumnsFault(row).contains(QStringLiteral("folded")));
+        row.ayaafolded = QStringLiteral("بسم الله ");
+        QVERIFY(searchColumnsFault(row).contains(QStringLiteral("folded")));
+    }
+
     void commentaryLines()
     {
         QTemporaryDir folder;

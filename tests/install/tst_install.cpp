@@ -130,6 +130,10 @@ void checkInstalledProgram(const QString &prefix, const QString &dataHome)
     const QStringList installed = snapshot(prefix);
     setWritable(prefix, false);
 
+    // The command-line search reads the installed data before the reader's folder exists.
+    QCOMPARE(output(prefix + QStringLiteral("/bin/velmora-search"), {QStringLiteral("القيوم")}),
+             QStringLiteral("2:255\n3:2\n20:111\n"));
+
     QVERIFY(startInstalled(program, dataHome, [&](qint64 pid) {
         return openFiles(pid).contains(reader + QStringLiteral("/quran.qu"));
     }));
@@ -284,7 +288,8 @@ private Q_SLOTS:
         qInfo("%s: %lld bytes", qPrintable(packages.first()), QFileInfo(package).size());
 
         const QString contents = output(QStringLiteral("dpkg-deb"), {QStringLiteral("--contents"), package});
-        for (const QString &file : {QStringLiteral("./usr/bin/velmora"), QStringLiteral("./usr/share/velmora/quran.qu"),
+        for (const QString &file : {QStringLiteral("./usr/bin/velmora"), QStringLiteral("./usr/bin/velmora-search"),
+                                    QStringLiteral("./usr/share/velmora/quran.qu"),
                                     QStringLiteral("./usr/share/velmora/Jthr.qu"), QStringLiteral("./usr/share/velmora/skn"),
                                     QStringLiteral("./usr/share/applications/") + AppId + QStringLiteral(".desktop"),
                                     QStringLiteral("./usr/share/icons/hicolor/256x256/apps/") + AppId + QStringLiteral(".png"),

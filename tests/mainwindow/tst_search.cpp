@@ -10,6 +10,7 @@
 #include "TestHelpers.h"
 #include "SearchBox.h"
 #include "TestProgramFolder.h"
+#include "TypedText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,6 +24,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextEdit>
 
@@ -31,6 +33,19 @@ namespace {
 QString label(QWidget *window, const char *name)
 {
     return child<QLabel>(window, name)->text();
+}
+
+// The texts the verse view draws in the highlight colour.
+QStringList highlighted(QTextBrowser *view)
+{
+    QStringList texts;
+    for (QTextBlock block = view->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().charFormat().foreground().color() == QColor(Qt::red))
+                texts.append(it.fragment().text().trimmed());
+        }
+    }
+    return texts;
 }
 
 // The reference of every result row.
@@ -130,8 +145,8 @@ private Q_SLOTS:
 
     void nothingFoundAndTrimming()
     {
-        const auto nothingOnShow = [this] {
-            QVERIFY(child<QTextBrowser>(m_window.get(), "webPreview")->toPlainText().trimmed().isEmpty());
+        auto *view = child<QTextBrowser>(m_window.get(), "webPreview");
+        const auto noVerseDetails = [this] {
             for (const char *detail : {"SkinLabel5", "ayaanolab", "SkinLabel1", "SkinLabel2", "SkinLabel6", "SkinLabel3"})
                 QCOMPARE(label(m_window.get(), detail), QString());
         };
@@ -139,7 +154,8 @@ private Q_SLOTS:
         search(QStringLiteral("  كلمةليستفيالقرآن  "));
         QCOMPARE(m_results->rowCount(), 0);
         QCOMPARE(label(m_window.get(), "SkinLabel4"), QStringLiteral("0"));
-        nothingOnShow();
+        QVERIFY(view->toPlainText().startsWith(QStringLiteral("لم يعثر على \"كلمةليستفيالقرآن\"")));
+        noVerseDetails();
         QCOMPARE(child<SearchBox>(m_window.get(), "searcht")->text(), QStringLiteral("كلمةليستفيالقرآن"));
 
         // A topic reference or lookup that lists no verse shows nothing either.
@@ -151,7 +167,8 @@ private Q_SLOTS:
         m_results->appendResults(none);
         m_results->showResultCount();
         m_results->selectFirstResult();
-        nothingOnShow();
+        QVERIFY(view->toPlainText().trimmed().isEmpty());
+        noVerseDetails();
 
         // Quotes are searched for, never let out of the pattern.
         search(QStringLiteral("x' or '1'='1"));
@@ -163,6 +180,41 @@ private Q_SLOTS:
         search(QStringLiteral("   "));
         QCOMPARE(m_results->rowCount(), found);
         QCOMPARE(child<SearchBox>(m_window.get(), "searcht")->text(), QString());
+    }
+
+    void theReadersSpelling()
+    {
+        auto *view = child<QTextBrowser>(m_window.get(), "webPreview");
+        auto *list = child<QListWidget>(m_window.get(), "suraayaalist");
+
+        // Nothing as typed: the folded pass says so above the verse and marks the word it matched.
+        search(QStringLiteral("ابراهيم"));
+        QCOMPARE(m_results->rowCount(), 56);
+        QCOMPARE(child<SearchBox>(m_window.get(), "searcht")->text(), QStringLiteral("ابراهيم"));
+        QVERIFY(view->toPlainText().startsWith(QStringLiteral("لم يعثر على \"ابراهيم\" كما كتبت؛ هذه نتائج \"إبراهيم\"")));
+        QCOMPARE(highlighted(view).size(), 1);
+        QCOMPARE(searchFormOfTypedText(highlighted(view).at(0)), QStringLiteral("إبراهيم"));
+        list->setCurrentRow(3);
+        QVERIFY(view->toPlainText().startsWith(QStringLiteral("لم يعثر على")));
+
+        // An exact search says nothing; "موسى" also finds and marks "ياموسى".
+        search(QStringLiteral("موسى"));
+        QVERIFY(!view->toPlainText().contains(QStringLiteral("لم يعثر")));
+        const int called = int(rows(m_window.get()).indexOf(QStringLiteral("الأعراف : 144")));
+        QVERIFY(called >= 0);
+        list->setCurrentRow(called);
+        QCOMPARE(searchFormOfTypedText(highlighted(view).value(0)), QStringLiteral("ياموسى"));
+
+        // Found by neither pass: the nearest words of the text, as links that search for them.
+        search(QStringLiteral("الرحمان"));
+        QCOMPARE(m_results->rowCount(), 0);
+        QVERIFY(view->toPlainText().contains(QStringLiteral("هل تقصد")));
+        QTextCursor link = view->document()->find(QStringLiteral("الرحمن"));
+        QVERIFY(link.charFormat().isAnchor());
+        link.setPosition(link.selectionStart() + 2);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->cursorRect(link).center());
+        QCOMPARE(child<SearchBox>(m_window.get(), "searcht")->text(), QStringLiteral("الرحمن"));
+        QCOMPARE(m_results->rowCount(), 45);
     }
 
     void buttonEnterAndPauseAgree()

@@ -70,7 +70,7 @@ bool writeVerseDatabase(const QString &path, const QList<VerseRow> &rows, const 
         const bool created =
             exec(query, QStringLiteral("CREATE TABLE Ayat (ID INTEGER PRIMARY KEY, soraano INTEGER, ayaano INTEGER, "
                                        "chapterNO INTEGER, pageno INTEGER, ayaa TEXT, ayaaindex TEXT, "
-                                       "taf2 TEXT, taf TEXT, english TEXT)"), err)
+                                       "taf2 TEXT, taf TEXT, english TEXT, ayaafolded TEXT)"), err)
             && exec(query, QStringLiteral("CREATE TABLE DBversion (DBversion TEXT)"), err)
             && exec(query, QStringLiteral("CREATE TABLE topics_name (ID INTEGER PRIMARY KEY, Topic_No INTEGER, "
                                           "Topic_Name TEXT, Mother_Topic INTEGER)"), err)
@@ -84,12 +84,12 @@ bool writeVerseDatabase(const QString &path, const QList<VerseRow> &rows, const 
         if (!execPrepared(query, err))
             return false;
 
-        query.prepare(QStringLiteral("INSERT INTO Ayat VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        query.prepare(QStringLiteral("INSERT INTO Ayat VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         for (const VerseRow &row : rows) {
             for (const QVariant &value : {QVariant(row.id), QVariant(row.sura), QVariant(row.verse),
                                           QVariant(row.part), QVariant(row.page), QVariant(row.ayaa),
                                           QVariant(row.ayaaindex), QVariant(row.taf2), QVariant(row.taf),
-                                          QVariant(row.english)})
+                                          QVariant(row.english), QVariant(row.ayaafolded)})
                 query.addBindValue(value);
             if (!execPrepared(query, err))
                 return false;

@@ -15,6 +15,7 @@ struct VerseRow {
     int page = 0;
     QString ayaa;      // display text with diacritics
     QString ayaaindex; // search form, " w1 w2 ... wn "
+    QString ayaafolded; // the search form with its spelling variants folded, word for word
     QString taf2;
     QString taf;
     QString english;

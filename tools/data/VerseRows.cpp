@@ -1,6 +1,7 @@
 #include "VerseRows.h"
 
 #include "SearchForm.h"
+#include "TypedText.h"
 
 #include <QRegularExpression>
 
@@ -8,6 +9,30 @@ int wordCount(const QString &text)
 {
     static const QRegularExpression blanks(QStringLiteral(R"(\s+)"));
     return int(text.split(blanks, Qt::SkipEmptyParts).size());
+}
+
+namespace {
+
+bool framed(const QString &column)
+{
+    return column.size() > 2 && column.startsWith(u' ') && column.endsWith(u' ')
+        && !column.contains(QStringLiteral("  "));
+}
+
+} // namespace
+
+QString searchColumnsFault(const VerseRow &row)
+{
+    const auto fault = [&row](const char *column, const QString &text) {
+        return QStringLiteral("verse ID %1 (%2:%3): the %4 \"%5\" does not match the display text word for word")
+            .arg(row.id).arg(row.sura).arg(row.verse).arg(QLatin1String(column), text);
+    };
+    const int words = wordCount(row.ayaa);
+    if (!framed(row.ayaaindex) || wordCount(row.ayaaindex) != words)
+        return fault("search form", row.ayaaindex);
+    if (!framed(row.ayaafolded) || wordCount(row.ayaafolded) != words)
+        return fault("folded search form", row.ayaafolded);
+    return {};
 }
 
 QList<VerseRow> buildVerseRows(const QList<SourceVerse> &text, const QList<SourceVerse> &english,
@@ -30,17 +55,14 @@ QList<VerseRow> buildVerseRows(const QList<SourceVerse> &text, const QList<Sourc
         row.page = places.pageOf(row.id);
         row.ayaa = verse.text;
         row.ayaaindex = searchFormOfVerse(verse.text);
+        row.ayaafolded = foldedSpelling(row.ayaaindex);
         row.english = english.at(i).text;
         row.taf2 = taf2.value(row.id);
         row.taf = taf.value(row.id);
 
-        const bool framed = row.ayaaindex.size() > 2 && row.ayaaindex.startsWith(u' ')
-            && row.ayaaindex.endsWith(u' ') && !row.ayaaindex.contains(QStringLiteral("  "));
-        if (!framed || wordCount(row.ayaaindex) != wordCount(row.ayaa)) {
-            *error = QStringLiteral("verse ID %1 (%2:%3): the search form \"%4\" does not match the display text word for word")
-                         .arg(row.id).arg(row.sura).arg(row.verse).arg(row.ayaaindex);
+        *error = searchColumnsFault(row);
+        if (!error->isEmpty())
             return {};
-        }
         rows.append(row);
     }
     return rows;

@@ -1,5 +1,7 @@
 #include "SearchForm.h"
 
+#include "TypedText.h"
+
 #include <QChar>
 #include <QHash>
 #include <QList>
@@ -566,7 +568,6 @@ const QHash<QString, QString> &wordFixes()
         {QStringLiteral("داوود"), QStringLiteral("داود")},
         {QStringLiteral("ليسؤوا"), QStringLiteral("ليسوءوا")},
         {QStringLiteral("أيه"), QStringLiteral("أيها")},
-        {QStringLiteral("ياأيه"), QStringLiteral("ياأيها")},
         {QStringLiteral("مصيطر"), QStringLiteral("مسيطر")},
         {QStringLiteral("أئلاه"), QStringLiteral("أإله")},
         {QStringLiteral("لأيكة"), QStringLiteral("الأيكة")},
@@ -645,6 +646,9 @@ const QHash<QString, QString> &openTaFixes()
 
 QString applyWordFixes(const QString &word, const QHash<QString, QString> &fixes)
 {
+    // A word called with the joined vocative (ياداوود) is fixed as the word alone.
+    if (word.startsWith(Vocative) && fixes.contains(word.mid(Vocative.size())))
+        return Vocative + fixes.value(word.mid(Vocative.size()));
     for (int p = 0; p <= 3 && p < word.size(); ++p) {
         if (p > 0 && !cliticLetters.contains(word.at(p - 1)))
             break;

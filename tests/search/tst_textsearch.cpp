@@ -1,0 +1,167 @@
+// The text search over the real verse database: the reader's spellings against the
+// standard ones, and exact searches against the plain query over the index.
+
+#include "DataSource.h"
+#include "SearchVocabulary.h"
+#include "TextSearch.h"
+#include "TextSearchQuery.h"
+
+#include <QSet>
+#include <QTest>
+
+namespace {
+
+QList<int> foundIds(DataSource &source)
+{
+    QList<int> ids;
+    for (source.moveFirst(); !source.atEnd(); source.moveNext())
+        ids.append(source.text(QStringLiteral("ID")).toInt());
+    return ids;
+}
+
+} // namespace
+
+class TestTextSearch : public QObject
+{
+    Q_OBJECT
+
+    DataSource m_verses;
+    DataSource m_plain;
+    TextSearch m_search{m_verses};
+
+    QList<int> search(const QString &typed, TextSearchResult *result = nullptr, bool wholeWord = true)
+    {
+        SearchChoices choices;
+        choices.wholeWord = wholeWord;
+        const TextSearchResult found = m_search.run(typed, 0, choices);
+        if (result)
+            *result = found;
+        return found.ok ? foundIds(m_verses) : QList<int>{-1};
+    }
+
+    QList<int> plain(const QString &condition)
+    {
+        if (!m_plain.runQuery(QStringLiteral("SELECT ID FROM Ayat where ") + condition + QStringLiteral(" order by ID")))
+            return {-1};
+        return foundIds(m_plain);
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        const QString file = QStringLiteral(VELMORA_BUILD_DIR "/quran.qu");
+        QVERIFY(m_verses.openFile(file));
+        QVERIFY(m_plain.openFile(file));
+    }
+
+    void typedFormsFindWhatTheStandardSpellingFinds_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("standard");
+        QTest::addColumn<bool>("forgiving");
+        QTest::newRow("vocative phrase") << QStringLiteral("يا أيها الذين آمنوا") << QStringLiteral("ياأيها الذين آمنوا") << false;
+        QTest::newRow("hamza-less alef") << QStringLiteral("ابراهيم") << QStringLiteral("إبراهيم") << true;
+        QTest::newRow("hamza-less madda") << QStringLiteral("امنوا") << QStringLiteral("آمنوا") << true;
+        QTest::newRow("final heh for teh marbuta") << QStringLiteral("الجنه") << QStringLiteral("الجنة") << true;
+        QTest::newRow("final yeh for alef maksura") << QStringLiteral("عيسي") << QStringLiteral("عيسى") << true;
+        QTest::newRow("hamza seat") << QStringLiteral("مسئولا") << QStringLiteral("مسؤولا") << true;
+        QTest::newRow("pasted with diacritics") << QStringLiteral("القَيُّوم") << QStringLiteral("القيوم") << false;
+        QTest::newRow("copied from the verse view") << QStringLiteral("ٱلۡقَيُّومُ") << QStringLiteral("القيوم") << false;
+        QTest::newRow("direction marks") << QStringLiteral("\u200fالقيوم\u200e") << QStringLiteral("القيوم") << false;
+    }
+
+    void typedFormsFindWhatTheStandardSpellingFinds()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, standard);
+        QFETCH(bool, forgiving);
+        TextSearchResult result;
+        const QList<int> found = search(typed, &result);
+        QVERIFY(!found.isEmpty());
+        QCOMPARE(found, search(standard));
+        QCOMPARE(result.forgiving, forgiving);
+        if (forgiving) {
+            QCOMPARE(result.foundSpelling, standard);
+            QCOMPARE(result.highlightColumn, QStringLiteral("ayaafolded"));
+        }
+    }
+
+    void vocativeJoinedWordsAreFound()
+    {
+        // The text writes "ياموسى" where Moses is called; a search for the name finds those too.
+        const QList<int> moses = search(QStringLiteral("موسى"));
+        QCOMPARE(moses, plain(QStringLiteral("ayaaindex like '% موسى %' or ayaaindex like '% ياموسى %'")));
+        QVERIFY(moses.size() > plain(QStringLiteral("ayaaindex like '% موسى %'")).size());
+        QVERIFY(moses.contains(1098)); // 7:144 يا موسى إني اصطفيتك
+        // A word that begins with the letters of the vocative but is no vocative (يابس) is not taken for one.
+        QVERIFY(search(QStringLiteral("بس")).isEmpty());
+        // The forgiving pass knows the vocative too.
+        QCOMPARE(search(QStringLiteral("موسي")), moses);
+    }
+
+    void exactSearchesKeepTheirResults()
+    {
+        // Every 50th distinct word of the index, and every word the text joins to the
+        // vocative: the search finds what the plain query over the index finds, plus
+        // only verses where the word is joined to the vocative.
+        QVERIFY(m_plain.runQuery(QStringLiteral("SELECT ayaaindex FROM Ayat order by ID")));
+        QStringList words;
+        QSet<QString> seen;
+        for (; !m_plain.atEnd(); m_plain.moveNext()) {
+            for (const QString &word : m_plain.text(QStringLiteral("ayaaindex")).split(u' ', Qt::SkipEmptyParts)) {
+                if (!seen.contains(word) && !word.contains(u'\''))
+                    words.append(word);
+                seen.insert(word);
+            }
+        }
+        SearchVocabulary vocabulary;
+        QVERIFY(vocabulary.loadVocativeWords(m_plain));
+        QStringList sample;
+        for (qsizetype i = 0; i < words.size(); i += 50)
+            sample.append(words.at(i));
+        sample += vocabulary.vocativeWords().values();
+        QVERIFY(sample.size() > 300);
+
+        int withVocative = 0;
+        for (const QString &word : std::as_const(sample)) {
+            const QList<int> found = search(word);
+            const QList<int> exact = plain(QStringLiteral("ayaaindex like '% %1 %'").arg(word));
+            QVERIFY2(!found.isEmpty(), qPrintable(word));
+            QSet<int> extra = QSet<int>(found.cbegin(), found.cend()) - QSet<int>(exact.cbegin(), exact.cend());
+            const QList<int> joined = plain(QStringLiteral("ayaaindex like '% يا%1 %'").arg(word));
+            QVERIFY2(extra.isEmpty() || vocabulary.vocativeWords().contains(word), qPrintable(word));
+            QVERIFY2(extra.subtract(QSet<int>(joined.cbegin(), joined.cend())).isEmpty(), qPrintable(word));
+            QCOMPARE(search(word, nullptr, false), plain(QStringLiteral("ayaaindex like '%%1%'").arg(word)));
+            withVocative += found.size() != exact.size();
+        }
+        QVERIFY(withVocative >= 30);
+        qInfo("%lld words checked, %d of them also found joined to the vocative", qlonglong(sample.size()), withVocative);
+    }
+
+    void nearestWordsForASearchThatFindsNothing()
+    {
+        TextSearch &search = m_search;
+        TextSearchResult result = search.run(QStringLiteral("الرحمان"), 0, SearchChoices());
+        QVERIFY(result.ok);
+        QCOMPARE(m_verses.recordCount(), 0);
+        const QStringList offered = search.suggestions(result.searchForm);
+        QVERIFY(offered.size() <= 5);
+        QCOMPARE(offered.value(0), QStringLiteral("الرحمن"));
+        // In a phrase the word the text does not hold is the one replaced.
+        QCOMPARE(search.suggestions(QStringLiteral("بسم الله الرحمان")).value(0), QStringLiteral("بسم الله الرحمن"));
+        QVERIFY(search.suggestions(QStringLiteral("بسم الله")).isEmpty());
+        QCOMPARE(editDistance(QStringLiteral("كتاب"), QStringLiteral("الكتاب")), 2);
+    }
+
+    void spellingOfAFoldedMatch()
+    {
+        const QString index = QStringLiteral(" وإذ قال ياإبراهيم لأبيه آزر ");
+        const QString folded = QStringLiteral(" واذ قال ياابراهيم لابيه ازر ");
+        QCOMPARE(spellingOfFoldedMatch(index, folded, QStringLiteral("ابراهيم"), true, false), QStringLiteral("إبراهيم"));
+        QCOMPARE(spellingOfFoldedMatch(index, folded, QStringLiteral("ابيه"), false, false), QStringLiteral("أبيه"));
+        QCOMPARE(spellingOfFoldedMatch(index, folded, QStringLiteral("ازر واذ"), true, true), QStringLiteral("آزر وإذ"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTextSearch)
+#include "tst_textsearch.moc"
