@@ -3,10 +3,12 @@
 #include "ConnectionString.h"
 #include "SqlDialect.h"
 #include "SqliteFile.h"
+#include "SqliteLike.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
+#include <QSqlDatabase>
+#include <QVariant>
+
+#include <sqlite3.h>
 
 DataSource::DataSource() = default;
 
@@ -58,21 +60,45 @@ bool DataSource::refresh()
         m_error = QStringLiteral("لم يتم فتح ملف البيانات بعد");
         return false;
     }
-    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
-    query.setForwardOnly(true);
-    if (!query.exec(toSqliteDialect(m_sql))) {
-        m_error = QStringLiteral("تعذر تنفيذ الاستعلام: %1").arg(query.lastError().text());
+    sqlite3 *connection = sqliteHandle(QSqlDatabase::database(m_connectionName, false));
+    sqlite3_stmt *statement = nullptr;
+    const QByteArray sql = toSqliteDialect(m_sql).toUtf8();
+    const char *rest = nullptr;
+    const bool prepared = connection
+        && sqlite3_prepare_v2(connection, sql.constData(), int(sql.size()), &statement, &rest) == SQLITE_OK;
+    // One statement only: a second one after a ";" is never run.
+    if (!prepared || !QByteArrayView(rest, sql.constData() + sql.size() - rest).trimmed().isEmpty()) {
+        m_error = QStringLiteral("تعذر تنفيذ الاستعلام: %1")
+                      .arg(!connection ? QStringLiteral("لا اتصال بملف البيانات")
+                           : prepared  ? QStringLiteral("أكثر من استعلام واحد")
+                                       : QString::fromUtf8(sqlite3_errmsg(connection)));
+        sqlite3_finalize(statement);
         return false;
     }
-    const QSqlRecord record = query.record();
-    for (int i = 0; i < record.count(); ++i)
-        m_columns.insert(record.fieldName(i).toLower(), i);
-    while (query.next()) {
-        QStringList row;
-        row.reserve(record.count());
-        for (int i = 0; i < record.count(); ++i)
-            row.append(query.value(i).toString());
-        m_rows.append(row);
+    const int columns = sqlite3_column_count(statement);
+    for (int i = 0; i < columns; ++i)
+        m_columns.insert(QString::fromUtf8(sqlite3_column_name(statement, i)).toLower(), i);
+    int step = SQLITE_ROW;
+    while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
+        Row row;
+        row.ends.reserve(columns);
+        for (int i = 0; i < columns; ++i) {
+            if (sqlite3_column_type(statement, i) == SQLITE_FLOAT) {
+                // Written as the program always showed numbers, not as the engine spells them.
+                row.bytes += QVariant(sqlite3_column_double(statement, i)).toString().toUtf8();
+            } else {
+                const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, i));
+                row.bytes.append(text, sqlite3_column_bytes(statement, i));
+            }
+            row.ends.append(int(row.bytes.size()));
+        }
+        m_rows.append(std::move(row));
+    }
+    sqlite3_finalize(statement);
+    if (step != SQLITE_DONE) {
+        m_rows.clear();
+        m_error = QStringLiteral("تعذر تنفيذ الاستعلام: %1").arg(QString::fromUtf8(sqlite3_errmsg(connection)));
+        return false;
     }
     m_error.clear();
     return true;
@@ -89,7 +115,11 @@ QString DataSource::text(const QString &column) const
     if (atEnd())
         return {};
     const auto it = m_columns.constFind(column.toLower());
-    return it == m_columns.cend() ? QString() : m_rows.at(m_position).at(*it);
+    if (it == m_columns.cend())
+        return {};
+    const Row &row = m_rows.at(m_position);
+    const int start = *it == 0 ? 0 : row.ends.at(*it - 1);
+    return QString::fromUtf8(row.bytes.constData() + start, row.ends.at(*it) - start);
 }
 
 bool DataSource::hasColumn(const QString &column) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -9,7 +10,9 @@
 
 // One connection to a read-only data file with one current query and a cursor on
 // its result. The whole result is read into memory when the query runs (the largest
-// is the whole text, 6,236 rows), so the cursor never touches the file again.
+// is the whole text, 6,236 rows), so the cursor never touches the file again. A row
+// is kept as the engine's UTF-8 bytes and a column becomes text only when it is read:
+// searches select every column but the result fill reads three of them.
 class DataSource
 {
 public:
@@ -50,8 +53,14 @@ private:
     QString m_connectionName;
     QString m_connectionString;
     QString m_sql;
+    // One record: its columns' UTF-8 bytes end to end; column i ends at ends[i].
+    struct Row {
+        QByteArray bytes;
+        QList<int> ends;
+    };
+
     QHash<QString, int> m_columns; // lower-case name -> index
-    QList<QStringList> m_rows;
+    QList<Row> m_rows;
     qsizetype m_position = 0;
     QString m_error;
 };

@@ -92,12 +92,17 @@ bool sqlLikeMatches(QByteArrayView pattern, QByteArrayView text)
     return p == pattern.size();
 }
 
-void installSqlLike(QSqlDatabase &db)
+sqlite3 *sqliteHandle(const QSqlDatabase &db)
 {
     const QVariant handle = db.driver()->handle();
     if (!handle.isValid() || std::strcmp(handle.typeName(), "sqlite3*") != 0)
-        return;
-    if (auto *connection = *static_cast<sqlite3 *const *>(handle.data()))
+        return nullptr;
+    return *static_cast<sqlite3 *const *>(handle.data());
+}
+
+void installSqlLike(QSqlDatabase &db)
+{
+    if (auto *connection = sqliteHandle(db))
         sqlite3_create_function(connection, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, likeFunction,
                                 nullptr, nullptr);
 }

@@ -3,6 +3,7 @@
 #include <QByteArrayView>
 
 class QSqlDatabase;
+struct sqlite3;
 
 // SQLite's LIKE as this program's searches use it, made fast: the engine's own
 // matcher decodes every character of every verse, and that decoding was most of the
@@ -15,3 +16,6 @@ bool sqlLikeMatches(QByteArrayView pattern, QByteArrayView text);
 
 // Puts sqlLikeMatches in place of the two-argument LIKE on an open SQLite connection.
 void installSqlLike(QSqlDatabase &db);
+
+// The engine's own handle of an open SQLite connection, or null for another driver.
+sqlite3 *sqliteHandle(const QSqlDatabase &db);

@@ -405,7 +405,8 @@ void ResultsFrame::suraayaalist_Click()
 
     const QString id = ayaalist.at(row);
     Adodc2.runQuery(QStringLiteral("SELECT *  FROM Ayat where Ayat.ID like ") + id);
-    Text1->setText(Adodc2.text(m_options.withoutDiacritics() ? QStringLiteral("AyaaIndex") : QStringLiteral("Ayaa")));
+    // Set once, already trimmed: each setText lays the verse out again in the display font.
+    Text1->setText(trimBlanks(Adodc2.text(m_options.withoutDiacritics() ? QStringLiteral("AyaaIndex") : QStringLiteral("Ayaa"))));
     txtAyaaInexForColoring = Adodc2.text(m_state.SearchWordColumn);
     txtmaintaf = Adodc2.text(m_commentaryColumn);
     ayaanolab->setText(Adodc2.text(QStringLiteral("ayaano")));
@@ -426,7 +427,6 @@ void ResultsFrame::suraayaalist_Click()
     const int sura = soraanolist.at(row).toInt();
     setInfo(typetext, SuraTypes.value(sura - 1));
     setInfo(soraayanum, QString::number(SuraVerseCounts.at(std::clamp(sura, 1, SuraCount) - 1)));
-    Text1->setText(trimBlanks(Text1->text()));
     RenderSelectedVerse();
 }
 

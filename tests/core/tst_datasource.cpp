@@ -82,6 +82,12 @@ private Q_SLOTS:
         // A broken query fails and says so.
         QVERIFY(!source.runQuery(QStringLiteral("SELECT *  FROM NoSuchTable")));
         QVERIFY(!source.errorString().isEmpty());
+        // Only one statement runs; values read as text the way they always did.
+        QVERIFY(!source.runQuery(QStringLiteral("SELECT 1; SELECT 2")));
+        QVERIFY(source.runQuery(QStringLiteral("SELECT 1.5 AS a, 2.0 AS b, NULL AS c, 'نص' AS d")));
+        QCOMPARE(QStringList({source.text(QStringLiteral("a")), source.text(QStringLiteral("b")), source.text(QStringLiteral("c")),
+                              source.text(QStringLiteral("d"))}),
+                 QStringList({QStringLiteral("1.5"), QStringLiteral("2"), QString(), QStringLiteral("نص")}));
     }
 
     void cursorWalksAndRereads()
