@@ -159,7 +159,7 @@ FrmMain::FrmMain(Platform &platform, ProgramState &state, QWidget *parent)
     connect(frmProSearch, &FrmProSearch::showResultsRequested, this, [this] { strip_Click(0); });
     connect(frmProSearch, &FrmProSearch::sideBarEnabledRequested, picStrip, &QWidget::setEnabled);
     connect(frmCollect1, &FrmCollect1::showRequested, this, [this] { showContentFrame(frmCollect1); });
-    connect(frmSubBook, &FrmSubBook::showResults, this, [this] { strip_Click(0); });
+    connect(frmSubBook, &FrmSubBook::showResults, this, &FrmMain::showResultsFrame);
     connect(frmOptions, &FrmOptions::helpRequested, this, [this](int topic) { showHelp(m_state, topic, this); });
     connect(frmProSearch, &FrmProSearch::helpRequested, this, [this](int topic) { showHelp(m_state, topic, this); });
 
@@ -256,7 +256,7 @@ bool FrmMain::Form_Load()
 {
     // 1. One copy at a time.
     if (!m_instance.tryLock()) {
-        m_platform.message(QStringLiteral("لا يمكن تشغيل أكثر من نسخة من البرنامج"));
+        m_platform.message(SingleInstance::refusal());
         return false;
     }
 
@@ -375,6 +375,12 @@ void FrmMain::loadSettings()
     frmOptions->loadSettings();
     searcht->setSearchTiggerInterval(Settings::value(SettingKeys::SearchInterval, QStringLiteral("1000")));
     m_state.HighlightColor = Settings::value(SettingKeys::TheColor, SettingKeys::DefaultTheColor);
+}
+
+void FrmMain::showResultsFrame()
+{
+    picStrip->openHeader(0);
+    showContentFrame(resultsFrame);
 }
 
 void FrmMain::strip_Click(int index)
@@ -530,7 +536,8 @@ void FrmMain::search_Click()
         const QFont font = resultsFrame->displayFont();
         WriteHtmlPage(nothingFoundPage(font.family(), font.pointSizeF(), text, m_textSearch.suggestions(found.searchForm)));
     }
-    strip_Click(0);
+    // The first verse is drawn already; drawing it again would double the search's work.
+    showResultsFrame();
     searcht->setFocus();
 }
 
