@@ -3,6 +3,7 @@
 #include "SqliteLike.h"
 
 #include <QAtomicInt>
+#include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
@@ -52,7 +53,9 @@ QSqlDatabase openSqliteFile(const QString &path, OpenMode mode, QString *error)
             return db;
         }
         db.close();
-        *error = QStringLiteral("تعذر فتح ملف البيانات %1: %2").arg(path, reason);
+        // The engine's own wording ("file is not a database") means nothing to a reader.
+        qWarning("%s: %s", qPrintable(path), qPrintable(reason));
+        *error = QStringLiteral("تعذر فتح ملف البيانات %1: الملف ليس ملف بيانات سليما أو تعذرت قراءته").arg(info.fileName());
     }
     QSqlDatabase::removeDatabase(name);
     return {};

@@ -1,5 +1,6 @@
 #include "FrmMain.h"
 
+#include "Bidi.h"
 #include "CoolHoverButton.h"
 #include "DisplayFont.h"
 #include "FrmAbout.h"
@@ -357,7 +358,7 @@ void FrmMain::reportInstallation(const Installation &update)
     case Installation::Result::Rejected:
         m_platform.message(QStringLiteral("ملف التحديث الذي تم تحميله غير صالح (%1)، لذلك لم يتم تركيبه وسيستمر البرنامج "
                                           "في استخدام قاعدة البيانات الحالية. تم الاحتفاظ بالملف باسم:\n%2")
-                               .arg(update.reason, update.setAsideFile),
+                               .arg(update.reason, leftToRightRun(update.setAsideFile)),
                            QStringLiteral("التحديث"), Platform::Buttons::Ok, Platform::Icon::Warning);
         break;
     case Installation::Result::Failed:
