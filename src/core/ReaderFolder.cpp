@@ -4,6 +4,7 @@
 #include "DataSource.h"
 #include "Platform.h"
 #include "ProgramFolder.h"
+#include "SingleInstance.h"
 #include "SqliteFile.h"
 
 #include <QDir>
@@ -138,6 +139,13 @@ bool setUp(Platform &platform, const QString &executableFolder)
 {
     const QString folder = programFolderFor(executableFolder);
     if (folder != QDir::cleanPath(executableFolder)) {
+        // A second copy (a double click on the menu entry) would seed the same files at
+        // once: it is refused before it touches any, as the main window refuses it.
+        SingleInstance instance;
+        if (!instance.tryLock()) {
+            platform.message(SingleInstance::refusal());
+            return false;
+        }
         const Seeding seeding = seed(installedDataFor(executableFolder), folder, platform.files());
         if (!seeding.problem.isEmpty())
             platform.message(seeding.problem, seeding.canStart ? QStringLiteral("تنبيه") : QStringLiteral("خطأ"),

@@ -13,6 +13,11 @@ bool SingleInstance::tryLock()
     return m_lock.isLocked() || m_lock.tryLock(0);
 }
 
+QString SingleInstance::refusal()
+{
+    return QStringLiteral("لا يمكن تشغيل أكثر من نسخة من البرنامج");
+}
+
 QString SingleInstance::defaultLockFile()
 {
     return QDir::temp().filePath(QStringLiteral("velmora5-%1.lock").arg(qEnvironmentVariable("USER", QStringLiteral("user"))));

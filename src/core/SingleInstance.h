@@ -14,6 +14,8 @@ public:
     bool tryLock();
 
     static QString defaultLockFile();
+    // What a refused copy tells the reader.
+    static QString refusal();
 
 private:
     QLockFile m_lock;

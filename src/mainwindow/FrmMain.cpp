@@ -252,7 +252,7 @@ bool FrmMain::Form_Load()
 {
     // 1. One copy at a time.
     if (!m_instance.tryLock()) {
-        m_platform.message(QStringLiteral("لا يمكن تشغيل أكثر من نسخة من البرنامج"));
+        m_platform.message(SingleInstance::refusal());
         return false;
     }
 

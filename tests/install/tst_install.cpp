@@ -9,6 +9,7 @@
 #include "ProgramState.h"
 #include "ReaderFolder.h"
 #include "ScriptedPlatform.h"
+#include "SingleInstance.h"
 #include "TestHelpers.h"
 #include "UserDatabase.h"
 
@@ -275,6 +276,14 @@ private Q_SLOTS:
         QCOMPARE(ReaderFolder::programFolderFor(reader), reader);
         QCOMPARE(ReaderFolder::programFolderFor(root.filePath(QStringLiteral("bin"))), root.filePath(QStringLiteral("data/velmora")));
         QCOMPARE(ReaderFolder::installedDataFor(root.filePath(QStringLiteral("bin"))), installed);
+
+        // A second copy started while the first one runs (or seeds) touches nothing.
+        SingleInstance first;
+        QVERIFY(first.tryLock());
+        ScriptedPlatform platform;
+        QVERIFY(!ReaderFolder::setUp(platform, root.filePath(QStringLiteral("bin"))));
+        QCOMPARE(platform.messages.size(), 1);
+        QVERIFY(!QFileInfo::exists(root.filePath(QStringLiteral("data/velmora"))));
     }
 
     void debianPackage()
