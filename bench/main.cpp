@@ -1,4 +1,7 @@
-// Runs the real code offscreen, so window benchmarks need no display.
+// Runs the real code offscreen, so window benchmarks need no display, and draws in the
+// fonts the program draws in.
+
+#include "DisplayFont.h"
 
 #include <QApplication>
 
@@ -8,6 +11,8 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    QApplication::setLayoutDirection(Qt::RightToLeft);
+    registerArabicFontSubstitutions();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

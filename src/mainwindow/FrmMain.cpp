@@ -156,7 +156,7 @@ FrmMain::FrmMain(Platform &platform, ProgramState &state, QWidget *parent)
     connect(frmProSearch, &FrmProSearch::showResultsRequested, this, [this] { strip_Click(0); });
     connect(frmProSearch, &FrmProSearch::sideBarEnabledRequested, picStrip, &QWidget::setEnabled);
     connect(frmCollect1, &FrmCollect1::showRequested, this, [this] { showContentFrame(frmCollect1); });
-    connect(frmSubBook, &FrmSubBook::showResults, this, [this] { strip_Click(0); });
+    connect(frmSubBook, &FrmSubBook::showResults, this, &FrmMain::showResultsFrame);
     connect(frmOptions, &FrmOptions::helpRequested, this, [this](int topic) { showHelp(m_state, topic, this); });
     connect(frmProSearch, &FrmProSearch::helpRequested, this, [this](int topic) { showHelp(m_state, topic, this); });
 
@@ -358,6 +358,12 @@ void FrmMain::loadSettings()
     m_state.HighlightColor = Settings::value(SettingKeys::TheColor, SettingKeys::DefaultTheColor);
 }
 
+void FrmMain::showResultsFrame()
+{
+    picStrip->openHeader(0);
+    showContentFrame(resultsFrame);
+}
+
 void FrmMain::strip_Click(int index)
 {
     picStrip->openHeader(index);
@@ -501,7 +507,8 @@ void FrmMain::search_Click()
         const QFont font = resultsFrame->displayFont();
         WriteHtmlPage(nothingFoundPage(font.family(), font.pointSizeF(), text, m_textSearch.suggestions(found.searchForm)));
     }
-    strip_Click(0);
+    // The first verse is drawn already; drawing it again would double the search's work.
+    showResultsFrame();
     searcht->setFocus();
 }
 

@@ -63,6 +63,8 @@ private:
     void connectTracker(FrmSaveQuran *tracker);
     // Shows one content frame and hides the seven others.
     void showContentFrame(QWidget *frame);
+    // Header 0 open and the results frame on show, its verse as already drawn.
+    void showResultsFrame();
     bool openVerseDatabase();
     bool openDatabases(const std::optional<Installation> &update);
     void reportInstallation(const Installation &update);

@@ -27,6 +27,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPropertyAnimation>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -90,6 +91,9 @@ ResultsFrame::ResultsFrame(Platform &platform, ProgramState &state, DataSource &
     webPreview->setOpenLinks(false);
     // Quran fonts set their marks high above and low below the letters: give lines room.
     webPreview->document()->setDefaultStyleSheet(QStringLiteral("p { line-height: 170%; }"));
+    // The scroll bar stays: a page whose bar came and went was laid out again at the
+    // other width, three layouts of a long verse instead of one.
+    webPreview->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     webPreview->setGeometry(0, 0, ViewWidth, twips(4290));
     webPreview->installEventFilter(this);
     connect(webPreview, &QTextBrowser::anchorClicked, this, [this](const QUrl &link) {
@@ -266,7 +270,10 @@ void ResultsFrame::copy12_Click()
 
 void ResultsFrame::WriteHtmlPage(const QString &html)
 {
-    webPreview->setHtml(html);
+    // Into the document itself: the view's own setHtml lays the page out once more to
+    // place a text cursor, which a read-only page has no use for. A new page starts at its top.
+    webPreview->document()->setHtml(html);
+    webPreview->verticalScrollBar()->setValue(0);
 }
 
 void ResultsFrame::fillTranslationMenu(const QStringList &translationFiles)
@@ -346,10 +353,12 @@ void ResultsFrame::showResultCount()
 void ResultsFrame::selectFirstResult()
 {
     // An empty result shows nothing: no verse and no details of the one shown before.
-    if (suraayaalist->count() > 0)
-        suraayaalist->setCurrentRow(0);
-    else
+    if (suraayaalist->count() == 0)
         clearShownVerse();
+    else if (suraayaalist->currentRow() == 0)
+        suraayaalist_Click(); // no change of row, so no signal that would show it
+    else
+        suraayaalist->setCurrentRow(0);
 }
 
 int ResultsFrame::rowCount() const
