@@ -1,7 +1,6 @@
 // The text search through the real main window, and the verse renderer, on the real database.
 
 #include "BenchWindow.h"
-#include "ConnectionString.h"
 #include "CoolHoverButton.h"
 #include "DataSource.h"
 #include "SearchBox.h"
@@ -35,7 +34,7 @@ void searchFor(benchmark::State &state, const QString &text)
 static void BM_FloorLikeScan(benchmark::State &state)
 {
     DataSource verses;
-    verses.open(databaseConnectionString(QStringLiteral(VELMORA_BUILD_DIR), QStringLiteral("quran.qu")));
+    verses.openFile(QStringLiteral(VELMORA_BUILD_DIR "/quran.qu"));
     for (auto _ : state)
         verses.runQuery(QStringLiteral("SELECT *  FROM Ayat where Ayat.AyaaIndex Like  '% القيوم %' order by ID"));
 }
@@ -63,7 +62,7 @@ BENCHMARK(BM_TextSearchForgivingPass)->Unit(benchmark::kMillisecond)->Repetition
 static void BM_RenderLongestVerse(benchmark::State &state)
 {
     DataSource verses;
-    verses.open(databaseConnectionString(QStringLiteral(VELMORA_BUILD_DIR), QStringLiteral("quran.qu")));
+    verses.openFile(QStringLiteral(VELMORA_BUILD_DIR "/quran.qu"));
     verses.runQuery(QStringLiteral("SELECT *  FROM Ayat where Ayat.ID like 289")); // 2:282
     VersePageInput input;
     input.displayText = verses.text(QStringLiteral("ayaa"));

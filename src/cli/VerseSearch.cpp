@@ -1,6 +1,5 @@
 #include "VerseSearch.h"
 
-#include "ConnectionString.h"
 #include "DataFileCheck.h"
 #include "DataSource.h"
 #include "Messages.h"
@@ -46,10 +45,9 @@ VerseSearchOutcome failure(const QString &note)
 // damaged, with the Arabic reason in `problem`.
 bool openDataFile(DataSource &source, const QString &folder, const QString &file, DataFileKind kind, QString *problem)
 {
-    *problem = dataFileProblem(QDir(folder).filePath(file), kind, CheckDepth::Opening);
-    if (problem->isEmpty() && !source.open(databaseConnectionString(folder, file)))
-        *problem = source.errorString();
-    return problem->isEmpty();
+    const bool opened = source.openFile(QDir(folder).filePath(file), kind);
+    *problem = opened ? QString() : source.errorString();
+    return opened;
 }
 
 VerseSearchOutcome missingOrDamaged(const Messages &say, const QString &file, const QString &folder, const QString &problem)
@@ -100,7 +98,7 @@ VerseSearchOutcome rootSearch(const SearchCommand &command, const QString &folde
     QString problem;
     if (!openDataFile(roots, folder, rootFile, DataFileKind::Roots, &problem))
         return missingOrDamaged(say, rootFile, folder, problem);
-    if (!forms.open(databaseConnectionString(folder, rootFile)))
+    if (!forms.openFile(QDir(folder).filePath(rootFile)))
         return missingOrDamaged(say, rootFile, folder, forms.errorString());
     RootFormSearch search{roots, forms, verses};
     QString error;

@@ -2,7 +2,6 @@
 
 #include "CheckedInstall.h"
 #include "CommentaryFile.h"
-#include "ConnectionString.h"
 #include "DataFileCheck.h"
 #include "DataSource.h"
 #include "PendingUpdate.h"
@@ -106,7 +105,7 @@ Result importFile(const QString &programFolder, const QString &column, const QSt
         }, files);
         if (installed.result == Installation::Result::Installed) {
             DataSource opened;
-            if (!settleVerseDatabase(programFolder, opened.open(databaseConnectionString(programFolder, QStringLiteral("quran.qu"))),
+            if (!settleVerseDatabase(programFolder, opened.openFile(verses),
                                      files)) {
                 result.imported = true;
                 result.verses = int(file.texts.size());

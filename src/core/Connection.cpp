@@ -1,6 +1,5 @@
 #include "Connection.h"
 
-#include "ConnectionString.h"
 #include "SqlDialect.h"
 #include "SqliteFile.h"
 
@@ -14,10 +13,10 @@ Connection::~Connection()
     close();
 }
 
-bool Connection::open(const QString &connectionString)
+bool Connection::openFile(const QString &path)
 {
     close();
-    QSqlDatabase db = openSqliteFile(dataSourceFile(connectionString), OpenMode::ReadWrite, &m_error);
+    QSqlDatabase db = openSqliteFile(path, OpenMode::ReadWrite, &m_error);
     if (!db.isValid())
         return false;
     m_connectionName = db.connectionName();

@@ -13,7 +13,8 @@ public:
     Connection(const Connection &) = delete;
     Connection &operator=(const Connection &) = delete;
 
-    bool open(const QString &connectionString);
+    // Opens the file at `path` from the path itself.
+    bool openFile(const QString &path);
     void close();
     bool isOpen() const;
 

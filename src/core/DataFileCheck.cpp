@@ -3,11 +3,11 @@
 #include "SqliteFile.h"
 #include "SuraTables.h"
 
+#include <QFileInfo>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QStringList>
 
-#include <utility>
 #include <vector>
 
 namespace {
@@ -109,5 +109,5 @@ QString dataFileProblem(const QString &path, DataFileKind kind, CheckDepth depth
     const QString name = db.connectionName();
     db = QSqlDatabase();
     closeSqliteFile(name);
-    return problem;
+    return problem.isEmpty() ? QString() : QStringLiteral("ملف البيانات %1 غير صالح: %2").arg(QFileInfo(path).fileName(), problem);
 }

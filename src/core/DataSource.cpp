@@ -1,6 +1,5 @@
 #include "DataSource.h"
 
-#include "ConnectionString.h"
 #include "SqlDialect.h"
 #include "SqliteFile.h"
 #include "SqliteLike.h"
@@ -17,14 +16,19 @@ DataSource::~DataSource()
     close();
 }
 
-bool DataSource::open(const QString &connectionString)
+bool DataSource::openFile(const QString &path, std::optional<DataFileKind> kind)
 {
     close();
-    QSqlDatabase db = openSqliteFile(dataSourceFile(connectionString), OpenMode::ReadOnly, &m_error);
+    if (kind) {
+        m_error = dataFileProblem(path, *kind, CheckDepth::Opening);
+        if (!m_error.isEmpty())
+            return false;
+    }
+    QSqlDatabase db = openSqliteFile(path, OpenMode::ReadOnly, &m_error);
     if (!db.isValid())
         return false;
     m_connectionName = db.connectionName();
-    m_connectionString = connectionString;
+    m_path = path;
     m_error.clear();
     return true;
 }
@@ -35,7 +39,7 @@ void DataSource::close()
     m_columns.clear();
     m_position = 0;
     m_sql.clear();
-    m_connectionString.clear();
+    m_path.clear();
     closeSqliteFile(m_connectionName);
     m_connectionName.clear();
 }

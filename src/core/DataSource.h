@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DataFileCheck.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QList>
@@ -7,6 +9,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <optional>
 
 // One connection to a read-only data file with one current query and a cursor on
 // its result. The whole result is read into memory when the query runs (the largest
@@ -21,12 +24,14 @@ public:
     DataSource(const DataSource &) = delete;
     DataSource &operator=(const DataSource &) = delete;
 
-    // Opens the file named in the connection string read-only. A missing file or a
-    // file that is not a database fails; nothing is ever created.
-    bool open(const QString &connectionString);
+    // Opens the data file at `path` read-only, from the path itself (a folder may hold
+    // any character). A missing file or a file that is not a database fails; nothing
+    // is ever created. With a kind, the file must also pass that kind's opening check,
+    // so a damaged file fails here, named in errorString(), instead of finding nothing.
+    bool openFile(const QString &path, std::optional<DataFileKind> kind = std::nullopt);
     void close();
     bool isOpen() const;
-    QString connectionString() const { return m_connectionString; }
+    QString path() const { return m_path; }
 
     // Runs a SELECT text; the cursor stands on the first record or at the end.
     bool runQuery(const QString &sql);
@@ -51,7 +56,7 @@ public:
 
 private:
     QString m_connectionName;
-    QString m_connectionString;
+    QString m_path;
     QString m_sql;
     // One record: its columns' UTF-8 bytes end to end; column i ends at ends[i].
     struct Row {

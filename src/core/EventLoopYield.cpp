@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr qint64 FrameMilliseconds = 33;
+qint64 frameMilliseconds = 33;
 
 } // namespace
 
@@ -15,8 +15,13 @@ EventLoopYield::EventLoopYield()
 
 void EventLoopYield::operator()()
 {
-    if (m_sinceLast.elapsed() < FrameMilliseconds)
+    if (m_sinceLast.elapsed() < frameMilliseconds)
         return;
     QCoreApplication::processEvents();
     m_sinceLast.restart();
+}
+
+void EventLoopYield::setFrameMilliseconds(qint64 milliseconds)
+{
+    frameMilliseconds = milliseconds;
 }

@@ -13,6 +13,9 @@ public:
     EventLoopYield();
     void operator()();
 
+    // Tests set 0 so that every call yields, to act in the middle of a loop.
+    static void setFrameMilliseconds(qint64 milliseconds);
+
 private:
     QElapsedTimer m_sinceLast;
 };

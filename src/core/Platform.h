@@ -7,7 +7,10 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <functional>
 #include <optional>
+
+class QObject;
 
 // Everything the windows ask of the desktop: dialogs, the shell, the clipboard, the
 // network probe and the file operations that replace files. Windows never call
@@ -52,8 +55,10 @@ public:
     // Layout switching has no counterpart here; the request is only recorded.
     virtual void activateKeyboardLayout(const QString &layoutId) = 0;
 
-    // A short HEAD request to the probe address; true when any HTTP answer came back.
-    virtual bool isConnected(const QUrl &probe) = 0;
+    // Sends a short HEAD request to the probe address and returns at once. `answered`
+    // runs later, on this thread, with true when any HTTP answer came back; never once
+    // `context` is gone, so a window may close while its probe runs.
+    virtual void probeConnection(const QUrl &probe, QObject *context, std::function<void(bool)> answered) = 0;
 
     virtual void setClipboardText(const QString &text) = 0;
     virtual QString clipboardText() = 0;

@@ -1,7 +1,5 @@
 #include "ProgramFolder.h"
 
-#include "ConnectionString.h"
-
 #include <QCoreApplication>
 #include <QDir>
 
@@ -31,11 +29,6 @@ void setPath(const QString &folder)
 QString file(const QString &name)
 {
     return path() + u'/' + name;
-}
-
-QString connectionString(const QString &fileName)
-{
-    return databaseConnectionString(path(), fileName);
 }
 
 } // namespace ProgramFolder

@@ -12,7 +12,4 @@ void setPath(const QString &folder);
 // A file of the program folder: path() + "/" + name.
 QString file(const QString &name);
 
-// The connection string of a database file of the program folder.
-QString connectionString(const QString &fileName);
-
 } // namespace ProgramFolder

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
@@ -149,23 +148,23 @@ void QtPlatform::activateKeyboardLayout(const QString &)
     // The desktop owns the keyboard layout here; there is nothing to switch.
 }
 
-bool QtPlatform::isConnected(const QUrl &probe)
+void QtPlatform::probeConnection(const QUrl &probe, QObject *context, std::function<void(bool)> answered)
 {
-    if (!probe.isValid())
-        return false;
-    QNetworkAccessManager manager;
+    if (!probe.isValid()) {
+        QTimer::singleShot(0, context, [answered] { answered(false); });
+        return;
+    }
+    // Owned by the context: closing the window aborts the probe and drops the answer.
+    auto *manager = new QNetworkAccessManager(context);
     QNetworkRequest request(probe);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     request.setTransferTimeout(ConnectivityTimeoutMs);
-    QNetworkReply *reply = manager.head(request);
-    QEventLoop loop;
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    QTimer::singleShot(ConnectivityTimeoutMs, &loop, &QEventLoop::quit);
-    loop.exec();
-    const bool answered = reply->isFinished()
-        && reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
-    reply->abort();
-    return answered;
+    QNetworkReply *reply = manager->head(request);
+    QObject::connect(reply, &QNetworkReply::finished, context, [manager, reply, answered] {
+        const bool connected = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
+        manager->deleteLater();
+        answered(connected);
+    });
 }
 
 void QtPlatform::setClipboardText(const QString &text)

@@ -24,7 +24,7 @@ public:
     bool openUrl(const QUrl &url) override;
     bool startProgram(const QString &program, const QString &argument) override;
     void activateKeyboardLayout(const QString &layoutId) override;
-    bool isConnected(const QUrl &probe) override;
+    void probeConnection(const QUrl &probe, QObject *context, std::function<void(bool)> answered) override;
     void setClipboardText(const QString &text) override;
     QString clipboardText() override;
 

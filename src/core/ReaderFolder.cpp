@@ -1,6 +1,5 @@
 #include "ReaderFolder.h"
 
-#include "ConnectionString.h"
 #include "DataSource.h"
 #include "Platform.h"
 #include "ProgramFolder.h"
@@ -25,7 +24,7 @@ const QString UserDatabase = QStringLiteral("db.mdb");
 QString databaseVersion(const QString &folder)
 {
     DataSource database;
-    if (!database.open(databaseConnectionString(folder, VerseDatabase))
+    if (!database.openFile(folder + u'/' + VerseDatabase)
         || !database.runQuery(QStringLiteral("SELECT * FROM DBversion")))
         return {};
     return database.text(QStringLiteral("DBversion"));

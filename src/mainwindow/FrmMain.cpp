@@ -40,11 +40,14 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -124,7 +127,7 @@ FrmMain::FrmMain(Platform &platform, ProgramState &state, QWidget *parent)
         search_Click();
     });
     connect(resultsFrame, &ResultsFrame::verseDatabaseReplaced, this,
-            [this] { Adodc1.open(ProgramFolder::connectionString(QStringLiteral("quran.qu"))); });
+            [this] { Adodc1.openFile(ProgramFolder::file(QStringLiteral("quran.qu"))); });
     connect(resultsFrame, &ResultsFrame::resultDoubleClicked, this, [this](int row) {
         frmCollect1->addVerse(resultsFrame->rowText(row), resultsFrame->resultRow(row).id, resultsFrame->verseShown());
     });
@@ -174,6 +177,7 @@ FrmMain::FrmMain(Platform &platform, ProgramState &state, QWidget *parent)
 FrmMain::~FrmMain()
 {
     qApp->removeEventFilter(this);
+    Settings::setWriteFailureHandler({});
 }
 
 void FrmMain::createPanels()
@@ -256,6 +260,15 @@ bool FrmMain::Form_Load()
         return false;
     }
 
+    // A setting that could not be written is lost at the next start: said once a run.
+    Settings::setWriteFailureHandler([this](const QString &) {
+        if (std::exchange(m_settingLossReported, true))
+            return;
+        m_platform.message(QStringLiteral("تعذر حفظ إعدادات البرنامج (قد يكون القرص ممتلئا أو مجلد الإعدادات للقراءة "
+                                          "فقط)، لذلك لن يتذكر البرنامج آخر ما اخترته عند التشغيل القادم."),
+                           QStringLiteral("خطأ"), Platform::Buttons::Ok, Platform::Icon::Warning);
+    });
+
     // 2. Centred on the screen.
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
@@ -295,8 +308,9 @@ bool FrmMain::Form_Load()
 
 bool FrmMain::openVerseDatabase()
 {
-    const QString verses = ProgramFolder::connectionString(QStringLiteral("quran.qu"));
-    return Adodc1.open(verses) && Adodc2.open(verses);
+    // A damaged file fails here, with its reason, instead of finding nothing later.
+    const QString verses = ProgramFolder::file(QStringLiteral("quran.qu"));
+    return Adodc1.openFile(verses, DataFileKind::Verses) && Adodc2.openFile(verses);
 }
 
 bool FrmMain::openDatabases(const std::optional<Installation> &update)
@@ -322,10 +336,15 @@ bool FrmMain::openDatabases(const std::optional<Installation> &update)
                            QStringLiteral("خطأ"), Platform::Buttons::Ok, Platform::Icon::Critical);
         return false;
     }
-    // Without the root database only the root search is unavailable; it says so itself.
-    const QString roots = ProgramFolder::connectionString(QStringLiteral("Jthr.qu"));
-    Adodc4.open(roots);
-    Adodc5.open(roots);
+    // Without the root database only the root search is unavailable; it says so itself
+    // when asked. A damaged one is reported now, with what still works.
+    const QString roots = ProgramFolder::file(QStringLiteral("Jthr.qu"));
+    if (Adodc4.openFile(roots, DataFileKind::Roots))
+        Adodc5.openFile(roots);
+    else if (QFileInfo::exists(roots))
+        m_platform.message(QStringLiteral("ملف الجذور Jthr.qu تالف، لذلك لن يعمل البحث بالجذر. بقية البرنامج يعمل كالمعتاد.\n%1")
+                               .arg(Adodc4.errorString()),
+                           QStringLiteral("خطأ"), Platform::Buttons::Ok, Platform::Icon::Warning);
     return true;
 }
 
@@ -491,6 +510,16 @@ void FrmMain::search_Click()
         }
     } else {
         found = m_textSearch.run(text, m_state.SearchScope, options);
+        if (!found.ok) {
+            // Never shown as "nothing found": the previous results stay, and the reader is told.
+            m_platform.message(QStringLiteral("تعذر إجراء هذا البحث، وقد يكون نص البحث طويلا أو مركبا أكثر مما يحتمله "
+                                              "البرنامج. لم تتغير النتائج السابقة."),
+                               QStringLiteral("خطأ"), Platform::Buttons::Ok, Platform::Icon::Warning);
+            picStrip->setEnabled(true);
+            searcht->setEnabled(true);
+            resultsFrame->refreshSelection();
+            return;
+        }
         m_state.SearchWord = found.highlightWord;
         m_state.SearchWordColumn = found.highlightColumn;
         resultsFrame->clearResults();

@@ -78,6 +78,7 @@ private:
     ProgramState &m_state;
     SingleInstance m_instance;
     bool m_activated = false;
+    bool m_settingLossReported = false;
 
     DataSource Adodc1; // search results
     DataSource Adodc2; // the verse on show

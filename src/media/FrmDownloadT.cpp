@@ -1,5 +1,6 @@
 #include "FrmDownloadT.h"
 
+#include "DataFileCheck.h"
 #include "FrmDownload.h"
 #include "Platform.h"
 #include "ProgramFolder.h"
@@ -33,6 +34,7 @@ FrmDownloadT::FrmDownloadT(Platform &platform, ProgramState &state, std::functio
     List4 = new QListWidget(this);
     List4->setObjectName(QStringLiteral("List4"));
     List4->addItems(TranslationNames);
+    markInstalled();
 
     cmddownload = new QPushButton(QStringLiteral("تنصيب الترجمة"), this);
     cmddownload->setObjectName(QStringLiteral("cmddownload"));
@@ -47,8 +49,27 @@ FrmDownloadT::FrmDownloadT(Platform &platform, ProgramState &state, std::functio
     connect(cmddownload, &QPushButton::clicked, this, &FrmDownloadT::cmddownload_Click);
 }
 
+namespace {
+
+// A translation file that opens as one; a damaged file can be fetched again.
+bool isInstalled(int entry)
+{
+    const QString file = ProgramFolder::file(translationFileName(entry));
+    return QFile::exists(file) && dataFileProblem(file, DataFileKind::Translation, CheckDepth::Opening).isEmpty();
+}
+
+} // namespace
+
+void FrmDownloadT::markInstalled()
+{
+    for (int entry = 0; entry < List4->count(); ++entry)
+        List4->item(entry)->setText(TranslationNames.at(entry)
+                                    + (isInstalled(entry) ? QStringLiteral(" (مثبتة لديك)") : QString()));
+}
+
 void FrmDownloadT::selectFirstTranslation()
 {
+    markInstalled();
     List4->setCurrentRow(0);
     List4->setFocus();
 }
@@ -62,7 +83,7 @@ void FrmDownloadT::cmddownload_Click()
     }
     const QString fileName = translationFileName(entry);
     m_state.DownloadItem = fileName.chopped(4).toInt();
-    if (QFile::exists(ProgramFolder::file(fileName))) {
+    if (isInstalled(entry)) {
         m_platform.message(QStringLiteral("إن هذه الترجمة متوفرة حاليا لديك, ليس هناك داعي لإعادة عملية التحميل"),
                            QStringLiteral("التحديث"));
         return;

@@ -25,12 +25,15 @@ public:
     FrmDownloadT(Platform &platform, ProgramState &state, std::function<QString()> serverAddress,
                  ProgramEnd programEnd = closeProgram, QWidget *parent = nullptr);
 
-    // Opening the page from the translation menu: the first entry chosen, with the focus.
+    // Opening the page from the translation menu: the first entry chosen, with the
+    // focus, and the installed entries marked.
     void selectFirstTranslation();
 
     void cmddownload_Click();
 
 private:
+    void markInstalled();
+
     Platform &m_platform;
     ProgramState &m_state;
     std::function<QString()> m_serverAddress;

@@ -1,6 +1,8 @@
 #include "FrmRasm.h"
 
+#include "DownloadChecks.h"
 #include "Downloader.h"
+#include "FileOperations.h"
 #include "FrmLink.h"
 #include "PictureNames.h"
 #include "Platform.h"
@@ -59,6 +61,8 @@ FrmRasm::FrmRasm(Platform &platform, ProgramState &state, QWidget *parent)
     };
     for (const auto &[name, caption] : entries)
         menuopen->addAction(caption)->setObjectName(QLatin1String(name));
+    // Saving is offered only while there is a picture to save.
+    saveAction()->setEnabled(false);
     connect(menuopen->findChild<QAction *>(QStringLiteral("save")), &QAction::triggered, this, &FrmRasm::save_Click);
     connect(menuopen->findChild<QAction *>(QStringLiteral("link")), &QAction::triggered, this, &FrmRasm::link_Click);
     connect(menuopen->findChild<QAction *>(QStringLiteral("redownload")), &QAction::triggered, this, &FrmRasm::redownload_Click);
@@ -77,6 +81,7 @@ FrmRasm::FrmRasm(Platform &platform, ProgramState &state, QWidget *parent)
     ProgressBar->setRange(0, 1000);
     ProgressBar->hide();
     DownloadRasm = new Downloader(platform, this);
+    DownloadRasm->setAcceptance(DownloadLimit::VersePicture, pictureCheck("gif"));
     DownloadRasm->hide();
 
     auto *layout = new QVBoxLayout(this);
@@ -124,8 +129,9 @@ void FrmRasm::Form_Load()
     applySkin(this);
     m_file = verseFileName(m_state.RasmSura, m_state.RasmAyaa);
     m_url = Servers::load().scriptImageServer + QStringLiteral("quran/image/") + m_file;
-    // An empty file is what a failed fetch of old left behind.
-    if (QFileInfo(cacheFile()).exists() && QFileInfo(cacheFile()).size() == 0)
+    // A cached file that does not decode (an empty file or an error page kept by an
+    // older version) is fetched again.
+    if (QFileInfo::exists(cacheFile()) && !pictureDecodes(cacheFile(), "gif"))
         QFile::remove(cacheFile());
     if (QFileInfo::exists(cacheFile()))
         showPicture();
@@ -133,8 +139,15 @@ void FrmRasm::Form_Load()
         fetch();
 }
 
+QAction *FrmRasm::saveAction() const
+{
+    return menuopen->findChild<QAction *>(QStringLiteral("save"));
+}
+
 void FrmRasm::fetch()
 {
+    Image1->clear();
+    saveAction()->setEnabled(false);
     ProgressBar->setValue(0);
     ProgressBar->show();
     DownloadRasm->CancelDownload();
@@ -163,6 +176,7 @@ void FrmRasm::showPicture()
         view.setHeight(qMin(room.height(), view.height() + scrollBar));
     ImageArea->setFixedSize(view);
     adjustSize();
+    saveAction()->setEnabled(true);
 }
 
 void FrmRasm::DownloadRasm_Complete(qint64 total)
@@ -183,8 +197,11 @@ void FrmRasm::save_Click()
     const QString target = m_platform.saveFileName(QStringLiteral("حفظ"), m_file, QStringLiteral("GIF Files (*.gif)"));
     if (target.isEmpty())
         return;
-    QFile::remove(target);
-    QFile::copy(cacheFile(), target);
+    // The reader's file is replaced only by a whole copy.
+    QString error;
+    if (!copyReplacing(cacheFile(), target, &error, m_platform.files()))
+        m_platform.message(QStringLiteral("لم يتم حفظ الصورة، وبقي الملف %1 كما كان.\n%2").arg(target, error),
+                           QStringLiteral("خطأ"), Platform::Buttons::Ok, Platform::Icon::Warning);
 }
 
 void FrmRasm::link_Click()

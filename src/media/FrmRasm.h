@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class Downloader;
+class QAction;
 class Platform;
 class QLabel;
 class QMenu;
@@ -35,6 +36,7 @@ protected:
 
 private:
     QString cacheFile() const;
+    QAction *saveAction() const;
     void fetch();
     void showPicture();
     void DownloadRasm_Complete(qint64 total);

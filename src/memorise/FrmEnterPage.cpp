@@ -122,8 +122,16 @@ void FrmEnterPage::Command2_Click()
     if (!name.isEmpty()) {
         EventLoopYield yield;
         for (int i = 0; i < List1->count(); ++i) {
-            if (List1->item(i)->text() == name) {
+            const QString existing = List1->item(i)->text();
+            if (existing == name) {
                 m_platform.message(QStringLiteral("إن هذا المستخدم موجود مسبقا , يرجى إدخال اسم جديد للمستخدم"));
+                return;
+            }
+            // The file does not tell "Ali" from "ali".
+            if (existing.compare(name, Qt::CaseInsensitive) == 0) {
+                m_platform.message(QStringLiteral("يوجد مستخدم باسم %1 لا يختلف عن هذا الاسم إلا في حالة الأحرف، "
+                                                  "والبرنامج لا يفرق بينهما. يرجى إدخال اسم آخر للمستخدم")
+                                       .arg(existing));
                 return;
             }
             yield();
@@ -132,9 +140,19 @@ void FrmEnterPage::Command2_Click()
             m_platform.message(UnacceptableUserNameMessage);
             return;
         }
-        // A name the file refuses (one differing from a user only in letter case, a
-        // reserved word) simply creates nothing; the reloaded list shows that.
-        m_users.run({createUserStatement(name)});
+        const UserDatabase::Outcome outcome = m_users.run({createUserStatement(name)});
+        // Nothing created is said, and the list stays as it was.
+        if (outcome == UserDatabase::Outcome::Unavailable) {
+            reportUnavailable();
+            return;
+        }
+        if (outcome != UserDatabase::Outcome::Done) {
+            m_platform.message(QStringLiteral("لم يتم إنشاء المستخدم %1، فقد تعذرت الكتابة في سجل الحفظ db.mdb (قد يكون "
+                                              "مجلد البرنامج أو الملف للقراءة فقط، أو القرص ممتلئا).\n%2")
+                                   .arg(name, m_users.errorString()),
+                               QStringLiteral("خطأ"), Platform::Buttons::Ok, Platform::Icon::Critical);
+            return;
+        }
     }
     load_list();
     selectFirstUser();

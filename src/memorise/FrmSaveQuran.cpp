@@ -454,8 +454,7 @@ QWidget *FrmSaveQuran::createSummaryPage()
 
 void FrmSaveQuran::Form_Load()
 {
-    const QString verses = ProgramFolder::connectionString(QStringLiteral("quran.qu"));
-    if (!Adodc1.open(verses)) {
+    if (!Adodc1.openFile(ProgramFolder::file(QStringLiteral("quran.qu")))) {
         m_platform.message(QStringLiteral("تعذر فتح قاعدة بيانات الآيات quran.qu.\n%1").arg(Adodc1.errorString()),
                            QStringLiteral("خطأ"), Platform::Buttons::Ok, Platform::Icon::Critical);
     }
@@ -520,6 +519,7 @@ void FrmSaveQuran::suraayaanum_Click()
     if (!item)
         return;
     const QString v = item->text();
+    // A verse that cannot be read leaves every field of it blank (Form_Load named quran.qu).
     Adodc1.runQuery(QStringLiteral("SELECT *  FROM Ayat where soraano like ") + suraanumber->text()
                     + QStringLiteral(" And Ayat.ayaano Like ") + v + QStringLiteral(" order by ID"));
     setInfo(ayaanolab, Adodc1.text(QStringLiteral("ID")));
@@ -535,9 +535,14 @@ void FrmSaveQuran::suraayaanum_Click()
 
 void FrmSaveQuran::showVerseStatus()
 {
-    if (readUserRecords(Adodc2, QStringLiteral("SELECT *  FROM ") + m_state.CurrentUser + QStringLiteral(" where ayaanum like ")
-                                     + ayaanolab->text()))
-        setInfo(savedornot, Adodc2.recordCount() > 0 ? Saved : NotSaved);
+    // What could not be read is blank, never the last verse's status.
+    const bool read = !ayaanolab->text().isEmpty()
+        && readUserRecords(Adodc2, QStringLiteral("SELECT *  FROM ") + m_state.CurrentUser
+                                       + QStringLiteral(" where ayaanum like ") + ayaanolab->text());
+    setInfo(savedornot, !read ? QString() : Adodc2.recordCount() > 0 ? Saved : NotSaved);
+    // The figures came from the same file: once it fails they are no longer true.
+    if (!read && !ayaanolab->text().isEmpty())
+        blankFigures(savedfromverse, savedfromquran, pb, pb2);
 }
 
 void FrmSaveQuran::showCommentary()
@@ -594,7 +599,7 @@ bool FrmSaveQuran::eventFilter(QObject *watched, QEvent *event)
 
 void FrmSaveQuran::markFromMenu(MarkRange range, bool mark)
 {
-    if (!show1->isEnabled())
+    if (m_marking || !show1->isEnabled())
         return; // a marking command is still running
     show1->setEnabled(false);
     CurrentVerse verse;
@@ -638,7 +643,20 @@ void FrmSaveQuran::finishMenuMarking(const MarkingPlan &plan)
 
 void FrmSaveQuran::applyMarking(const MarkingPlan &plan)
 {
-    if (m_users.run(plan.statements(m_state.CurrentUser)) != UserDatabase::Outcome::Done) {
+    // The statements yield to the event loop: every control that could start another
+    // command, or change what this one reads, waits until it ends.
+    m_marking = true;
+    const QList<QWidget *> controls{Command2, Command3, Command4, Command6, Combo1, Combo2, searchname, picStrip,
+                                    suraayaalist, suraayaanum};
+    for (QWidget *control : controls)
+        control->setEnabled(false);
+    show1->setEnabled(false);
+    const UserDatabase::Outcome outcome = m_users.run(plan.statements(m_state.CurrentUser));
+    m_marking = false;
+    for (QWidget *control : controls)
+        control->setEnabled(true);
+    show1->setEnabled(true);
+    if (outcome != UserDatabase::Outcome::Done) {
         m_platform.message(QStringLiteral("لم يتم تسجيل التغيير، وبقي سجل الحفظ كما كان قبله.\n%1").arg(m_users.errorString()),
                            QStringLiteral("خطأ"), Platform::Buttons::Ok, Platform::Icon::Critical);
     }
@@ -666,7 +684,8 @@ void FrmSaveQuran::Command4_Click()
 
 void FrmSaveQuran::recordingCommand(bool wholeSura, bool mark)
 {
-    setRecordingControlsEnabled(false, false);
+    if (m_marking)
+        return;
     const int S = searchname->currentIndex() + 1;
     const int from = Combo1->currentText().toInt();
     const int to = Combo2->currentText().toInt();
@@ -676,7 +695,6 @@ void FrmSaveQuran::recordingCommand(bool wholeSura, bool mark)
         applyMarking(suraMarking(m_state.CurrentUser, S, SuraOffset, mark));
     else if (from > 0 && to >= from && toId > 0)
         applyMarking(rangeMarking(m_state.CurrentUser, S, from, to, toId, FromVerseId, mark));
-    setRecordingControlsEnabled(true, false);
     Percentaged();
     Percentage();
 }
@@ -687,14 +705,12 @@ void FrmSaveQuran::TellMeIdSub()
     FromVerseId = Combo1->currentText().toInt() + SuraOffset;
 }
 
-void FrmSaveQuran::setRecordingControlsEnabled(bool enabled, bool withLists)
+void FrmSaveQuran::setRecordingControlsEnabled(bool enabled)
 {
-    for (QPushButton *command : {Command2, Command3, Command4, Command6})
-        command->setEnabled(enabled);
-    if (withLists) {
-        for (QWidget *control : std::initializer_list<QWidget *>{Combo1, Combo2, searchname, picStrip})
-            control->setEnabled(enabled);
-    }
+    // Nothing comes back to life while a marking command runs.
+    enabled = enabled && !m_marking;
+    for (QWidget *control : std::initializer_list<QWidget *>{Command2, Command3, Command4, Command6, Combo1, Combo2, searchname, picStrip})
+        control->setEnabled(enabled);
 }
 
 // ---- Recording page ----
@@ -731,22 +747,22 @@ void FrmSaveQuran::Combo1_Click()
 void FrmSaveQuran::Combo2_Click()
 {
     ProgressBar->show();
-    setRecordingControlsEnabled(false, true);
+    setRecordingControlsEnabled(false);
 
     const QString S = QString::number(searchname->currentIndex() + 1);
     const QString from = Combo1->currentText();
     const QString to = Combo2->currentText();
-    const QString verses = ProgramFolder::connectionString(QStringLiteral("quran.qu"));
-    if (Adodc2sd.connectionString() != verses)
-        Adodc2sd.open(verses);
+    const QString verses = ProgramFolder::file(QStringLiteral("quran.qu"));
+    if (Adodc2sd.path() != verses)
+        Adodc2sd.openFile(verses);
     Adodc2sd.runQuery(QStringLiteral("SELECT *  FROM Ayat where soraano like ") + S + QStringLiteral(" And Ayat.ayaano Like ")
                       + to + QStringLiteral(" order by ID"));
     setInfo(IDlbl, Adodc2sd.text(QStringLiteral("ID")));
 
     endtext->setPlainText(QStringLiteral("تحميل ..."));
     QString preview;
-    if (Adodc1sd.connectionString() != verses)
-        Adodc1sd.open(verses);
+    if (Adodc1sd.path() != verses)
+        Adodc1sd.openFile(verses);
     Adodc1sd.runQuery(QStringLiteral("SELECT *  FROM Ayat where ayaano between ") + from + QStringLiteral(" and ") + to
                       + QStringLiteral(" And Ayat.soraano Like ") + S + QStringLiteral(" order by ID"));
     Adodc1sd.moveFirst();
@@ -762,15 +778,15 @@ void FrmSaveQuran::Combo2_Click()
     endtext->setPlainText(preview);
 
     ProgressBar->hide();
-    setRecordingControlsEnabled(true, true);
+    setRecordingControlsEnabled(true);
 }
 
 // ---- Statistics ----
 
 bool FrmSaveQuran::readUserRecords(DataSource &source, const QString &sql)
 {
-    const QString records = userViewConnectionString(m_users.programFolder());
-    bool read = (source.connectionString() == records || source.open(records)) && source.runQuery(sql);
+    const QString records = userDatabaseFile(m_users.programFolder());
+    bool read = (source.path() == records || source.openFile(records)) && source.runQuery(sql);
     if (!read && !m_readFailureReported) {
         // Told once: the same failure would otherwise repeat on every verse.
         m_readFailureReported = true;
@@ -802,14 +818,25 @@ void FrmSaveQuran::showFigures(int sura, qsizetype suraCount, qsizetype quranCou
     quranBar->setValue(sharePercent(quranCount, VerseTotal));
 }
 
+void FrmSaveQuran::blankFigures(QLabel *suraLabel, QLabel *quranLabel, VorelProgress *suraBar, VorelProgress *quranBar)
+{
+    setInfo(suraLabel, QString());
+    setInfo(quranLabel, QString());
+    suraBar->setValue(0);
+    quranBar->setValue(0);
+}
+
 void FrmSaveQuran::Percentage()
 {
     const int S = suraayaalist->currentRow() + 1;
     qsizetype suraCount = 0;
     qsizetype quranCount = 0;
-    if (S < 1 || !countSaved(Adodc2, S, &suraCount, &quranCount))
+    if (S < 1)
         return;
-    showFigures(S, suraCount, quranCount, savedfromverse, savedfromquran, pb, pb2);
+    if (countSaved(Adodc2, S, &suraCount, &quranCount))
+        showFigures(S, suraCount, quranCount, savedfromverse, savedfromquran, pb, pb2);
+    else
+        blankFigures(savedfromverse, savedfromquran, pb, pb2);
     showVerseStatus();
 }
 
@@ -820,6 +847,8 @@ void FrmSaveQuran::Percentages()
     qsizetype quranCount = 0;
     if (S >= 1 && countSaved(Adodc1s, S, &suraCount, &quranCount))
         showFigures(S, suraCount, quranCount, savedfromverse, savedfromquran, pbs, pb2s);
+    else
+        blankFigures(savedfromverse, savedfromquran, pbs, pb2s);
 }
 
 void FrmSaveQuran::Percentaged()
@@ -829,6 +858,8 @@ void FrmSaveQuran::Percentaged()
     qsizetype quranCount = 0;
     if (S >= 1 && countSaved(Adodc2sd, S, &suraCount, &quranCount))
         showFigures(S, suraCount, quranCount, savedfromversesd, savedfromquransd, pbsd, pb2sd);
+    else
+        blankFigures(savedfromversesd, savedfromquransd, pbsd, pb2sd);
 }
 
 // ---- Summary page ----

@@ -95,7 +95,7 @@ private:
     void askTargetVerse(const CurrentVerse &verse, bool mark);
     void finishMenuMarking(const MarkingPlan &plan);
     void recordingCommand(bool wholeSura, bool mark);
-    void setRecordingControlsEnabled(bool enabled, bool withLists);
+    void setRecordingControlsEnabled(bool enabled);
     void applyMarking(const MarkingPlan &plan);
 
     // Counts the user's rows of sura S and of the whole text on `source`; false (and
@@ -104,11 +104,14 @@ private:
     bool readUserRecords(DataSource &source, const QString &sql);
     void showFigures(int sura, qsizetype suraCount, qsizetype quranCount, QLabel *suraLabel, QLabel *quranLabel,
                      VorelProgress *suraBar, VorelProgress *quranBar);
+    void blankFigures(QLabel *suraLabel, QLabel *quranLabel, VorelProgress *suraBar, VorelProgress *quranBar);
 
     Platform &m_platform;
     ProgramState &m_state;
     UserDatabase &m_users;
     bool m_readFailureReported = false;
+    // A marking command is running: no other can start, from any control.
+    bool m_marking = false;
 
     DataSource Adodc1;   // main page: the verse on show
     DataSource Adodc2;   // main page: the user's records

@@ -9,10 +9,8 @@
 // columns suranum (sura number) and ayaanum (running verse number), one row per
 // memorised verse. The file is never created here: the installation provides it.
 
-// The three connection strings of db.mdb, as the program has always written them.
-QString userDbWriteConnectionString(const QString &programFolder);
-QString userListConnectionString(const QString &programFolder);
-QString userViewConnectionString(const QString &programFolder);
+// db.mdb in the program folder, opened from its path.
+QString userDatabaseFile(const QString &programFolder);
 
 // A user's name is a table name used unquoted in every statement, so only names of
 // letters (any script), digits and "_" that start with a letter are accepted.
@@ -51,4 +49,5 @@ public:
 private:
     QString m_folder;
     QString m_error;
+    bool m_running = false;
 };

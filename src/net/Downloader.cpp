@@ -2,20 +2,38 @@
 
 #include "Platform.h"
 
+#include <QFileDevice>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QSaveFile>
+#include <QTimer>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace {
 
 constexpr int SizePixels = 32;
 
+int statusOf(const QNetworkReply *reply)
+{
+    return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+}
+
 bool isSuccessStatus(const QNetworkReply *reply)
 {
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const int status = statusOf(reply);
     return status >= 200 && status < 300;
+}
+
+QString temporaryFileOf(const QString &saveFile)
+{
+    return saveFile + QStringLiteral(".part");
+}
+
+QString megabytes(qint64 bytes)
+{
+    return QString::number(double(bytes) / (1 << 20), 'f', 1) + QStringLiteral(" ميغابايت");
 }
 
 // The length the server announced for the body; 0 when it announced none.
@@ -48,6 +66,12 @@ void Downloader::SizeIt()
     setFixedSize(SizePixels, SizePixels);
 }
 
+void Downloader::setAcceptance(qint64 maximumBytes, FileCheck check)
+{
+    m_maximumBytes = maximumBytes;
+    m_check = std::move(check);
+}
+
 void Downloader::BeginDownload(const QString &url, const QString &SaveFile)
 {
     const QUrl address(url);
@@ -58,12 +82,9 @@ void Downloader::BeginDownload(const QString &url, const QString &SaveFile)
     }
 
     drop(SaveFile);
-    auto *file = new QSaveFile(SaveFile, this);
-    if (!file->open(QIODevice::WriteOnly)) {
-        const int error = file->error();
-        const QString reason = file->errorString();
-        delete file;
-        reportStartFailure(error, QStringLiteral("لا يمكن الكتابة في الملف %1: %2").arg(SaveFile, reason));
+    std::shared_ptr<QIODevice> file = m_platform.files().create(temporaryFileOf(SaveFile));
+    if (!file) {
+        reportStartFailure(QFileDevice::OpenError, QStringLiteral("لا يمكن الكتابة في الملف %1").arg(SaveFile));
         return;
     }
 
@@ -101,42 +122,75 @@ void Downloader::onReadyRead(const QString &saveFile)
     const QByteArray chunk = transfer.reply->readAll();
     transfer.received += chunk.size();
     // An error page is never the file: its body is read and thrown away.
-    if (!isSuccessStatus(transfer.reply) || transfer.writeFailed)
+    if (!isSuccessStatus(transfer.reply) || !transfer.failure.isEmpty())
         return;
+    const qint64 total = announcedLength(transfer.reply);
+    if (std::max(total, transfer.received) > m_maximumBytes) {
+        // Refused before it fills the disk or the memory.
+        transfer.failure = QStringLiteral("حجم الملف (%1) أكبر من الحجم المقبول لهذا النوع من الملفات (%2)")
+                               .arg(megabytes(std::max(total, transfer.received)), megabytes(m_maximumBytes));
+        // Stopped from the event loop, not from inside the reply's own signal.
+        QNetworkReply *reply = transfer.reply;
+        QTimer::singleShot(0, reply, [reply] { reply->abort(); });
+        return;
+    }
     if (transfer.file->write(chunk) != chunk.size())
-        transfer.writeFailed = true;
+        transfer.failure = QStringLiteral("تعذرت كتابة الملف %1 (قد يكون القرص ممتلئا)").arg(saveFile);
     // Every arrival is reported (the network layer's own progress signal comes at
     // most every 100 ms), but only against a length the server announced.
-    const qint64 total = announcedLength(transfer.reply);
     if (total > 0 && !chunk.isEmpty())
         Q_EMIT DownloadProgress(transfer.received, total, saveFile);
 }
 
+QString Downloader::faultOf(const Transfer &transfer, const QString &saveFile)
+{
+    if (!transfer.failure.isEmpty())
+        return transfer.failure;
+    const QNetworkReply *reply = transfer.reply;
+    if (statusOf(reply) == 404)
+        return QStringLiteral("الملف غير متوفر على الخادم");
+    if (reply->error() != QNetworkReply::NoError && statusOf(reply) == 0)
+        return QStringLiteral("تعذر الاتصال بالخادم");
+    if (!isSuccessStatus(reply))
+        return QStringLiteral("أجاب الخادم بالرمز %1 بدلا من الملف").arg(statusOf(reply));
+    const qint64 total = announcedLength(reply);
+    if (reply->error() != QNetworkReply::NoError || total == 0 || transfer.received != total)
+        return QStringLiteral("انقطع التحميل قبل أن يكتمل الملف");
+    auto *file = qobject_cast<QFileDevice *>(transfer.file.get());
+    if (file && !file->flush())
+        return QStringLiteral("تعذرت كتابة الملف %1 (قد يكون القرص ممتلئا)").arg(saveFile);
+    transfer.file->close();
+    if (m_check)
+        return m_check(temporaryFileOf(saveFile));
+    return {};
+}
+
 void Downloader::onFinished(const QString &saveFile, const QNetworkReply *reply)
 {
-    onReadyRead(saveFile);
     if (m_transfers.value(saveFile).reply != reply)
         return; // a host dropped or restarted it while hearing of the last bytes
+    if (reply->isOpen())
+        onReadyRead(saveFile);
+    if (m_transfers.value(saveFile).reply != reply)
+        return; // dropped while hearing of the last bytes
     Transfer transfer = m_transfers.take(saveFile);
-    const qint64 total = announcedLength(transfer.reply);
-    const bool complete = transfer.reply->error() == QNetworkReply::NoError && isSuccessStatus(transfer.reply)
-        && total > 0 && transfer.received == total && !transfer.writeFailed;
-    // commit() renames the temporary file onto the target in one step.
-    const bool written = complete && transfer.file->commit();
-    if (!written)
-        transfer.file->cancelWriting();
-    delete transfer.file;
     transfer.reply->deleteLater();
-
-    if (!written) {
-        const int status = transfer.reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    QString fault = faultOf(transfer, saveFile);
+    transfer.file->close();
+    // One rename puts the checked file in place.
+    if (fault.isEmpty() && !m_platform.files().replace(temporaryFileOf(saveFile), saveFile))
+        fault = QStringLiteral("تعذر وضع الملف %1 في مكانه").arg(saveFile);
+    if (!fault.isEmpty()) {
+        m_platform.files().remove(temporaryFileOf(saveFile));
+        m_failureReason = fault;
+        const int status = statusOf(transfer.reply);
         if (status != 0 && !isSuccessStatus(transfer.reply))
             Q_EMIT DownloadRefused(status, saveFile);
         Q_EMIT DownloadError(saveFile);
         Q_EMIT DownloadComplete(0, saveFile);
         return;
     }
-    Q_EMIT DownloadComplete(total, saveFile);
+    Q_EMIT DownloadComplete(announcedLength(transfer.reply), saveFile);
 }
 
 void Downloader::drop(const QString &saveFile)
@@ -147,6 +201,6 @@ void Downloader::drop(const QString &saveFile)
     transfer.reply->disconnect(this);
     transfer.reply->abort();
     transfer.reply->deleteLater();
-    transfer.file->cancelWriting();
-    delete transfer.file; // an uncommitted QSaveFile removes its temporary file
+    transfer.file->close();
+    m_platform.files().remove(temporaryFileOf(saveFile));
 }

@@ -1,22 +1,28 @@
 #pragma once
 
+#include "CheckedInstall.h"
+
 #include <QHash>
 #include <QString>
 #include <QWidget>
 
+#include <memory>
+
 class Platform;
+class QIODevice;
 class QNetworkAccessManager;
 class QNetworkReply;
-class QSaveFile;
 
 // Fetches URLs over HTTP in the background and writes each body to a named file,
 // reporting progress, failure and completion as signals on the window's thread.
 // A control without content of its own, 32 x 32 pixels on its host.
 //
 // The body goes to a temporary file beside the target and is renamed into place only
-// when the whole announced length arrived with a success status, so the target name
-// never holds an error page or a partial file: DownloadComplete with a MaxBytes other
-// than 0 means SaveFile now holds the body, 0 means nothing was written.
+// when the whole announced length arrived with a success status, no larger than the
+// instance accepts, and passed the instance's check (a picture that decodes, a data
+// file that opens), so the target name never holds an error page, a partial file or
+// the wrong kind of file: DownloadComplete with a MaxBytes other than 0 means SaveFile
+// now holds the body, 0 means nothing was written and failureReason() says why.
 class Downloader : public QWidget
 {
     Q_OBJECT
@@ -36,6 +42,14 @@ public:
 
     // Inactivity limit of a transfer: a server that stops sending fails the download.
     void setTransferTimeout(int milliseconds) { m_transferTimeout = milliseconds; }
+    // What a body must be to be kept: at most `maximumBytes` long, and passing `check`
+    // when there is one.
+    void setAcceptance(qint64 maximumBytes, FileCheck check = {});
+    // Why the last failed download failed, in the reader's words.
+    QString failureReason() const { return m_failureReason; }
+
+    // Bodies larger than this are refused when the host sets no other limit.
+    static constexpr qint64 DefaultMaximumBytes = 512LL << 20;
 
 Q_SIGNALS:
     // Only for a success status with an announced length.
@@ -50,14 +64,16 @@ Q_SIGNALS:
 private:
     struct Transfer {
         QNetworkReply *reply = nullptr;
-        QSaveFile *file = nullptr;
+        std::shared_ptr<QIODevice> file; // the temporary file
         qint64 received = 0;
-        bool writeFailed = false;
+        QString failure; // set at the first fault; the rest of the body is thrown away
     };
 
     void reportStartFailure(int errorNumber, const QString &description);
     void onReadyRead(const QString &saveFile);
     void onFinished(const QString &saveFile, const QNetworkReply *reply);
+    // Why a finished transfer cannot be kept; empty when it can.
+    QString faultOf(const Transfer &transfer, const QString &saveFile);
     void drop(const QString &saveFile);
 
     Platform &m_platform;
@@ -65,4 +81,7 @@ private:
     QHash<QString, Transfer> m_transfers;
     QString m_lastStarted;
     int m_transferTimeout = 30000;
+    qint64 m_maximumBytes = DefaultMaximumBytes;
+    FileCheck m_check;
+    QString m_failureReason;
 };

@@ -1,5 +1,6 @@
 #include "FrmDownload.h"
 
+#include "DownloadChecks.h"
 #include "Downloader.h"
 #include "Platform.h"
 #include "ProgramFolder.h"
@@ -11,6 +12,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -59,6 +62,7 @@ FrmDownload::FrmDownload(Platform &platform, ProgramState &state, const QString 
 
     connect(Downloader1, &Downloader::DownloadProgress, this,
             [this](qint64 current, qint64 total) { Downloader1_DownloadProgress(current, total); });
+    connect(Downloader1, &Downloader::DownloadRefused, this, [this](int status) { m_refusedStatus = status; });
     connect(Downloader1, &Downloader::DownloadComplete, this,
             [this](qint64 total) { Downloader1_DownloadComplete(total); });
     connect(cmdReDownload, &QPushButton::clicked, this, &FrmDownload::cmdReDownload_Click);
@@ -73,6 +77,11 @@ void FrmDownload::Form_Load()
     ProgressBar->setValue(0);
     Downloader1->CancelDownload();
     const UpdateFile file = updateFile(m_state.DownloadItem, m_serverAddress);
+    // Only a whole, sound file of the kind asked for reaches its name.
+    if (m_state.DownloadItem == 1)
+        Downloader1->setAcceptance(DownloadLimit::VerseDatabase, dataFileCheck(DataFileKind::Verses));
+    else
+        Downloader1->setAcceptance(DownloadLimit::Translation, dataFileCheck(DataFileKind::Translation));
     Downloader1->BeginDownload(file.url, ProgramFolder::file(file.fileName));
 }
 
@@ -90,8 +99,14 @@ void FrmDownload::Downloader1_DownloadComplete(qint64 MaxBytes)
         m_programEnd();
         return;
     }
-    m_platform.message(QStringLiteral("حدث خطأ في عملية التحديث نتيجة خلل في الإتصال مع موقع البرنامج, يرجى المحاولة مرة اخرة بعد فترة. في حال تكررت المشكلة يرجى مراسلة المبرمج"),
-                       QStringLiteral("خطأ"), Platform::Buttons::Ok, Platform::Icon::Warning);
+    QString text;
+    if (std::exchange(m_refusedStatus, 0) == 404)
+        text = m_state.DownloadItem == 1 ? QStringLiteral("تحديث قاعدة البيانات غير متوفر على موقع البرنامج حاليا")
+                                         : QStringLiteral("هذه الترجمة غير متوفرة على موقع البرنامج حاليا");
+    else
+        text = QStringLiteral("حدث خطأ في عملية التحديث نتيجة خلل في الإتصال مع موقع البرنامج, يرجى المحاولة مرة اخرة بعد فترة. في حال تكررت المشكلة يرجى مراسلة المبرمج")
+            + QStringLiteral("\n(") + Downloader1->failureReason() + u')';
+    m_platform.message(text, QStringLiteral("خطأ"), Platform::Buttons::Ok, Platform::Icon::Warning);
     close();
 }
 

@@ -38,6 +38,7 @@ private:
     ProgramEnd m_programEnd;
 
     Downloader *Downloader1 = nullptr;
+    int m_refusedStatus = 0; // the status of the last download the server refused
     QProgressBar *ProgressBar = nullptr;
     QLabel *ProgressReport = nullptr;
     QPushButton *cmdReDownload = nullptr;

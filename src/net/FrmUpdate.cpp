@@ -2,6 +2,7 @@
 
 #include "Bidi.h"
 #include "DataSource.h"
+#include "DownloadChecks.h"
 #include "FrmDownload.h"
 #include "Platform.h"
 #include "ProgramFolder.h"
@@ -20,7 +21,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTextEdit>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -123,14 +127,22 @@ void FrmUpdate::Check()
         return;
     showLocalVersion();
     lblstatus->setText(QStringLiteral("التأكد من وجود إتصال بالإنترنت"));
-
     m_probing = true;
-    const bool connected = m_platform.isConnected(Servers::load().connectivityProbe);
+    busy->show();
+    m_platform.probeConnection(Servers::load().connectivityProbe, this, [this](bool connected) { onProbed(connected); });
+}
+
+void FrmUpdate::onProbed(bool connected)
+{
     m_probing = false;
     if (!connected) {
+        busy->hide();
+        lblstatus->setText(QStringLiteral("لا يوجد إتصال بالإنترنت"));
         m_messageShowing = true;
+        const QPointer<FrmUpdate> alive(this);
         m_platform.message(QStringLiteral("لا يوجد إتصال بالإنترنت أو أن البرنامج محجوب من الإتصال بالإنترنت, يرجى التأكد من وجود إتصال بالإنترنت للقيام بعملية التحديث."));
-        m_messageShowing = false;
+        if (alive)
+            m_messageShowing = false;
         return;
     }
 
@@ -140,14 +152,19 @@ void FrmUpdate::Check()
     request.setTransferTimeout(m_requestTimeout);
     m_reply = m_network->get(request);
     connect(m_reply, &QNetworkReply::finished, this, &FrmUpdate::onAnswer);
-    busy->show();
+    // The answer is a version and a few lines of notes: anything larger is not it, and
+    // reading it whole would hold the memory and the window.
+    connect(m_reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64 total) {
+        if (m_reply && std::max(received, total) > DownloadLimit::UpdateAnswer)
+            QTimer::singleShot(0, m_reply, &QNetworkReply::abort);
+    });
 }
 
 void FrmUpdate::showLocalVersion()
 {
     DataSource database;
     QString version;
-    if (database.open(ProgramFolder::connectionString(QStringLiteral("quran.qu")))
+    if (database.openFile(ProgramFolder::file(QStringLiteral("quran.qu")))
         && database.runQuery(QStringLiteral("SELECT * FROM DBversion")))
         version = database.text(QStringLiteral("DBversion"));
     lbluserdb->setText(version);

@@ -44,6 +44,7 @@ protected:
 
 private:
     void showLocalVersion();
+    void onProbed(bool connected);
     void onAnswer();
     void showConnectionError();
     void cmdupdate_Click();

@@ -1,5 +1,6 @@
 #include "FrmRead.h"
 
+#include "DownloadChecks.h"
 #include "Downloader.h"
 #include "EventLoopYield.h"
 #include "Named.h"
@@ -26,7 +27,6 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QScreen>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -170,6 +170,7 @@ FrmRead::Side FrmRead::createSide(const char *imageName, const char *numberName,
     side.progress->setFixedHeight(8);
     side.progress->hide();
     side.download = new Downloader(m_platform, this);
+    side.download->setAcceptance(DownloadLimit::PagePicture, pictureCheck("jpg"));
     side.download->hide();
     side.failure = failure;
     return side;
@@ -181,7 +182,7 @@ void FrmRead::Form_Load()
         move(screen->geometry().center() - rect().center());
     applySkin(this);
     const QStringList saved = savedPagesFromSetting(Settings::value(SettingKeys::SavedPages, QString()));
-    m_verses.open(ProgramFolder::connectionString(QStringLiteral("quran.qu")));
+    m_verses.openFile(ProgramFolder::file(QStringLiteral("quran.qu")));
     LstSavedPages->addItems(saved);
     if (!saved.isEmpty())
         LstSavedPages->setCurrentIndex(0);
@@ -197,17 +198,17 @@ void FrmRead::Form_Load()
         m_right.progress->setValue(int(current * 1000 / std::max<qint64>(total, 1)));
     });
     connect(m_left.download, &Downloader::DownloadComplete, this,
-            [this](qint64 total, const QString &file) { downloadFinished(m_left, m_leftPage, total, file); });
+            [this](qint64 total, const QString &file) { downloadFinished(m_left, total, file); });
     connect(m_right.download, &Downloader::DownloadComplete, this,
-            [this](qint64 total, const QString &file) { downloadFinished(m_right, m_rightPage, total, file); });
+            [this](qint64 total, const QString &file) { downloadFinished(m_right, total, file); });
 
-    // The window appears first; the connection test may take a moment.
-    QTimer::singleShot(0, this, &FrmRead::testConnection);
+    // The window shows the cached pages while the connection test runs.
+    m_platform.probeConnection(Servers::load().connectivityProbe, this, [this](bool connected) { onProbed(connected); });
 }
 
-void FrmRead::testConnection()
+void FrmRead::onProbed(bool connected)
 {
-    m_connected = m_platform.isConnected(Servers::load().connectivityProbe);
+    m_connected = connected;
     if (!m_connected) {
         m_platform.message(NoConnection);
         return;
@@ -227,14 +228,17 @@ void FrmRead::ShowPagePair(int page)
 
 void FrmRead::showPage(Side &side, int page)
 {
+    side.page = page;
+    side.pageNumber->setText(QString::number(page));
+    side.progress->hide();
     const QString file = cachedPage(page);
-    // An empty file is what a failed fetch of old left behind: fetch it again.
-    if (QFileInfo(file).exists() && QFileInfo(file).size() == 0)
-        QFile::remove(file);
-    if (QFileInfo::exists(file) && side.image->load(file)) {
-        side.pageNumber->setText(QString::number(page));
+    if (QFileInfo::exists(file) && side.image->load(file))
         return;
-    }
+    // Never another page's picture under this page's number: the side stays empty
+    // until this page arrives. A cached file that does not decode (an error page an
+    // older version kept) is fetched again.
+    side.image->clear();
+    QFile::remove(file);
     if (!m_connected)
         return;
     side.progress->setRange(0, 1000);
@@ -244,17 +248,18 @@ void FrmRead::showPage(Side &side, int page)
     side.download->BeginDownload(Servers::load().pageImageServer + QStringLiteral("hpages/") + pageFileName(page), file);
 }
 
-void FrmRead::downloadFinished(Side &side, int page, qint64 total, const QString &file)
+void FrmRead::downloadFinished(Side &side, qint64 total, const QString &file)
 {
-    if (total == 0) {
-        m_platform.message(side.failure, QStringLiteral("خطأ"), Platform::Buttons::Ok, Platform::Icon::Warning);
-        side.progress->hide();
+    // A page the reader has since left stays in the cache but is not shown.
+    if (file != cachedPage(side.page))
         return;
-    }
     side.progress->hide();
     side.progress->setValue(0);
+    if (total == 0) {
+        m_platform.message(side.failure, QStringLiteral("خطأ"), Platform::Buttons::Ok, Platform::Icon::Warning);
+        return;
+    }
     side.image->load(file);
-    side.pageNumber->setText(QString::number(page));
 }
 
 void FrmRead::ShowPageVerses(const QString &page)

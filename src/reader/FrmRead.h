@@ -44,12 +44,13 @@ private:
         QProgressBar *progress = nullptr;
         Downloader *download = nullptr;
         QString failure;
+        int page = 0; // the page this side shows or waits for
     };
 
     Side createSide(const char *imageName, const char *numberName, const char *progressName, const QString &failure);
     void showPage(Side &side, int page);
-    void downloadFinished(Side &side, int page, qint64 total, const QString &file);
-    void testConnection();
+    void downloadFinished(Side &side, qint64 total, const QString &file);
+    void onProbed(bool connected);
     void goToSura(int index);
     void showVerseRange(const QString &sameColumn);
     void cmdViewThis_Click();

@@ -18,6 +18,12 @@ bool ScaledPicture::load(const QString &file)
     return true;
 }
 
+void ScaledPicture::clear()
+{
+    m_picture = QPixmap();
+    update();
+}
+
 void ScaledPicture::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);

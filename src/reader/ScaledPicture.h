@@ -14,6 +14,7 @@ public:
 
     // False when the file is not a picture; the previous picture then stays.
     bool load(const QString &file);
+    void clear();
     bool isEmpty() const { return m_picture.isNull(); }
 
 protected:

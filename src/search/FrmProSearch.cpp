@@ -208,7 +208,10 @@ void FrmProSearch::listVerses(const QString &sql)
     m_state.SearchWord.clear();
     setEnabled(false);
     Q_EMIT showResultsRequested();
-    Adodc1.runQuery(sql);
+    if (!runQuery(sql)) {
+        setEnabled(true);
+        return;
+    }
     m_results.clearResults();
     m_results.appendResults(Adodc1);
     m_results.showResultCount();
@@ -216,11 +219,22 @@ void FrmProSearch::listVerses(const QString &sql)
     m_results.selectFirstResult();
 }
 
+bool FrmProSearch::runQuery(const QString &sql)
+{
+    // Never shown as "nothing found": the previous results stay and the reader is told.
+    if (Adodc1.runQuery(sql))
+        return true;
+    m_platform.message(QStringLiteral("تعذرت قراءة الآيات المطلوبة من قاعدة البيانات، ولم تتغير النتائج السابقة."),
+                       QStringLiteral("خطأ"), Platform::Buttons::Ok, Platform::Icon::Warning);
+    return false;
+}
+
 void FrmProSearch::serach4_Click(int row)
 {
     if (m_results.rowCount() == 0 || row < 0)
         return;
-    Adodc1.runQuery(wholeSuraQuery(m_results.resultRow(row).sura.toInt()));
+    if (!runQuery(wholeSuraQuery(m_results.resultRow(row).sura.toInt())))
+        return;
     m_results.clearResults();
     m_results.appendResults(Adodc1);
     m_results.showResultCount();
@@ -233,7 +247,11 @@ void FrmProSearch::gatherPrintText(const QString &sql)
     txtForPrint->hide();
     copyPrintText->hide();
     txtForPrint->clear();
-    Adodc1.runQuery(sql);
+    if (!runQuery(sql)) {
+        GatherProgress->hide();
+        txtForPrint->show();
+        return;
+    }
     GatherProgress->setRange(0, int(std::max<qsizetype>(Adodc1.recordCount(), 1)));
     GatherProgress->setValue(0);
 

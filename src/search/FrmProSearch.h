@@ -47,6 +47,7 @@ private:
     void CmdSeachPro_Click();
     void CmdSeachPro2_Click();
     void selectFirstSuraAndPart();
+    bool runQuery(const QString &sql);
     void listVerses(const QString &sql);
     void gatherPrintText(const QString &sql);
     bool inGatherMode() const;

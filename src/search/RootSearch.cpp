@@ -87,7 +87,9 @@ bool RootSearch::acceptsSearchText(const QString &searchText)
             == Platform::Answer::Cancel)
         return false;
     if (!Adodc5.isOpen() || !Adodc4.isOpen()) {
-        m_platform.message(QStringLiteral("لا يمكن البحث على مستوى الجذر لأن ملف الجذور Jthr.qu غير موجود في مجلد البرنامج"),
+        // Missing or damaged: the reason names the file and what is wrong with it.
+        m_platform.message(QStringLiteral("لا يمكن البحث على مستوى الجذر لأن ملف الجذور Jthr.qu غير صالح للاستعمال.\n%1")
+                               .arg(Adodc4.errorString()),
                            ErrorTitle, Platform::Buttons::Ok, Platform::Icon::Critical);
         return false;
     }
@@ -103,15 +105,26 @@ bool RootSearch::run(const QString &searchText, int scope, const SearchChoices &
     EventLoopYield yield;
     WaitingPage waitingPage(m_writeHtmlPage, displayFont);
     RootFormSearch steps{Adodc5, Adodc4, Adodc1};
-    QString ignored; // a failing query ends the search with what it found, as a failing text search does
-    steps.run(
+    QString error; // the database's own words; the reader is told in plain Arabic
+    const bool searched = steps.run(
         searchText, scope, choices,
         [&](const QString &form) {
             yield();
             m_state.SearchWord = form;
             waitingPage.show(form);
         },
-        [&](const QString &form) { m_results.appendResults(Adodc1, form); }, &ignored);
+        [&](const QString &form) { m_results.appendResults(Adodc1, form); }, &error);
     waitingPage.finish();
+    if (!searched)
+        return reportFailedQuery();
     return true;
+}
+
+bool RootSearch::reportFailedQuery()
+{
+    // A search that failed part-way is never shown as complete or as "nothing found".
+    m_results.clearResults();
+    m_platform.message(QStringLiteral("تعذر إكمال البحث بالجذر لأن قراءة ملفات البيانات فشلت."), ErrorTitle,
+                       Platform::Buttons::Ok, Platform::Icon::Warning);
+    return false;
 }

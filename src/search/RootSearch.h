@@ -25,12 +25,13 @@ public:
                ResultList &results, std::function<void(const QString &)> writeHtmlPage);
 
     // Runs the search for the trimmed, non-empty `searchText`. False when it stopped
-    // before searching (a message was shown and answered): the result list is then
-    // as it was.
+    // at a message: before searching (the result list is then as it was) or at a
+    // failed query (the result list is then empty).
     bool run(const QString &searchText, int scope, const SearchChoices &choices, const QFont &displayFont);
 
 private:
     bool acceptsSearchText(const QString &searchText);
+    bool reportFailedQuery();
 
     Platform &m_platform;
     ProgramState &m_state;

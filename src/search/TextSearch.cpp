@@ -32,7 +32,7 @@ TextSearchResult TextSearch::run(const QString &typed, int scope, const SearchCh
     result.highlightColumn = IndexColumnName;
     if (!m_vocabulary.hasVocativeWords()) {
         DataSource words;
-        if (!words.open(m_verses.connectionString()) || !m_vocabulary.loadVocativeWords(words)) {
+        if (!words.openFile(m_verses.path()) || !m_vocabulary.loadVocativeWords(words)) {
             result.error = words.errorString();
             return result;
         }
@@ -65,7 +65,7 @@ QStringList TextSearch::suggestions(const QString &searchForm)
 {
     if (!m_vocabulary.hasWordCounts()) {
         DataSource words;
-        if (!words.open(m_verses.connectionString()) || !m_vocabulary.loadWordCounts(words))
+        if (!words.openFile(m_verses.path()) || !m_vocabulary.loadWordCounts(words))
             return {};
     }
     const QStringList words = searchForm.split(u' ');

@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 FrmCollect1::FrmCollect1(Platform &platform, ProgramState &state, DataSource &adodc1, const FrmOptions &options,
                          QWidget *parent)
@@ -89,6 +90,8 @@ void FrmCollect1::addVerse(const QString &rowText, const QString &id, bool verse
 
 void FrmCollect1::addaya_DblClick()
 {
+    if (m_gathering)
+        return;
     const int row = addaya->currentRow();
     if (row >= 0) {
         delete addaya->takeItem(row);
@@ -100,6 +103,13 @@ void FrmCollect1::addaya_DblClick()
 void FrmCollect1::CoolHoverButton8_Click()
 {
     Q_EMIT showRequested();
+    // The gather yields to the event loop: the list it walks cannot change meanwhile,
+    // and a second gather waits for this one.
+    if (m_gathering)
+        return;
+    const QScopedValueRollback gathering(m_gathering, true);
+    addaya->setEnabled(false);
+    copyGathered->setEnabled(false);
     m_state.GatherTextColumn = m_options.withoutDiacritics() ? QStringLiteral("ayaaIndex") : QStringLiteral("ayaa");
     ProgressReport->show();
     txtGather->hide();
@@ -109,10 +119,18 @@ void FrmCollect1::CoolHoverButton8_Click()
 
     QString text;
     EventLoopYield yield;
-    for (int k = 0; k != hideadd.size(); ++k) {
-        Adodc1.runQuery(collectedVerseQuery(hideadd.at(k)));
-        text += collectionEntry(Adodc1.text(m_state.GatherTextColumn), addaya->item(k)->text());
-        const double done = double(k + 1) / hideadd.size();
+    const QStringList ids = hideadd;
+    QStringList references;
+    for (int row = 0; row < addaya->count(); ++row)
+        references.append(addaya->item(row)->text());
+    for (int k = 0; k != ids.size(); ++k) {
+        if (!Adodc1.runQuery(collectedVerseQuery(ids.at(k)))) {
+            m_platform.message(QStringLiteral("تعذر قراءة الآية %1 من قاعدة البيانات، لذلك لم يكتمل جمع الآيات.").arg(references.at(k)),
+                               QStringLiteral("خطأ"), Platform::Buttons::Ok, Platform::Icon::Warning);
+            break;
+        }
+        text += collectionEntry(Adodc1.text(m_state.GatherTextColumn), references.at(k));
+        const double done = double(k + 1) / ids.size();
         ProgressBar->setValue(int(done * ProgressBar->maximum()));
         ProgressReport->setText(QString::number(int(done * 100)) + QStringLiteral(" %"));
         yield();
@@ -121,6 +139,8 @@ void FrmCollect1::CoolHoverButton8_Click()
     ProgressBar->hide();
     txtGather->show();
     txtGatherCover->hide();
+    addaya->setEnabled(true);
+    copyGathered->setEnabled(true);
 }
 
 bool FrmCollect1::eventFilter(QObject *watched, QEvent *event)

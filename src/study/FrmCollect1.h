@@ -48,6 +48,7 @@ private:
 
     QListWidget *addaya = nullptr;
     QStringList hideadd; // the ID of each collected verse, row-aligned with addaya
+    bool m_gathering = false;
     QPlainTextEdit *txtGather = nullptr;
     QLabel *txtGatherCover = nullptr;
     QProgressBar *ProgressBar = nullptr;

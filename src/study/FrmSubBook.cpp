@@ -88,7 +88,7 @@ void FrmSubBook::openTopics()
 {
     if (AdodcSubBook1.isOpen())
         return;
-    if (!AdodcSubBook1.open(ProgramFolder::connectionString(QStringLiteral("quran.qu")))) {
+    if (!AdodcSubBook1.openFile(ProgramFolder::file(QStringLiteral("quran.qu")))) {
         // Left unconnected, so the next opening of the header tries again.
         m_note->setText(QStringLiteral("تعذر فتح دليل المواضيع: ") + AdodcSubBook1.errorString());
         return;
@@ -166,7 +166,11 @@ void FrmSubBook::suraayaalistsubbook_DblClick(int row)
         return;
 
     m_state.SearchWord.clear();
-    Adodc1.runQuery(query);
+    if (!Adodc1.runQuery(query)) {
+        // Never shown as "nothing found".
+        m_note->setText(QStringLiteral("تعذرت قراءة آيات هذا الموضوع من قاعدة البيانات."));
+        return;
+    }
     m_results.clearResults();
     m_results.appendResults(Adodc1);
     m_results.showResultCount();

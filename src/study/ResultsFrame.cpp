@@ -423,9 +423,11 @@ void ResultsFrame::suraayaalist_Click()
     setInfo(pagenotext, Adodc2.text(QStringLiteral("pageno")));
     setInfo(chapterNOtext, Adodc2.text(QStringLiteral("chapterNO")));
 
-    if (!Adodc3.connectionString().isEmpty()) {
-        Adodc3.runQuery(QStringLiteral("SELECT *  FROM Taf where Taf.ID like ") + id);
-        Text2->setPlainText(Adodc3.text(QStringLiteral("Taf")));
+    if (Adodc3.isOpen()) {
+        // A failed read says so; it never shows as an empty translation.
+        Text2->setPlainText(Adodc3.runQuery(QStringLiteral("SELECT *  FROM Taf where Taf.ID like ") + id)
+                                ? Adodc3.text(QStringLiteral("Taf"))
+                                : Adodc3.errorString());
         tafPlaceholder->hide();
     } else {
         Text2->setPlainText(txtmaintaf);
@@ -472,8 +474,7 @@ void ResultsFrame::setInfo(QLabel *field, const QString &text)
 void ResultsFrame::chooseStoredCommentary(const QString &column, Qt::LayoutDirection direction)
 {
     openCommentaryLayout();
-    if (!Adodc3.connectionString().isEmpty())
-        Adodc3.close(); // the installed translation is no longer used
+    Adodc3.close(); // the installed translation is no longer used
     m_commentaryColumn = column;
     suraayaalist_Click();
     setCommentaryDirection(direction);
@@ -493,7 +494,7 @@ void ResultsFrame::importCommentary()
     const QString name = *choice == 0 ? CoolHoverButton1->caption() : CoolHoverButton2->caption();
 
     DataSource verses;
-    if (verses.open(ProgramFolder::connectionString(QStringLiteral("quran.qu")))
+    if (verses.openFile(ProgramFolder::file(QStringLiteral("quran.qu")))
         && verses.runQuery(QStringLiteral("SELECT count(*) AS filled FROM Ayat WHERE %1 <> ''").arg(column))
         && verses.text(QStringLiteral("filled")).toInt() > 0
         && m_platform.message(QStringLiteral("يوجد في البرنامج نص لـ«%1»، وسيحل محله ما في الملف. هل تريد المتابعة؟").arg(name),
@@ -510,7 +511,7 @@ void ResultsFrame::importCommentary()
         return;
     }
     // The verse on show is read from the new file from now on.
-    Adodc2.open(ProgramFolder::connectionString(QStringLiteral("quran.qu")));
+    Adodc2.openFile(ProgramFolder::file(QStringLiteral("quran.qu")));
     Q_EMIT verseDatabaseReplaced();
     chooseStoredCommentary(column, Qt::RightToLeft);
     m_platform.message(QStringLiteral("تمت إضافة «%1» من الملف: نص %2 آية.").arg(name).arg(result.verses));
@@ -561,7 +562,15 @@ void ResultsFrame::lstMenu_DblClick()
     if (row == 0) {
         Q_EMIT translationDownloadRequested();
     } else if (row >= 2) {
-        Adodc3.open(ProgramFolder::connectionString(m_menuFiles.value(row - 2)));
+        const QString file = m_menuFiles.value(row - 2);
+        if (!Adodc3.openFile(ProgramFolder::file(file), DataFileKind::Translation)) {
+            m_platform.message(QStringLiteral("لا يمكن عرض هذه الترجمة لأن ملفها %1 تالف.\n%2\nبقية البرنامج يعمل كالمعتاد، "
+                                              "ويمكن تحميل الترجمة من جديد من السطر الأول في هذه القائمة.")
+                                   .arg(file, Adodc3.errorString()),
+                               QStringLiteral("خطأ"), Platform::Buttons::Ok, Platform::Icon::Warning);
+            suraayaalist_Click();
+            return;
+        }
         openCommentaryLayout();
         setCommentaryDirection(Qt::LeftToRight);
         suraayaalist_Click();

@@ -1,5 +1,4 @@
 #include "Connection.h"
-#include "ConnectionString.h"
 #include "DataSource.h"
 
 #include <QDir>
@@ -12,7 +11,7 @@ namespace {
 
 QString builtDatabase()
 {
-    return databaseConnectionString(QStringLiteral(VELMORA_BUILD_DIR), QStringLiteral("quran.qu"));
+    return QStringLiteral(VELMORA_BUILD_DIR "/quran.qu");
 }
 
 QList<int> column(DataSource &source, const QString &name)
@@ -30,20 +29,23 @@ class TestDataSource : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void connectionStringKeepsItsTextAndNamesTheFile()
+    void filesOpenFromAnyFolder()
     {
-        const QString text = databaseConnectionString(QStringLiteral("/opt/velmora"), QStringLiteral("quran.qu"));
-        QCOMPARE(text, QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Jet OLEDB:Database Password=tilam4830957; "
-                                      "Data Source= /opt/velmora/quran.qu ;Persist Security Info=False"));
-        QCOMPARE(dataSourceFile(text), QStringLiteral("/opt/velmora/quran.qu"));
-        QCOMPARE(dataSourceFile(QStringLiteral("Data Source= C:\\prog\\db.mdb ;x")), QStringLiteral("C:/prog/db.mdb"));
-        QCOMPARE(dataSourceFile(QStringLiteral("Provider=x")), QString());
+        // ";" and "\\" are ordinary characters of a folder name here.
+        QTemporaryDir root;
+        const QString folder = root.filePath(QStringLiteral("Data Source=x;y\\z ;Persist"));
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QFile::copy(builtDatabase(), folder + QStringLiteral("/quran.qu")));
+        DataSource source;
+        QVERIFY2(source.openFile(folder + QStringLiteral("/quran.qu"), DataFileKind::Verses), qPrintable(source.errorString()));
+        QVERIFY(source.runQuery(QStringLiteral("SELECT *  FROM Ayat where Ayat.ID like 1")));
+        QCOMPARE(source.text(QStringLiteral("soraano")), QStringLiteral("1"));
     }
 
     void programQueriesRunAsWritten()
     {
         DataSource source;
-        QVERIFY2(source.open(builtDatabase()), qPrintable(source.errorString()));
+        QVERIFY2(source.openFile(builtDatabase()), qPrintable(source.errorString()));
 
         QVERIFY(source.runQuery(QStringLiteral("SELECT *  FROM Ayat where Ayat.soraano like 2And ayaano between 1 and 7 order by ID")));
         QCOMPARE(column(source, QStringLiteral("ayaano")), (QList<int>{1, 2, 3, 4, 5, 6, 7}));
@@ -93,7 +95,7 @@ private Q_SLOTS:
     void cursorWalksAndRereads()
     {
         DataSource source;
-        QVERIFY(source.open(builtDatabase()));
+        QVERIFY(source.openFile(builtDatabase()));
         QVERIFY(source.runQuery(QStringLiteral("SELECT *  FROM Ayat where Ayat.soraano like 114 order by ID")));
         QCOMPARE(source.recordCount(), 6);
         source.moveNext();
@@ -114,7 +116,7 @@ private Q_SLOTS:
         DataSource source;
 
         const QString missing = folder.filePath(QStringLiteral("quran.qu"));
-        QVERIFY(!source.open(databaseConnectionString(folder.path(), QStringLiteral("quran.qu"))));
+        QVERIFY(!source.openFile(missing));
         QVERIFY(source.errorString().contains(missing));
         QVERIFY(!QFileInfo::exists(missing));
         QVERIFY(!source.isOpen());
@@ -124,12 +126,12 @@ private Q_SLOTS:
         QVERIFY(corrupt.open(QIODevice::WriteOnly));
         corrupt.write(QByteArray(4096, 'x'));
         corrupt.close();
-        QVERIFY(!source.open(databaseConnectionString(folder.path(), QStringLiteral("Jthr.qu"))));
+        QVERIFY(!source.openFile(corrupt.fileName()));
         QVERIFY(!source.errorString().isEmpty());
         QCOMPARE(QFileInfo(corrupt.fileName()).size(), 4096);
 
         Connection connection;
-        QVERIFY(!connection.open(databaseConnectionString(folder.path(), QStringLiteral("db.mdb"))));
+        QVERIFY(!connection.openFile(folder.filePath(QStringLiteral("db.mdb"))));
         QVERIFY(!QFileInfo::exists(folder.filePath(QStringLiteral("db.mdb"))));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("Jthr.qu")});
     }
@@ -137,7 +139,7 @@ private Q_SLOTS:
     void verseDatabasesAreNeverWritten()
     {
         DataSource source;
-        QVERIFY(source.open(builtDatabase()));
+        QVERIFY(source.openFile(builtDatabase()));
         QVERIFY(!source.runQuery(QStringLiteral("DELETE FROM Ayat where ID like 1")));
         QVERIFY(source.runQuery(QStringLiteral("SELECT *  FROM Ayat where Ayat.ID like 1")));
         QCOMPARE(source.recordCount(), 1);
@@ -148,10 +150,9 @@ private Q_SLOTS:
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("db.mdb"));
         QFile(path).open(QIODevice::WriteOnly); // an empty file is an empty database
-        const QString connectionString = databaseConnectionString(folder.path(), QStringLiteral("db.mdb"));
 
         Connection connection;
-        QVERIFY2(connection.open(connectionString), qPrintable(connection.errorString()));
+        QVERIFY2(connection.openFile(path), qPrintable(connection.errorString()));
         QVERIFY(connection.tables().isEmpty());
         QVERIFY(connection.execute(QStringLiteral("create table ahmad (suranum number, ayaanum number)")));
         for (int verse = 1; verse <= 10; ++verse)
@@ -170,7 +171,7 @@ private Q_SLOTS:
         connection.close();
 
         DataSource reader;
-        QVERIFY(reader.open(connectionString));
+        QVERIFY(reader.openFile(path));
         QVERIFY(reader.runQuery(QStringLiteral("SELECT *  FROM ahmad order by ayaanum")));
         QCOMPARE(column(reader, QStringLiteral("AyaaNum")), (QList<int>{1, 2, 8, 9, 10}));
     }

@@ -2,6 +2,7 @@
 #include "Servers.h"
 #include "Settings.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -40,6 +41,25 @@ private Q_SLOTS:
         QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Velmora5"), QStringLiteral("Velmora5"));
         QCOMPARE(store.value(QStringLiteral("Setting/FontSize")).toString(), QStringLiteral("18"));
         QVERIFY(store.fileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
+    }
+
+    void lostWritesAreReported()
+    {
+        const QString file = QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Velmora5"),
+                                       QStringLiteral("Velmora5")).fileName();
+        // A folder where the settings file belongs: nothing can be written there.
+        QFile::remove(file);
+        QVERIFY(QDir().mkpath(file));
+        QString reported;
+        Settings::setWriteFailureHandler([&](const QString &key) { reported = key; });
+        QVERIFY(!Settings::setValue(QStringLiteral("FontSize"), QStringLiteral("20")));
+        QCOMPARE(reported, QStringLiteral("FontSize"));
+
+        QVERIFY(QDir(file).removeRecursively());
+        reported.clear();
+        QVERIFY(Settings::setValue(QStringLiteral("FontSize"), QStringLiteral("20")));
+        QVERIFY(reported.isEmpty());
+        Settings::setWriteFailureHandler({});
     }
 
     void serversFallBackToTheLocalSite()

@@ -31,15 +31,6 @@ void runSql(const QString &path, const QStringList &statements)
     QSqlDatabase::removeDatabase(QStringLiteral("edit"));
 }
 
-// Overwrites the header of one page, as a bad sector or a torn write would.
-void damagePage(const QString &path, int page)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadWrite));
-    file.seek(qint64(page) * 4096);
-    file.write(QByteArray(8, '\xff'));
-}
-
 } // namespace
 
 class TestStartupFiles : public QObject
@@ -128,7 +119,7 @@ private Q_SLOTS:
         if (kind == u"short")
             runSql(pending, {QStringLiteral("DELETE FROM Ayat WHERE ID = 6236")});
         if (kind == u"damaged")
-            damagePage(pending, 400);
+            folder.damagePage(QStringLiteral("newdb.qu"), 400);
         // A file rejected at an earlier start.
         folder.write(QStringLiteral("newdb.qu.rejected-20200101-000000"), "old rejected file");
         const QByteArray oldDatabase = contentOf(folder.file(QStringLiteral("quran.qu")));

@@ -1,5 +1,4 @@
 #include "CommentaryFile.h"
-#include "ConnectionString.h"
 #include "DataBuild.h"
 #include "DataSource.h"
 #include "SuraTables.h"
@@ -138,7 +137,7 @@ private Q_SLOTS:
         QVERIFY2(buildProgramData(options, [](const QString &) {}, &error), qPrintable(error));
 
         DataSource words;
-        QVERIFY(words.open(databaseConnectionString(options.outFolder, QStringLiteral("Jthr.qu"))));
+        QVERIFY(words.openFile(options.outFolder + QStringLiteral("/Jthr.qu")));
         QVERIFY(words.runQuery(QStringLiteral("SELECT * FROM Words where JathrID like 'كتب' order by Word")));
         QCOMPARE(words.recordCount(), 2);
         QCOMPARE(words.text(QStringLiteral("Word")), QStringLiteral("الكتاب"));
@@ -163,7 +162,7 @@ private Q_SLOTS:
         QVERIFY2(buildProgramData(options, [](const QString &) {}, &error), qPrintable(error));
 
         DataSource verses;
-        QVERIFY(verses.open(databaseConnectionString(options.outFolder, QStringLiteral("quran.qu"))));
+        QVERIFY(verses.openFile(options.outFolder + QStringLiteral("/quran.qu")));
         QVERIFY(verses.runQuery(QStringLiteral("SELECT *  FROM Ayat where Ayat.ID like 262")));
         QCOMPARE(verses.text(QStringLiteral("taf2")), QStringLiteral("آية الكرسي"));
         QCOMPARE(verses.text(QStringLiteral("taf")), QString());

@@ -1,7 +1,6 @@
 // The program installed the way desktop programs are: read-only under a prefix (by
 // `cmake --install` and by the Debian package), working in each reader's own folder.
 
-#include "ConnectionString.h"
 #include "DataSource.h"
 #include "FailingFileOperations.h"
 #include "FrmSaveQuran.h"
@@ -83,7 +82,7 @@ void setWritable(const QString &folder, bool writable)
 QString databaseVersion(const QString &folder)
 {
     DataSource verses;
-    verses.open(databaseConnectionString(folder, QStringLiteral("quran.qu")));
+    verses.openFile(folder + QStringLiteral("/quran.qu"));
     verses.runQuery(QStringLiteral("SELECT * FROM DBversion"));
     return verses.text(QStringLiteral("DBversion"));
 }
@@ -161,7 +160,7 @@ void checkInstalledProgram(const QString &prefix, const QString &dataHome)
     QVERIFY(platform.messages.isEmpty());
     const auto records = [&] {
         DataSource rows;
-        rows.open(userViewConnectionString(reader));
+        rows.openFile(userDatabaseFile(reader));
         rows.runQuery(QStringLiteral("SELECT *  FROM ") + User);
         return rows.recordCount();
     };

@@ -1,7 +1,6 @@
 // Commentaries the reader brings: "إضافة تفسير من ملف" from the commentary box, on a
 // copy of the real verse database.
 
-#include "ConnectionString.h"
 #include "CoolHoverButton.h"
 #include "DataSource.h"
 #include "FrmMain.h"
@@ -65,7 +64,7 @@ QByteArray digest(const QString &path)
 QPair<QString, QString> stored(const QString &folder, int id)
 {
     DataSource verses;
-    verses.open(databaseConnectionString(folder, QStringLiteral("quran.qu")));
+    verses.openFile(folder + QStringLiteral("/quran.qu"));
     verses.runQuery(QStringLiteral("SELECT taf2, taf FROM Ayat WHERE ID = %1").arg(id));
     return {verses.text(QStringLiteral("taf2")), verses.text(QStringLiteral("taf"))};
 }

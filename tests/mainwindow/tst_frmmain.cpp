@@ -1,6 +1,7 @@
 #include "CoolHoverButton.h"
 #include "DisplayFont.h"
 #include "FrmMain.h"
+#include "ProgramFolder.h"
 #include "ProgramState.h"
 #include "ResultsFrame.h"
 #include "ScriptedPlatform.h"
@@ -162,6 +163,13 @@ private Q_SLOTS:
         auto &[platform, state, window] = program;
         QVERIFY(window.Form_Load());
         QCOMPARE(menuRows(window).mid(2), (QStringList{QStringLiteral("اللغة المكسيكية"), QStringLiteral("اللغة الألمانية")}));
+
+        // A file that is no translation is named when chosen, never shown as a blank box.
+        auto *menu = child<QListWidget>(&window, "lstMenu");
+        menu->setCurrentRow(3);
+        Q_EMIT menu->itemDoubleClicked(menu->item(3));
+        QCOMPARE(platform.messages.size(), 1);
+        QVERIFY(platform.messages.first().text.contains(QStringLiteral("25.qut")));
     }
 
     void pendingUpdateInstalledOnce()
@@ -222,6 +230,56 @@ private Q_SLOTS:
         }
         QCOMPARE(platform.messages.last().text, QStringLiteral("تم الإنتهاء من عملية التحديث بنجاح شكرا لك"));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("quran.qu")});
+    }
+
+    // A damaged data file is named, with what still works, instead of every search
+    // finding nothing.
+    void damagedDataFilesAreReported_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<bool>("starts");
+        for (const char *file : {"quran.qu", "Jthr.qu"}) {
+            const bool starts = file == QLatin1String("Jthr.qu");
+            QTest::addRow("%s of zero bytes", file) << file << "empty" << starts;
+            QTest::addRow("%s from another program", file) << file << "foreign" << starts;
+            QTest::addRow("%s with damaged pages", file) << file << "pages" << starts;
+        }
+    }
+
+    void damagedDataFilesAreReported()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, damage);
+        QFETCH(bool, starts);
+        TestProgramFolder folder({QStringLiteral("quran.qu"), QStringLiteral("Jthr.qu")});
+        if (damage == u"empty")
+            folder.write(file, {});
+        else if (damage == u"foreign")
+            folder.copyBuilt(QStringLiteral("22.qut"), file);
+        else
+            folder.damagePage(file, file == u"quran.qu" ? 400 : 100);
+        Program program;
+        auto &[platform, state, window] = program;
+        QCOMPARE(window.Form_Load(), starts);
+        QCOMPARE(platform.messages.size(), 1);
+        QVERIFY(platform.messages.first().text.contains(file));
+        if (starts)
+            QVERIFY(platform.messages.first().text.contains(QStringLiteral("بقية البرنامج يعمل")));
+    }
+
+    void startsFromAFolderWithAnyCharacters()
+    {
+        TestProgramFolder scratch(QStringList{});
+        const QString folder = scratch.file(QStringLiteral("Data Source=a;b\\c ;Persist"));
+        QVERIFY(QDir().mkpath(folder));
+        for (const QString &name : {QStringLiteral("quran.qu"), QStringLiteral("Jthr.qu")})
+            QVERIFY(QFile::copy(QStringLiteral(VELMORA_BUILD_DIR "/") + name, folder + u'/' + name));
+        ProgramFolder::setPath(folder);
+        Program program;
+        auto &[platform, state, window] = program;
+        QVERIFY(window.Form_Load());
+        QVERIFY(platform.messages.isEmpty());
     }
 
     void existingCachesAreLeftAlone()

@@ -1,9 +1,9 @@
 // Lookups by place, the verse collection, print text and copy, through the main window
 // on the real database.
 
-#include "ConnectionString.h"
 #include "CoolHoverButton.h"
 #include "DataSource.h"
+#include "EventLoopYield.h"
 #include "FrmMain.h"
 #include "LocalHttpServer.h"
 #include "LookupQuery.h"
@@ -25,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QTextBrowser>
 
 namespace {
@@ -103,7 +104,7 @@ private Q_SLOTS:
         QVERIFY(m_window->Form_Load());
         m_window->show();
         m_results = m_window->findChild<ResultsFrame *>();
-        QVERIFY(m_verses.open(databaseConnectionString(m_folder->path(), QStringLiteral("quran.qu"))));
+        QVERIFY(m_verses.openFile(m_folder->path() + QStringLiteral("/quran.qu")));
     }
 
     void queryTexts()
@@ -229,7 +230,20 @@ private Q_SLOTS:
         QCOMPARE(m_results->rowText(0), QStringLiteral("الفاتحة : 2"));
         Q_EMIT list->itemDoubleClicked(list->item(0));
 
+        // While the gather runs, the list it walks cannot change.
+        bool triedMeanwhile = false;
+        QTimer::singleShot(0, m_window.get(), [&] {
+            triedMeanwhile = true;
+            QVERIFY(!collected->isEnabled());
+            collected->setCurrentRow(1);
+            Q_EMIT collected->itemDoubleClicked(collected->item(1));
+        });
+        EventLoopYield::setFrameMilliseconds(0); // every verse hands the event loop its turn
         QTest::mouseClick(child<CoolHoverButton>(m_window.get(), "CoolHoverButton8"), Qt::LeftButton);
+        EventLoopYield::setFrameMilliseconds(33);
+        QVERIFY(triedMeanwhile);
+        QCOMPARE(collected->count(), 2);
+        QVERIFY(collected->isEnabled());
         QVERIFY(child<QWidget>(m_window.get(), "FrmCollect1")->isVisible());
         QCOMPARE(gathered->toPlainText(),
                  QStringLiteral("%1 [البقرة : 255]\n\n%2 [الفاتحة : 2]\n\n")

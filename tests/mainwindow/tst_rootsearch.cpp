@@ -1,6 +1,5 @@
 // The root search through the main window's search command, on the real databases.
 
-#include "ConnectionString.h"
 #include "DataSource.h"
 #include "FrmMain.h"
 #include "ProgramState.h"
@@ -35,7 +34,7 @@ QList<ResultList::Row> resultRows(const ResultList &results)
 
 QString builtFile(const QString &name)
 {
-    return databaseConnectionString(QStringLiteral(VELMORA_BUILD_DIR), name);
+    return QStringLiteral(VELMORA_BUILD_DIR "/") + name;
 }
 
 } // namespace
@@ -114,8 +113,8 @@ private Q_SLOTS:
         m_results = m_window->findChild<ResultsFrame *>();
         m_options = child<QWidget>(m_window.get(), "FrmOptions");
         child<QCheckBox>(m_options, "Check2")->click();
-        QVERIFY(m_verses.open(builtFile(QStringLiteral("quran.qu"))));
-        QVERIFY(m_roots.open(builtFile(QStringLiteral("Jthr.qu"))));
+        QVERIFY(m_verses.openFile(builtFile(QStringLiteral("quran.qu"))));
+        QVERIFY(m_roots.openFile(builtFile(QStringLiteral("Jthr.qu"))));
     }
 
     void init()

@@ -22,6 +22,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -30,10 +31,19 @@ QByteArray pictureBytes(QColor colour, int width, int height = 40)
 {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    image.save(&buffer, "PNG"); // any picture format Qt reads does for the window
-    return bytes;
+    QTemporaryDir dir;
+    QString error;
+    writeGif(image, dir.filePath(QStringLiteral("picture.gif")), &error);
+    QFile file(dir.filePath(QStringLiteral("picture.gif")));
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+QByteArray contentOf(const QString &path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
 }
 
 void trigger(FrmRasm *window, const char *entry)
@@ -125,6 +135,8 @@ private Q_SLOTS:
         QTRY_COMPARE(m_platform.messages.size(), 1);
         QCOMPARE(m_platform.messages.first().title, QStringLiteral("خطأ"));
         QVERIFY(!QFileInfo::exists(m_folder->file(QStringLiteral("pic/114_006.gif"))));
+        auto *save = window->findChild<QMenu *>(QStringLiteral("menuopen"))->findChild<QAction *>(QStringLiteral("save"));
+        QVERIFY(!save->isEnabled()); // nothing to save
 
         trigger(window, "link");
         auto *link = window->findChild<FrmLink *>();
@@ -132,14 +144,35 @@ private Q_SLOTS:
         QCOMPARE(child<QLineEdit>(link, "Text1")->text(), m_server->url(QStringLiteral("quran/image/114_006.gif")));
         link->close();
 
+        // An error page sent as a success is not a picture: never cached.
+        m_server->serve(QStringLiteral("/quran/image/114_006.gif"), QByteArray("<html><body>Busy</body></html>"));
+        trigger(window, "redownload");
+        QTRY_COMPARE(m_platform.messages.size(), 2);
+        QVERIFY(!QFileInfo::exists(m_folder->file(QStringLiteral("pic/114_006.gif"))));
+        QVERIFY(!save->isEnabled());
+
         m_server->serve(QStringLiteral("/quran/image/114_006.gif"), pictureBytes(Qt::black, 120));
         trigger(window, "redownload");
-        QTRY_VERIFY(QFileInfo::exists(m_folder->file(QStringLiteral("pic/114_006.gif"))));
+        QTRY_VERIFY(save->isEnabled());
+        const QByteArray picture = contentOf(m_folder->file(QStringLiteral("pic/114_006.gif")));
+
+        // Saving over the reader's own file: a copy that fails leaves that file whole.
         const QString copy = m_folder->file(QStringLiteral("copy.gif"));
+        m_folder->write(QStringLiteral("copy.gif"), "the reader's own file");
+        m_platform.fileOperations.bytesUntilFull = 10;
         m_platform.fileNames.enqueue(copy);
         trigger(window, "save");
-        QCOMPARE(QFileInfo(copy).size(), QFileInfo(m_folder->file(QStringLiteral("pic/114_006.gif"))).size());
+        QCOMPARE(m_platform.messages.size(), 3);
+        QCOMPARE(m_platform.messages.last().title, QStringLiteral("خطأ"));
+        QCOMPARE(contentOf(copy), QByteArray("the reader's own file"));
+
+        m_platform.fileOperations.bytesUntilFull = -1;
+        m_platform.fileNames.enqueue(copy);
+        trigger(window, "save");
+        QVERIFY(contentOf(copy) == picture);
+        QCOMPARE(QDir(m_folder->path()).entryList({QStringLiteral("copy.gif*")}), QStringList{QStringLiteral("copy.gif")});
         trigger(window, "save"); // cancelled: nothing happens
+        QCOMPARE(m_platform.messages.size(), 3);
     }
 
     // 2:282 is 600 × 1266: the window stays on the screen and the picture scrolls.

@@ -4,12 +4,29 @@
 #include "ScriptedPlatform.h"
 #include "TestHelpers.h"
 #include "TestProgramFolder.h"
+#include "TranslationCatalogue.h"
 
 #include <QDialog>
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+
+namespace {
+
+QByteArray builtFileContent(const QString &name)
+{
+    QFile file(QStringLiteral(VELMORA_BUILD_DIR "/") + name);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+QByteArray builtTranslation()
+{
+    return builtFileContent(QStringLiteral("22.qut"));
+}
+
+} // namespace
 
 class TestTranslationDownload : public QObject
 {
@@ -30,7 +47,7 @@ private Q_SLOTS:
         QFETCH(QString, fileName);
         TestProgramFolder folder;
         LocalHttpServer server;
-        server.serve(QStringLiteral("communication/update/") + fileName, QByteArray("translation"));
+        server.serve(QStringLiteral("communication/update/") + fileName, builtTranslation());
         ScriptedPlatform platform;
         ProgramState state;
         int programEnds = 0;
@@ -50,7 +67,7 @@ private Q_SLOTS:
     void refusals()
     {
         TestProgramFolder folder;
-        folder.write(QStringLiteral("25.qut"), "installed");
+        folder.copyBuilt(QStringLiteral("22.qut"), QStringLiteral("25.qut"));
         LocalHttpServer server;
         ScriptedPlatform platform;
         ProgramState state;
@@ -59,6 +76,9 @@ private Q_SLOTS:
         window.show();
         auto *list = child<QListWidget>(page, "List4");
         auto *install = child<QPushButton>(page, "cmddownload");
+        // The catalogue says which translations are installed.
+        QCOMPARE(list->item(5)->text(), TranslationNames.at(5) + QStringLiteral(" (مثبتة لديك)"));
+        QCOMPARE(list->item(4)->text(), TranslationNames.at(4));
 
         // No translation chosen: nothing to install.
         QTest::mouseClick(install, Qt::LeftButton);
@@ -72,10 +92,52 @@ private Q_SLOTS:
         QCOMPARE(platform.messages.last().text, QStringLiteral("إن هذه الترجمة متوفرة حاليا لديك, ليس هناك داعي لإعادة عملية التحميل"));
         QCOMPARE(platform.messages.last().title, QStringLiteral("التحديث"));
         QCOMPARE(state.DownloadItem, 25);
-        QTest::qWait(100);
         QVERIFY(window.findChild<QDialog *>() == nullptr);
         QVERIFY(server.requests.isEmpty());
-        QCOMPARE(QFile(folder.file(QStringLiteral("25.qut"))).size(), 9);
+    }
+
+    // An error page, half a file or a foreign database never takes the translation's
+    // name, so the translation can be fetched again; a 404 means the server lacks it.
+    void badTranslationIsNeverInstalled()
+    {
+        TestProgramFolder folder;
+        folder.write(QStringLiteral("24.qut"), "damaged"); // left by an older version
+        LocalHttpServer server;
+        const QString path = QStringLiteral("communication/update/24.qut");
+        ScriptedPlatform platform;
+        ProgramState state;
+        int programEnds = 0;
+        QWidget window;
+        auto *page = new FrmDownloadT(platform, state, [&] { return server.url(); }, [&] { ++programEnds; }, &window);
+        window.show();
+        child<QListWidget>(page, "List4")->setCurrentRow(4);
+        const auto tryInstalling = [&] {
+            platform.messages.clear();
+            QTest::mouseClick(child<QPushButton>(page, "cmddownload"), Qt::LeftButton);
+            return QTest::qWaitFor([&] { return !platform.messages.isEmpty(); }, 20000);
+        };
+
+        QVERIFY(tryInstalling());
+        QCOMPARE(platform.messages.first().text, QStringLiteral("هذه الترجمة غير متوفرة على موقع البرنامج حاليا"));
+
+        const QByteArray whole = builtTranslation();
+        for (const QByteArray &body : {QByteArray("<html><body>Service unavailable</body></html>"),
+                                       builtFileContent(QStringLiteral("Jthr.qu"))}) {
+            server.serve(path, body);
+            QVERIFY(tryInstalling());
+            QCOMPARE(platform.messages.first().title, QStringLiteral("خطأ"));
+            QCOMPARE(QFile(folder.file(QStringLiteral("24.qut"))).size(), 7);
+        }
+        server.serve(path, {200, whole, true, whole.size() / 2});
+        QVERIFY(tryInstalling());
+        QCOMPARE(QFile(folder.file(QStringLiteral("24.qut"))).size(), 7);
+        QCOMPARE(programEnds, 0);
+
+        server.serve(path, whole);
+        QVERIFY(tryInstalling());
+        QCOMPARE(platform.messages.first().title, QStringLiteral("التحديث"));
+        QCOMPARE(programEnds, 1);
+        QCOMPARE(QFile(folder.file(QStringLiteral("24.qut"))).size(), whole.size());
     }
 };
 

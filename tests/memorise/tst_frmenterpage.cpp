@@ -109,12 +109,20 @@ private Q_SLOTS:
         QCOMPARE(platform.messages.first().buttons, Platform::Buttons::Ok);
         QCOMPARE(selectedRow(window), 1);
 
-        // Differing only in letter case: the file refuses it without a word.
+        // Differing only in letter case: the same table to the file, and the reader is told.
         createUser(window, platform, QStringLiteral("OMAR"));
-        QCOMPARE(platform.messages.size(), 1);
+        QCOMPARE(platform.messages.size(), 2);
+        QVERIFY(platform.messages.last().text.contains(QStringLiteral("حالة الأحرف")));
         QCOMPARE(tablesOfFile(), (QStringList{QStringLiteral("omar"), QStringLiteral("عائشة_2")}));
-        QCOMPARE(listed(window).size(), 2);
-        QCOMPARE(selectedRow(window), 0);
+
+        // A file that refuses the new table is reported, never silently ignored.
+        QFile records(ProgramFolder::file(QStringLiteral("db.mdb")));
+        QVERIFY(records.open(QIODevice::WriteOnly));
+        records.write(QByteArray(8192, 'x'));
+        records.close();
+        createUser(window, platform, QStringLiteral("zaid"));
+        QCOMPARE(platform.messages.size(), 3);
+        QCOMPARE(platform.messages.last().title, QStringLiteral("خطأ"));
     }
 
     void unsafeNamesAreRefused()
@@ -138,7 +146,7 @@ private Q_SLOTS:
         QCOMPARE(listed(window), QStringList{QStringLiteral("b")});
         QStringList rows;
         DataSource records;
-        QVERIFY(records.open(userViewConnectionString(ProgramFolder::path())));
+        QVERIFY(records.openFile(userDatabaseFile(ProgramFolder::path())));
         QVERIFY(records.runQuery(QStringLiteral("SELECT *  FROM b")));
         QCOMPARE(records.recordCount(), 1);
     }

@@ -4,6 +4,7 @@
 #include "Connection.h"
 #include "CoolHoverButton.h"
 #include "DataSource.h"
+#include "EventLoopYield.h"
 #include "FrmHelp.h"
 #include "FrmSaveQuran.h"
 #include "FrmSaveTiny.h"
@@ -21,6 +22,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -28,6 +30,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 
 #include <memory>
 
@@ -65,7 +68,7 @@ struct Tracker {
     Rows rows() const
     {
         DataSource records;
-        records.open(userViewConnectionString(ProgramFolder::path()));
+        records.openFile(userDatabaseFile(ProgramFolder::path()));
         records.runQuery(QStringLiteral("SELECT *  FROM ") + User + QStringLiteral(" order by ayaanum"));
         Rows all;
         for (; !records.atEnd(); records.moveNext())
@@ -362,7 +365,7 @@ private Q_SLOTS:
         Tracker tracker(inserts({{2, 8}, {2, 11}}));
         // The file refuses the third insert, as a full disk would.
         Connection file;
-        QVERIFY(file.open(userDbWriteConnectionString(ProgramFolder::path())));
+        QVERIFY(file.openFile(userDatabaseFile(ProgramFolder::path())));
         QVERIFY(file.execute(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON hafiz WHEN NEW.ayaanum = 10 "
                                             "BEGIN SELECT RAISE(ABORT, 'disk full'); END")));
         file.close();
@@ -384,6 +387,70 @@ private Q_SLOTS:
         // Nothing stays open: the next command works.
         tracker.menu("allno");
         QVERIFY(tracker.rows().isEmpty());
+    }
+
+    // While a command's statements run (and the window stays alive), nothing can start
+    // a second one: not the choosers, not the buttons, not the verse menu.
+    void noSecondMarkingCommandMeanwhile()
+    {
+        Tracker tracker;
+        tracker.chooseRange(2, 1, 286);
+        auto *page = tracker.find<QWidget>("FrmSvDetailed");
+        bool triedMeanwhile = false;
+        QTimer::singleShot(0, tracker.window.get(), [&] {
+            triedMeanwhile = true;
+            auto *suras = child<QComboBox>(page, "searchname");
+            QVERIFY(!suras->isEnabled());
+            QTest::keyClick(suras, Qt::Key_Down);
+            QVERIFY(!child<QPushButton>(page, "Command2")->isEnabled());
+            QTest::mouseClick(child<QPushButton>(page, "Command2"), Qt::LeftButton);
+            tracker.menu("allno");
+        });
+        EventLoopYield::setFrameMilliseconds(0); // every statement hands the event loop its turn
+        tracker.press("Command6");
+        EventLoopYield::setFrameMilliseconds(33);
+
+        QVERIFY(triedMeanwhile);
+        QCOMPARE(tracker.rows(), suraRows(2, 1, 286));
+        QVERIFY(tracker.platform.messages.isEmpty());
+        QVERIFY(child<QPushButton>(page, "Command2")->isEnabled());
+        QVERIFY(child<QComboBox>(page, "searchname")->isEnabled());
+    }
+
+    // What cannot be read is blank, never the last verse's figures, and the message
+    // names the file that failed.
+    void readFailuresBlankWhatWasNotRead()
+    {
+        {
+            Tracker tracker(inserts({{1, 1}}));
+            auto *status = tracker.find<CoolHoverButtonGray>("CoolHoverButtonGray17");
+            QCOMPARE(status->caption(), QStringLiteral("محفوظة"));
+            QFile records(userDatabaseFile(ProgramFolder::path()));
+            QVERIFY(records.open(QIODevice::ReadWrite));
+            records.write(QByteArray(8192, 'x'));
+            records.close();
+
+            tracker.showVerse(1, 2);
+            QCOMPARE(tracker.platform.messages.size(), 1);
+            QVERIFY(tracker.platform.messages.first().text.contains(QStringLiteral("db.mdb")));
+            tracker.showVerse(1, 1);
+            QCOMPARE(tracker.platform.messages.size(), 1); // told once
+            QCOMPARE(status->caption(), QString());
+            QCOMPARE(tracker.text("SkinLabel1"), QString());
+            QCOMPARE(tracker.find<VorelProgress>("pb")->value(), 0);
+        }
+        // Without the verse database, it is the one named.
+        TestProgramFolder folder({QStringLiteral("db.mdb")});
+        ScriptedPlatform platform;
+        ProgramState state;
+        UserDatabase users(ProgramFolder::path());
+        users.run({createUserStatement(User)});
+        state.CurrentUser = User;
+        FrmSaveQuran window(platform, state, users);
+        window.setAttribute(Qt::WA_DeleteOnClose, false);
+        window.Form_Load();
+        QCOMPARE(platform.messages.size(), 1);
+        QVERIFY(platform.messages.first().text.contains(QStringLiteral("quran.qu")));
     }
 
     void arrowKeysKeepTheFocusInTheList()

@@ -3,12 +3,10 @@
 #include "ScriptedPlatform.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
@@ -34,6 +32,8 @@ struct Watch {
             events.append(QStringLiteral("error"));
             files.append(file);
         });
+        QObject::connect(&downloader, &Downloader::DownloadRefused, &downloader,
+                         [this](int status) { events.append(QStringLiteral("refused %1").arg(status)); });
         QObject::connect(&downloader, &Downloader::DownloadComplete, &downloader, [this](qint64 total, const QString &file) {
             events.append(QStringLiteral("complete"));
             completedTotal = total;
@@ -128,6 +128,8 @@ private Q_SLOTS:
         QCOMPARE(watch.completedTotal, 0);
         QVERIFY(folderEntries(dir).isEmpty());
         QVERIFY(platform.messages.isEmpty());
+        // Only a 404 means the server does not have the file.
+        QCOMPARE(watch.events.contains(QStringLiteral("refused 404")), status == 404);
     }
 
     void unreachableHost()
@@ -189,44 +191,45 @@ private Q_SLOTS:
         QVERIFY(watch.events.isEmpty());
     }
 
-    // A 5 MB body arriving over about a second: progress keeps coming and the event
-    // loop keeps turning while it arrives. The figures are printed; the bounds are
-    // only a sanity check.
-    void largeDownloadKeepsTheWindowResponsive()
+    void refusedBodiesLeaveNoFile_data()
     {
+        QTest::addColumn<qint64>("maximumBytes");
+        QTest::addColumn<QString>("checkSays");
+        QTest::addColumn<qint64>("bytesUntilFull");
+        QTest::addColumn<QString>("refusedRename");
+        QTest::newRow("larger than accepted") << qint64(50'000) << QString() << qint64(-1) << QString();
+        QTest::newRow("not the kind of file asked for") << qint64(1'000'000) << "ليس صورة" << qint64(-1) << QString();
+        QTest::newRow("the disk fills") << qint64(1'000'000) << QString() << qint64(30'000) << QString();
+        QTest::newRow("the rename fails") << qint64(1'000'000) << QString() << qint64(-1) << "f.bin";
+    }
+
+    void refusedBodiesLeaveNoFile()
+    {
+        QFETCH(qint64, maximumBytes);
+        QFETCH(QString, checkSays);
+        QFETCH(qint64, bytesUntilFull);
+        QFETCH(QString, refusedRename);
         LocalHttpServer server;
-        const QByteArray body = sampleBody(5 * 1024 * 1024);
-        server.serve(QStringLiteral("big.bin"), {200, body, true, -1, 64 * 1024, 12});
+        server.serve(QStringLiteral("f.bin"), {200, sampleBody(100'000), true, -1, 8'192, 1});
         QTemporaryDir dir;
+        const QString target = dir.filePath(QStringLiteral("f.bin"));
+
         ScriptedPlatform platform;
+        platform.fileOperations.bytesUntilFull = bytesUntilFull;
+        platform.fileOperations.refusedRenameTargets = {refusedRename};
         Downloader downloader(platform);
+        downloader.setAcceptance(maximumBytes, [&](const QString &) { return checkSays; });
         Watch watch(downloader);
-
-        QElapsedTimer clock;
-        qint64 lastTick = 0, longestTickGap = 0, lastProgress = -1, longestProgressGap = 0;
-        QTimer ticker;
-        ticker.setInterval(10);
-        connect(&ticker, &QTimer::timeout, this, [&] {
-            longestTickGap = qMax(longestTickGap, clock.elapsed() - lastTick);
-            lastTick = clock.elapsed();
-        });
-        connect(&downloader, &Downloader::DownloadProgress, this, [&] {
-            if (lastProgress >= 0)
-                longestProgressGap = qMax(longestProgressGap, clock.elapsed() - lastProgress);
-            lastProgress = clock.elapsed();
-        });
-        clock.start();
-        ticker.start();
-        downloader.BeginDownload(server.url(QStringLiteral("big.bin")), dir.filePath(QStringLiteral("big.bin")));
+        downloader.BeginDownload(server.url(QStringLiteral("f.bin")), target);
         QVERIFY(watch.waitForCompletion());
-        ticker.stop();
 
-        QCOMPARE(watch.completedTotal, body.size());
-        qInfo("5 MB in %lld ms: %lld progress events, longest gap between them %lld ms, "
-              "longest gap between 10 ms ticks %lld ms",
-              clock.elapsed(), static_cast<long long>(watch.progress.size()), longestProgressGap, longestTickGap);
-        QVERIFY(longestTickGap < 1000);
-        QVERIFY(longestProgressGap < 1000);
+        QCOMPARE(watch.events.mid(watch.events.size() - 2), (QStringList{QStringLiteral("error"), QStringLiteral("complete")}));
+        QCOMPARE(watch.completedTotal, 0);
+        QVERIFY(folderEntries(dir).isEmpty());
+        QVERIFY(!downloader.failureReason().isEmpty());
+        if (!checkSays.isEmpty())
+            QCOMPARE(downloader.failureReason(), checkSays);
+        QVERIFY(!watch.events.join(u' ').contains(QStringLiteral("refused")));
     }
 };
 

@@ -32,7 +32,7 @@ const QString Installed = QStringLiteral("تم الإنتهاء من عملية 
 void setLocalVersion(const TestProgramFolder &folder, const QString &version)
 {
     Connection database;
-    QVERIFY(database.open(ProgramFolder::connectionString(QStringLiteral("quran.qu"))));
+    QVERIFY(database.openFile(ProgramFolder::file(QStringLiteral("quran.qu"))));
     QVERIFY(database.execute(QStringLiteral("UPDATE DBversion SET DBversion = '%1'").arg(version)));
     Q_UNUSED(folder);
 }
@@ -40,7 +40,7 @@ void setLocalVersion(const TestProgramFolder &folder, const QString &version)
 QString localVersion()
 {
     DataSource database;
-    database.open(ProgramFolder::connectionString(QStringLiteral("quran.qu")));
+    database.openFile(ProgramFolder::file(QStringLiteral("quran.qu")));
     database.runQuery(QStringLiteral("SELECT * FROM DBversion"));
     return database.text(QStringLiteral("DBversion"));
 }
@@ -140,10 +140,12 @@ private Q_SLOTS:
         ProgramState state;
         FrmUpdate window(platform, state, server.url());
         window.Check();
-
-        QCOMPARE(platform.messages.size(), 1);
-        QCOMPARE(platform.messages.first().text, QStringLiteral("لا يوجد إتصال بالإنترنت أو أن البرنامج محجوب من الإتصال بالإنترنت, يرجى التأكد من وجود إتصال بالإنترنت للقيام بعملية التحديث."));
         QCOMPARE(text(window, "lblstatus"), QStringLiteral("التأكد من وجود إتصال بالإنترنت"));
+
+        QTRY_COMPARE(platform.messages.size(), 1);
+        QCOMPARE(platform.messages.first().text, QStringLiteral("لا يوجد إتصال بالإنترنت أو أن البرنامج محجوب من الإتصال بالإنترنت, يرجى التأكد من وجود إتصال بالإنترنت للقيام بعملية التحديث."));
+        // The status line says how the check ended, not what it was doing.
+        QCOMPARE(text(window, "lblstatus"), QStringLiteral("لا يوجد إتصال بالإنترنت"));
         QCOMPARE(text(window, "lbluserdbShow"), localVersion());
         // "1.0 (quran-json …)" reads left to right, its bracket before the name.
         const auto *shown = child<QLabel>(&window, "lbluserdbShow");
@@ -163,7 +165,7 @@ private Q_SLOTS:
         const QString address = QStringLiteral("http://127.0.0.1:%1/").arg(LocalHttpServer::closedPort());
         FrmUpdate window(platform, state, address);
         window.Check();
-        QCOMPARE(text(window, "lblstatus"), QStringLiteral("يتم التأكد من قاعدة البيانات يرجى الإنتظار"));
+        QTRY_COMPARE(text(window, "lblstatus"), QStringLiteral("يتم التأكد من قاعدة البيانات يرجى الإنتظار"));
         QVERIFY(QTest::qWaitFor([&] { return !window.isChecking(); }, 20000));
         QCOMPARE(text(window, "lblserverdb"), ConnectionError);
         QCOMPARE(text(window, "txtnote"), ConnectionError);
@@ -175,13 +177,43 @@ private Q_SLOTS:
         QCOMPARE(platform.openedUrls, QList<QUrl>{QUrl(address)});
     }
 
+    // Bodies far larger than their kind are refused with a message, before they fill
+    // the memory or the disk.
+    void oversizedAnswersAreRefused()
+    {
+        TestProgramFolder folder;
+        LocalHttpServer server;
+        // Announced in full, cut off after a few bytes: only the announcement matters.
+        server.serve(QStringLiteral("communication/update/update5.0.php"),
+                     {200, QByteArray(1 << 20, 'x'), true, 100'000});
+        server.serve(QStringLiteral("communication/update/newdb.qu"), {200, QByteArray((64 << 20) + 1, 'x'), true, 1'000});
+        ScriptedPlatform platform;
+        ProgramState state;
+        state.DownloadItem = 1;
+        int programEnds = 0;
+        {
+            FrmUpdate update(platform, state, server.url());
+            update.Check();
+            QTRY_VERIFY(!update.isChecking());
+            QCOMPARE(text(update, "lblstatus"), ServerClosed);
+        }
+        QPointer<FrmDownload> download = new FrmDownload(platform, state, server.url(), [&] { ++programEnds; });
+        download->open();
+        QTRY_COMPARE(platform.messages.size(), 1);
+        QVERIFY(platform.messages.first().text.contains(QStringLiteral("أكبر من الحجم المقبول")));
+        QCOMPARE(programEnds, 0);
+        QVERIFY(!QFile::exists(folder.file(QStringLiteral("newdb.qu"))));
+        QTRY_VERIFY(download.isNull());
+    }
+
     void downloadTargets_data()
     {
         QTest::addColumn<int>("item");
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("fileName");
-        QTest::newRow("database") << 1 << "/communication/update/newdb.qu" << "newdb.qu";
-        QTest::newRow("translation 25") << 25 << "/communication/update/25.qut" << "25.qut";
+        QTest::addColumn<QString>("builtName");
+        QTest::newRow("database") << 1 << "/communication/update/newdb.qu" << "newdb.qu" << "quran.qu";
+        QTest::newRow("translation 25") << 25 << "/communication/update/25.qut" << "25.qut" << "22.qut";
     }
 
     void downloadTargets()
@@ -189,9 +221,10 @@ private Q_SLOTS:
         QFETCH(int, item);
         QFETCH(QString, path);
         QFETCH(QString, fileName);
+        QFETCH(QString, builtName);
         TestProgramFolder folder;
         LocalHttpServer server;
-        server.serve(path, QByteArray("the new file"));
+        server.serve(path, builtFile(builtName));
         ScriptedPlatform platform;
         ProgramState state;
         state.DownloadItem = item;
@@ -205,7 +238,7 @@ private Q_SLOTS:
         QCOMPARE(server.requests, QStringList{path});
         QFile saved(folder.file(fileName));
         QVERIFY(saved.open(QIODevice::ReadOnly));
-        QCOMPARE(saved.readAll(), QByteArray("the new file"));
+        QVERIFY(saved.readAll() == builtFile(builtName));
         QCOMPARE(platform.messages.size(), 1);
         QCOMPARE(platform.messages.first().text, Downloaded);
         QCOMPARE(platform.messages.first().title, QStringLiteral("التحديث"));
@@ -223,6 +256,7 @@ private Q_SLOTS:
         ProgramState state;
         state.DownloadItem = 1;
         FrmDownload window(platform, state, server.url(), [] {});
+        window.setAttribute(Qt::WA_DeleteOnClose, false); // 4,000 bytes are no database: it closes at the end
         auto *report = child<QLabel>(&window, "ProgressReport");
         auto *bar = child<QProgressBar>(&window, "ProgressBar");
         QVERIFY(QTest::qWaitFor([&] { return report->text() == QStringLiteral("1000   /   4000"); }, 20000));
@@ -245,7 +279,7 @@ private Q_SLOTS:
         window->open();
         QVERIFY(QTest::qWaitFor([&] { return !platform.messages.isEmpty(); }, 20000));
 
-        QCOMPARE(platform.messages.first().text, QStringLiteral("حدث خطأ في عملية التحديث نتيجة خلل في الإتصال مع موقع البرنامج, يرجى المحاولة مرة اخرة بعد فترة. في حال تكررت المشكلة يرجى مراسلة المبرمج"));
+        QCOMPARE(platform.messages.first().text, QStringLiteral("تحديث قاعدة البيانات غير متوفر على موقع البرنامج حاليا"));
         QCOMPARE(platform.messages.first().title, QStringLiteral("خطأ"));
         QCOMPARE(platform.messages.first().icon, Platform::Icon::Warning);
         QVERIFY(QTest::qWaitFor([&] { return window.isNull(); }, 5000));
@@ -259,7 +293,8 @@ private Q_SLOTS:
     {
         TestProgramFolder folder;
         LocalHttpServer server;
-        server.serve(QStringLiteral("communication/update/217.qut"), {200, QByteArray(4000, 't'), true, -1, 500, 300});
+        const QByteArray translation = builtFile(QStringLiteral("217.qut"));
+        server.serve(QStringLiteral("communication/update/217.qut"), {200, translation, true, -1, 256 * 1024, 300});
         ScriptedPlatform platform;
         ProgramState state;
         state.DownloadItem = 217;
@@ -269,7 +304,7 @@ private Q_SLOTS:
         QTest::mouseClick(child<QPushButton>(window, "cmdReDownload"), Qt::LeftButton);
         QVERIFY(QTest::qWaitFor([&] { return programEnds == 1; }, 20000));
         QCOMPARE(server.requests, (QStringList{QStringLiteral("/communication/update/217.qut"), QStringLiteral("/communication/update/217.qut")}));
-        QCOMPARE(QFile(folder.file(QStringLiteral("217.qut"))).size(), 4000);
+        QCOMPARE(QFile(folder.file(QStringLiteral("217.qut"))).size(), translation.size());
         QCOMPARE(platform.messages.size(), 1);
         delete window;
     }

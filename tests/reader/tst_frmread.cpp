@@ -1,6 +1,7 @@
 #include "FrmRead.h"
 #include "PageImage.h"
 #include "PictureNames.h"
+#include "ScaledPicture.h"
 #include "SiteImages.h"
 #include "LocalHttpServer.h"
 #include "ReaderPages.h"
@@ -12,6 +13,7 @@
 
 #include <QBuffer>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -172,21 +174,64 @@ private Q_SLOTS:
         reader.Form_Load();
         reader.show();
         // Once the connection test passed, the opening spread is fetched and cached.
-        QTRY_COMPARE(child<QLabel>(&reader, "lblRightPageNumber")->text(), QStringLiteral("1"));
-        QTRY_COMPARE(child<QLabel>(&reader, "lblLeftPageNumber")->text(), QStringLiteral("2"));
+        QTRY_VERIFY(!child<ScaledPicture>(&reader, "RightImage")->isEmpty());
+        QTRY_VERIFY(!child<ScaledPicture>(&reader, "LeftImage")->isEmpty());
+        QCOMPARE(child<QLabel>(&reader, "lblRightPageNumber")->text(), QStringLiteral("1"));
+        QCOMPARE(child<QLabel>(&reader, "lblLeftPageNumber")->text(), QStringLiteral("2"));
         QVERIFY(platform.messages.isEmpty());
         QCOMPARE(QFileInfo(folder.file(QStringLiteral("pic2/001.jpg"))).size(), jpeg.size());
         QCOMPARE(QFileInfo(folder.file(QStringLiteral("pic2/002.jpg"))).size(), jpeg.size());
         QVERIFY(server.requests.contains(QStringLiteral("/hpages/002.jpg")));
 
-        // Pages the server does not have: each side says so, nothing is cached.
+        // A page the server does not have, and an error page sent as a success: each
+        // side says so, shows nothing, and nothing is cached.
+        server.serve(QStringLiteral("/hpages/042.jpg"), QByteArray("<html><body>Service unavailable</body></html>"));
         child<QLineEdit>(&reader, "txtPageNumber")->setText(QStringLiteral("41"));
         QTest::mouseClick(child<QPushButton>(&reader, "cmdViewThis"), Qt::LeftButton);
         QTRY_COMPARE(platform.messages.size(), 2);
         QCOMPARE(platform.messages.at(0).title, QStringLiteral("خطأ"));
         QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("pic2/041.jpg"))));
         QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("pic2/042.jpg"))));
-        QCOMPARE(child<QLabel>(&reader, "lblRightPageNumber")->text(), QStringLiteral("1"));
+        QCOMPARE(child<QLabel>(&reader, "lblRightPageNumber")->text(), QStringLiteral("41"));
+        QVERIFY(child<ScaledPicture>(&reader, "RightImage")->isEmpty());
+        QVERIFY(child<ScaledPicture>(&reader, "LeftImage")->isEmpty());
+    }
+
+    // A side shows only its current page: a download the reader has left behind ends
+    // into the cache, never onto the screen.
+    void stalePagesAreNeverShown()
+    {
+        TestProgramFolder folder;
+        LocalHttpServer server;
+        folder.write(QStringLiteral("servers.ini"),
+                     QStringLiteral("[Servers]\nPageImageServer=%1\nConnectivityProbe=%1\n").arg(server.url()).toUtf8());
+        for (int page : {1, 2, 3, 5, 6})
+            cachePage(folder, page);
+        QImage blue(60, 90, QImage::Format_RGB32);
+        blue.fill(Qt::blue);
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        blue.save(&buffer, "JPG");
+        server.serve(QStringLiteral("/hpages/004.jpg"), {200, jpeg, true, -1, 100, 100});
+
+        ScriptedPlatform platform;
+        FrmRead reader(platform, {});
+        reader.Form_Load();
+        reader.show();
+        QTRY_COMPARE(platform.connectivityProbes.size(), 1);
+        child<QLineEdit>(&reader, "txtPageNumber")->setText(QStringLiteral("4"));
+        QTest::mouseClick(child<QPushButton>(&reader, "cmdViewThis"), Qt::LeftButton);
+        QTRY_VERIFY(server.requests.contains(QStringLiteral("/hpages/004.jpg")));
+        QTest::mouseClick(child<QPushButton>(&reader, "CmdNextPage"), Qt::LeftButton);
+        QCOMPARE(reader.spread(), (Spread{6, 5}));
+        QTRY_VERIFY(QFileInfo::exists(folder.file(QStringLiteral("pic2/004.jpg"))));
+        QCoreApplication::processEvents();
+
+        QCOMPARE(child<QLabel>(&reader, "lblLeftPageNumber")->text(), QStringLiteral("6"));
+        auto *left = child<ScaledPicture>(&reader, "LeftImage");
+        const QColor shown = left->grab().toImage().pixelColor(left->width() / 2, left->height() / 2);
+        QVERIFY2(shown.blue() < 180, qPrintable(shown.name())); // page 6's colour, not page 4's blue
+        QVERIFY(platform.messages.isEmpty());
     }
 
     // A spread where a sura starts, drawn from the site's own page pictures, for looking

@@ -1,7 +1,6 @@
 // The text search over the real verse database: the reader's spellings against the
 // standard ones, and exact searches against the plain query over the index.
 
-#include "ConnectionString.h"
 #include "DataSource.h"
 #include "SearchVocabulary.h"
 #include "TextSearch.h"
@@ -50,9 +49,9 @@ class TestTextSearch : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        const QString file = databaseConnectionString(QStringLiteral(VELMORA_BUILD_DIR), QStringLiteral("quran.qu"));
-        QVERIFY(m_verses.open(file));
-        QVERIFY(m_plain.open(file));
+        const QString file = QStringLiteral(VELMORA_BUILD_DIR "/quran.qu");
+        QVERIFY(m_verses.openFile(file));
+        QVERIFY(m_plain.openFile(file));
     }
 
     void typedFormsFindWhatTheStandardSpellingFinds_data()

@@ -1,4 +1,3 @@
-#include "ConnectionString.h"
 #include "DataSource.h"
 #include "TextSearchQuery.h"
 
@@ -50,7 +49,7 @@ private Q_SLOTS:
                  QStringLiteral("Ayat.AyaaIndex Like  '%x'' or ''1''=''1%'"));
 
         DataSource verses;
-        QVERIFY(verses.open(databaseConnectionString(QStringLiteral(VELMORA_BUILD_DIR), QStringLiteral("quran.qu"))));
+        QVERIFY(verses.openFile(QStringLiteral(VELMORA_BUILD_DIR "/quran.qu")));
         for (const QString &text : {QStringLiteral("'"), QStringLiteral("x' or '1'='1"), QStringLiteral("الله' or ''='")}) {
             for (bool allWords : {false, true}) {
                 const QString sql = textSearchQuery(textSearchCondition(text, false, allWords), 0, SearchChoices());
@@ -66,7 +65,7 @@ private Q_SLOTS:
         choices.firstPart = 5;
         choices.lastPart = 3;
         DataSource verses;
-        QVERIFY(verses.open(databaseConnectionString(QStringLiteral(VELMORA_BUILD_DIR), QStringLiteral("quran.qu"))));
+        QVERIFY(verses.openFile(QStringLiteral(VELMORA_BUILD_DIR "/quran.qu")));
         QVERIFY(verses.runQuery(textSearchQuery(textSearchCondition(QStringLiteral("الله"), true, false), 2, choices)));
         QVERIFY(verses.recordCount() > 100);
         QSet<int> parts;

@@ -114,7 +114,7 @@ private Q_SLOTS:
     {
         m_folder = std::make_unique<TestProgramFolder>();
         writeTopics(m_folder->file(QStringLiteral("quran.qu")));
-        QVERIFY(Adodc1.open(ProgramFolder::connectionString(QStringLiteral("quran.qu"))));
+        QVERIFY(Adodc1.openFile(ProgramFolder::file(QStringLiteral("quran.qu"))));
         m_frame = std::make_unique<FrmSubBook>(m_state, m_results, Adodc1);
         m_frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));

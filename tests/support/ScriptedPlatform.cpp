@@ -1,5 +1,9 @@
 #include "ScriptedPlatform.h"
 
+#include <QTimer>
+
+#include <utility>
+
 Platform::Answer ScriptedPlatform::message(const QString &text, const QString &title, Buttons buttons, Icon icon)
 {
     messages.append({text, title, buttons, icon});
@@ -53,10 +57,21 @@ void ScriptedPlatform::activateKeyboardLayout(const QString &layoutId)
     keyboardLayouts.append(layoutId);
 }
 
-bool ScriptedPlatform::isConnected(const QUrl &probe)
+void ScriptedPlatform::probeConnection(const QUrl &probe, QObject *context, std::function<void(bool)> answered)
 {
     connectivityProbes.append(probe);
-    return connected;
+    if (holdProbes)
+        m_heldProbes.append({context, answered});
+    else
+        QTimer::singleShot(0, context, [this, answered] { answered(connected); });
+}
+
+void ScriptedPlatform::answerHeldProbes()
+{
+    const auto held = std::exchange(m_heldProbes, {});
+    for (const auto &[context, answered] : held)
+        if (context)
+            answered(connected);
 }
 
 void ScriptedPlatform::setClipboardText(const QString &text)

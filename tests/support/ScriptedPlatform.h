@@ -4,6 +4,7 @@
 #include "Platform.h"
 
 #include <QList>
+#include <QPointer>
 #include <QQueue>
 #include <QStringList>
 
@@ -27,6 +28,10 @@ public:
     QQueue<QString> fileNames; // for both the save and the open dialog
     QQueue<std::optional<int>> choices;
     bool connected = true;
+    // Probes are answered from the event loop, as the network would; held ones wait
+    // until answerHeldProbes(), so a test can act while a probe runs.
+    bool holdProbes = false;
+    void answerHeldProbes();
     bool programStarts = true; // false: every program fails to start
     // File operations that fail when the test asks them to.
     FailingFileOperations fileOperations;
@@ -52,8 +57,11 @@ public:
     bool openUrl(const QUrl &url) override;
     bool startProgram(const QString &program, const QString &argument) override;
     void activateKeyboardLayout(const QString &layoutId) override;
-    bool isConnected(const QUrl &probe) override;
+    void probeConnection(const QUrl &probe, QObject *context, std::function<void(bool)> answered) override;
     void setClipboardText(const QString &text) override;
     QString clipboardText() override;
     FileOperations &files() override { return fileOperations; }
+
+private:
+    QList<QPair<QPointer<QObject>, std::function<void(bool)>>> m_heldProbes;
 };

@@ -13,8 +13,17 @@ TestProgramFolder::TestProgramFolder(const QStringList &builtFiles)
 
 void TestProgramFolder::copyBuilt(const QString &builtName, const QString &asName) const
 {
+    QFile::remove(file(asName)); // copy() never overwrites
     QFile::copy(QStringLiteral(VELMORA_BUILD_DIR "/") + builtName, file(asName));
     QFile(file(asName)).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+}
+
+void TestProgramFolder::damagePage(const QString &name, int page) const
+{
+    QFile database(file(name));
+    database.open(QIODevice::ReadWrite);
+    database.seek(qint64(page) * 4096);
+    database.write(QByteArray(8, '\xff'));
 }
 
 void TestProgramFolder::write(const QString &name, const QByteArray &content) const

@@ -17,6 +17,8 @@ public:
     // Copies a built file into the folder under another name (a pending update, say).
     void copyBuilt(const QString &builtName, const QString &asName) const;
     void write(const QString &name, const QByteArray &content) const;
+    // Overwrites the header of one 4 KB page of a database, as a bad sector would.
+    void damagePage(const QString &name, int page) const;
 
 private:
     QTemporaryDir m_dir;

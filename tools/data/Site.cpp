@@ -1,6 +1,5 @@
 #include "Site.h"
 
-#include "ConnectionString.h"
 #include "DataSource.h"
 
 #include <QDir>
@@ -52,7 +51,7 @@ bool writeSite(const QString &programFolder, const QString &siteFolder, QString 
     }
 
     DataSource database;
-    if (!database.open(databaseConnectionString(programFolder, QStringLiteral("quran.qu")))
+    if (!database.openFile(programFolder + QStringLiteral("/quran.qu"))
         || !database.runQuery(QStringLiteral("SELECT * FROM DBversion")) || database.atEnd()) {
         *error = QStringLiteral("cannot read the version of %1: %2").arg(program.filePath(QStringLiteral("quran.qu")), database.errorString());
         return false;

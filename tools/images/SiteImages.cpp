@@ -1,6 +1,5 @@
 #include "SiteImages.h"
 
-#include "ConnectionString.h"
 #include "DataSource.h"
 #include "PageImage.h"
 
@@ -18,7 +17,7 @@ VerseLibrary VerseLibrary::load(const QString &verseDatabase, QString *error)
     VerseLibrary library;
     const QFileInfo file(verseDatabase);
     DataSource verses;
-    if (!verses.open(databaseConnectionString(file.absolutePath(), file.fileName()))
+    if (!verses.openFile(file.absolutePath() + QStringLiteral("/") + file.fileName())
         || !verses.runQuery(QStringLiteral("SELECT ID, soraano, ayaano, pageno, chapterNO, ayaa FROM Ayat order by ID"))) {
         *error = verses.errorString();
         return {};

@@ -1,0 +1,66 @@
+// Closing the update window while its connectivity probe runs. CI runs this test a
+// second time under AddressSanitizer (scripts/test), where touching the closed window
+// would stop it.
+
+#include "FrmUpdate.h"
+#include "LocalHttpServer.h"
+#include "ProgramState.h"
+#include "QtPlatform.h"
+#include "ScriptedPlatform.h"
+#include "TestHelpers.h"
+#include "TestProgramFolder.h"
+
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+class TestUpdateProbe : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Closing the window while the connectivity probe runs: the probe's answer finds no
+    // window and does nothing (this once freed the window inside the probe's own loop).
+    void closingDuringTheProbe()
+    {
+        TestProgramFolder folder(QStringList{});
+        LocalHttpServer server;
+        ScriptedPlatform platform;
+        platform.holdProbes = true;
+        ProgramState state;
+        QPointer<FrmUpdate> window = new FrmUpdate(platform, state, server.url());
+        window->open();
+        QTRY_COMPARE(platform.connectivityProbes.size(), 1);
+        QVERIFY(window->isChecking());
+        QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
+        QTRY_VERIFY(window.isNull());
+        platform.answerHeldProbes();
+        QTest::qWait(50);
+        QVERIFY(server.requests.isEmpty());
+        QVERIFY(platform.messages.isEmpty());
+
+        // The real probe, on its own: a context gone before the answer hears nothing.
+        QtPlatform real;
+        bool heard = false;
+        auto *context = new QObject;
+        real.probeConnection(QUrl(server.url(QStringLiteral("probe"))), context, [&](bool) { heard = true; });
+        delete context;
+        QTest::qWait(200);
+        QVERIFY(!heard);
+        QObject kept;
+        real.probeConnection(QUrl(server.url(QStringLiteral("probe"))), &kept, [&](bool answered) { heard = answered; });
+        QTRY_VERIFY(heard);
+
+        // The window on the real probe, closed before the answer comes.
+        window = new FrmUpdate(real, state, server.url());
+        window->Check();
+        QVERIFY(window->isChecking());
+        window->close();
+        QTRY_VERIFY(window.isNull());
+        QTest::qWait(200);
+        QVERIFY(!server.requests.contains(QStringLiteral("/communication/update/update5.0.php")));
+    }
+};
+
+QTEST_MAIN(TestUpdateProbe)
+#include "tst_updateprobe.moc"
