@@ -381,6 +381,26 @@ bool isMarked(const QString &root)
         && (root.contains(Hamza) || root.contains(Waw) || root.contains(Ya) || root.at(1) == root.at(2));
 }
 
+// Roots of the language that exist with both و and ي in one place, with unrelated
+// meanings: عون "help" and عين "eye", مول "wealth" and ميل "incline". Only for these is
+// the weak letter a real choice between two families; elsewhere و and ي are two
+// spellings of one root.
+const QHash<QString, QString> &rootsWithBothWeakLetters()
+{
+    static const QHash<QString, QString> partners = [] {
+        const QStringList pairs = {"عون عين", "مول ميل", "دون دين", "خول خيل", "سور سير", "لون لين",
+                                   "عول عيل", "غور غير", "زول زيل", "سوح سيح"};
+        QHash<QString, QString> table;
+        for (const QString &pair : pairs) {
+            const QStringList roots = pair.split(u' ');
+            table.insert(roots.at(0), roots.at(1));
+            table.insert(roots.at(1), roots.at(0));
+        }
+        return table;
+    }();
+    return partners;
+}
+
 void addCandidate(Candidates &candidates, const QString &root, double cost)
 {
     for (const QChar c : root) {
@@ -399,11 +419,12 @@ void addCandidate(Candidates &candidates, const QString &root, double cost)
 // A written و may stand for a ي of the root and the other way round (المستقيم from قوم),
 // and a hamza after alef for either (قائم from قوم); a first letter only after the م of a
 // noun of place or tool (ميثاق from وثق، موقنين from يقن). A root the text is known to
-// use is never read as another one: دين stays apart from دون.
+// use is never read as another one, nor is a root that exists with both letters: the
+// letter written is the one its forms attest, and دين stays apart from دون.
 void addWithWeakVariants(Candidates &candidates, const QString &root, double cost, bool firstMayChange)
 {
     addCandidate(candidates, root, cost);
-    if (knownMarkedRoots().contains(root))
+    if (knownMarkedRoots().contains(root) || rootsWithBothWeakLetters().contains(root))
         return;
     for (qsizetype i = firstMayChange ? 0 : 1; i < root.size(); ++i) {
         const QChar c = root.at(i);
@@ -692,7 +713,8 @@ bool isFunctionWordOrName(const QString &word)
 // a spelling question, not a doubt about merging unrelated words.
 bool weakVariants(const QString &a, const QString &b)
 {
-    if (a.size() != b.size() || (knownMarkedRoots().contains(a) && knownMarkedRoots().contains(b)))
+    if (a.size() != b.size() || (knownMarkedRoots().contains(a) && knownMarkedRoots().contains(b))
+        || rootsWithBothWeakLetters().value(a) == b)
         return false;
     for (qsizetype i = 0; i < a.size(); ++i) {
         if (a.at(i) != b.at(i) && !(isWeak(a.at(i)) && isWeak(b.at(i))))
@@ -750,6 +772,26 @@ QHash<QString, double> supportOfRoots(const QHash<QString, Candidates> &candidat
     return byRoot;
 }
 
+// A root of a both-letter pair that the lists do not name is still a root of the text
+// when at least two words have it as their plainest reading: أموال and أموالهم
+// attests مول, so المال may be مول as well as ميل.
+void waiveCostOfAttestedPartners(QHash<QString, Candidates> &candidates)
+{
+    QHash<QString, int> plainest;
+    for (const Candidates &found : std::as_const(candidates)) {
+        auto cheapest = std::min_element(found.cbegin(), found.cend());
+        if (cheapest != found.cend() && rootsWithBothWeakLetters().contains(cheapest.key())
+            && !knownMarkedRoots().contains(cheapest.key()))
+            ++plainest[cheapest.key()];
+    }
+    for (Candidates &found : candidates) {
+        for (auto it = found.begin(); it != found.end(); ++it) {
+            if (plainest.value(it.key()) >= 2)
+                *it -= UnknownMarkedCost;
+        }
+    }
+}
+
 } // namespace
 
 RootAnalysis analyseRoots(const QStringList &words)
@@ -761,6 +803,7 @@ RootAnalysis analyseRoots(const QStringList &words)
             continue;
         candidates.insert(word, candidatesOf(word, stemEndings));
     }
+    waiveCostOfAttestedPartners(candidates);
     const QHash<QString, double> support = supportOfRoots(candidates);
 
     RootAnalysis analysis;
