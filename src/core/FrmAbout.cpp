@@ -84,6 +84,6 @@ FrmAbout::FrmAbout(Platform &platform, QWidget *parent)
 bool FrmAbout::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FocusIn)
-        m_platform.activateKeyboardLayout(QStringLiteral("00000401"));
+        m_platform.activateArabicKeyboard();
     return QWidget::eventFilter(watched, event);
 }

@@ -54,6 +54,9 @@ public:
 
     // Layout switching has no counterpart here; the request is only recorded.
     virtual void activateKeyboardLayout(const QString &layoutId) = 0;
+    // The layout asked for wherever the reader types Arabic.
+    static inline const QString ArabicKeyboardLayout = QStringLiteral("00000401");
+    void activateArabicKeyboard() { activateKeyboardLayout(ArabicKeyboardLayout); }
 
     // Sends a short HEAD request to the probe address and returns at once. `answered`
     // runs later, on this thread, with true when any HTTP answer came back; never once

@@ -217,7 +217,7 @@ void FrmMain::createPanels()
         showContentFrame(resultsFrame);
         search_Click();
     });
-    connect(searcht, &SearchBox::GotFocus, this, [this] { m_platform.activateKeyboardLayout(QStringLiteral("00000401")); });
+    connect(searcht, &SearchBox::GotFocus, this, [this] { m_platform.activateArabicKeyboard(); });
     connect(SearchOptions, &QPushButton::clicked, this, &FrmMain::CoolHoverButton9_Click);
 
     // Header 6: gathering.
@@ -296,7 +296,7 @@ bool FrmMain::Form_Load()
         return false;
 
     // 10. Arabic typing.
-    m_platform.activateKeyboardLayout(QStringLiteral("00000401"));
+    m_platform.activateArabicKeyboard();
 
     // 11. The reader's settings.
     loadSettings();

@@ -45,7 +45,6 @@ constexpr int Margin = 6;
 constexpr int SideBarWidth = 180;
 constexpr int HeaderHeight = 28;
 
-const QString KeyboardArabic = QStringLiteral("00000401");
 const QString Saved = QStringLiteral("محفوظة");
 const QString NotSaved = QStringLiteral("غير محفوظة");
 
@@ -458,7 +457,7 @@ void FrmSaveQuran::Form_Load()
         m_platform.message(QStringLiteral("تعذر فتح قاعدة بيانات الآيات quran.qu.\n%1").arg(Adodc1.errorString()),
                            QStringLiteral("خطأ"), Platform::Buttons::Ok, Platform::Icon::Critical);
     }
-    m_platform.activateKeyboardLayout(KeyboardArabic);
+    m_platform.activateArabicKeyboard();
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
         move(area.width() / 2 - width() / 2, area.height() / 2 - height() / 2);
@@ -565,7 +564,7 @@ void FrmSaveQuran::chooseCommentary(const QString &column, Qt::LayoutDirection d
 
 void FrmSaveQuran::copyVerse()
 {
-    m_platform.activateKeyboardLayout(KeyboardArabic);
+    m_platform.activateArabicKeyboard();
     m_platform.setClipboardText(Text1->toPlainText());
 }
 
@@ -591,7 +590,7 @@ bool FrmSaveQuran::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     if (event->type() == QEvent::FocusIn && (watched == Text1 || watched == Text2 || watched == endtext))
-        m_platform.activateKeyboardLayout(KeyboardArabic);
+        m_platform.activateArabicKeyboard();
     return QWidget::eventFilter(watched, event);
 }
 

@@ -149,7 +149,7 @@ void FrmUpdate::onProbed(bool connected)
     lblstatus->setText(QStringLiteral("يتم التأكد من قاعدة البيانات يرجى الإنتظار"));
     QNetworkRequest request{QUrl(updateCheckUrl(m_serverAddress))};
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-    request.setTransferTimeout(m_requestTimeout);
+    request.setTransferTimeout(RequestTimeoutMs);
     m_reply = m_network->get(request);
     connect(m_reply, &QNetworkReply::finished, this, &FrmUpdate::onAnswer);
     // The answer is a version and a few lines of notes: anything larger is not it, and

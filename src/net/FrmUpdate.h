@@ -36,9 +36,6 @@ public:
 
     void done(int result) override;
 
-    // Longest wait for the server's answer.
-    void setRequestTimeout(int milliseconds) { m_requestTimeout = milliseconds; }
-
 protected:
     void changeEvent(QEvent *event) override;
 
@@ -62,7 +59,7 @@ private:
     // that activation must not start the check (and the message) all over again.
     bool m_messageShowing = false;
     bool m_skipNextActivation = false;
-    int m_requestTimeout = 15000;
+    static constexpr int RequestTimeoutMs = 15000; // longest wait for the server's answer
 
     QLabel *lbluserdb = nullptr;
     QLabel *lbluserdbShow = nullptr;

@@ -271,7 +271,7 @@ void FrmProSearch::gatherPrintText(const QString &sql)
 bool FrmProSearch::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == txtForPrint && event->type() == QEvent::FocusIn)
-        m_platform.activateKeyboardLayout(QStringLiteral("00000401"));
+        m_platform.activateArabicKeyboard();
     return QWidget::eventFilter(watched, event);
 }
 

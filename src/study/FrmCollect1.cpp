@@ -146,7 +146,7 @@ void FrmCollect1::CoolHoverButton8_Click()
 bool FrmCollect1::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == txtGather && event->type() == QEvent::FocusIn)
-        m_platform.activateKeyboardLayout(QStringLiteral("00000401"));
+        m_platform.activateArabicKeyboard();
     return QWidget::eventFilter(watched, event);
 }
 

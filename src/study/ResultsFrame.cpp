@@ -46,8 +46,6 @@ constexpr int ImportCommandTop = ButtonTop - 4 - ImportCommandHeight;
 constexpr int MenuRowsBeforeScrolling = 10;
 constexpr int MenuSlideMilliseconds = 160;
 
-const QString KeyboardArabic = QStringLiteral("00000401");
-
 const QString ImportCommand = QStringLiteral("إضافة تفسير من ملف");
 const QString MissingCommentary = QStringLiteral(
     "هذا التفسير غير موجود في هذه النسخة من البرنامج. إن كان لديك ملف نصي له، فيه سطر لكل آية، "
@@ -263,7 +261,7 @@ void ResultsFrame::clearShownVerse()
 
 void ResultsFrame::copy12_Click()
 {
-    m_platform.activateKeyboardLayout(KeyboardArabic);
+    m_platform.activateArabicKeyboard();
     m_platform.setClipboardText(Text1->text() + QStringLiteral(" [") + rowText(suraayaalist->currentRow())
                                 + QStringLiteral("]"));
 }
@@ -603,6 +601,6 @@ bool ResultsFrame::eventFilter(QObject *watched, QEvent *event)
     if (watched == lstMenu && event->type() == QEvent::FocusOut && lstMenu->isEnabled())
         closeTranslationMenu();
     if (watched == webPreview && event->type() == QEvent::FocusIn)
-        m_platform.activateKeyboardLayout(KeyboardArabic);
+        m_platform.activateArabicKeyboard();
     return QWidget::eventFilter(watched, event);
 }
