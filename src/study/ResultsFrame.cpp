@@ -268,7 +268,7 @@ void ResultsFrame::copy12_Click()
 
 void ResultsFrame::WriteHtmlPage(const QString &html)
 {
-    // Into the document itself: the view's own setHtml lays the page out once more to
+    // Straight into the view's text: the view's own setHtml lays the page out once more to
     // place a text cursor, which a read-only page has no use for. A new page starts at its top.
     webPreview->document()->setHtml(html);
     webPreview->verticalScrollBar()->setValue(0);

@@ -28,7 +28,7 @@ inline void clearSettings()
     QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Velmora5"), QStringLiteral("Velmora5")).clear();
 }
 
-// Calls `visit` for every run of characters the document draws in one format.
+// Calls `visit` for every run of characters the view draws in one format.
 inline void forEachDrawnFragment(const QTextDocument *document, const std::function<void(const QTextFragment &)> &visit)
 {
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
@@ -39,7 +39,7 @@ inline void forEachDrawnFragment(const QTextDocument *document, const std::funct
     }
 }
 
-// The characters drawn in `color`, as the document will draw them (not its HTML).
+// The characters drawn in `color`, as the view will draw them (not its HTML).
 inline QString textDrawnIn(const QTextDocument *document, const QColor &color)
 {
     QString text;
