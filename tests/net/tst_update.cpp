@@ -165,7 +165,8 @@ private Q_SLOTS:
         const QString address = QStringLiteral("http://127.0.0.1:%1/").arg(LocalHttpServer::closedPort());
         FrmUpdate window(platform, state, address);
         window.Check();
-        QTRY_COMPARE(text(window, "lblstatus"), QStringLiteral("يتم التأكد من قاعدة البيانات يرجى الإنتظار"));
+        // A refused connection can end the check before the next poll, so only its end is
+        // compared: the status passes through its waiting text too quickly to catch.
         QVERIFY(QTest::qWaitFor([&] { return !window.isChecking(); }, 20000));
         QCOMPARE(text(window, "lblserverdb"), ConnectionError);
         QCOMPARE(text(window, "txtnote"), ConnectionError);
