@@ -1,9 +1,9 @@
 #pragma once
 
-#include "FrmMain.h"
-#include "ProgramFolder.h"
-#include "ProgramState.h"
-#include "ScriptedPlatform.h"
+#include "mainwindow/FrmMain.h"
+#include "core/ProgramFolder.h"
+#include "core/ProgramState.h"
+#include "support/ScriptedPlatform.h"
 
 #include <benchmark/benchmark.h>
 

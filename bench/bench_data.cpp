@@ -1,9 +1,9 @@
 // A whole data build from the cached sources: everything velmora-data writes; and a
 // commentary the reader brings.
 
-#include "CommentaryImport.h"
-#include "DataBuild.h"
-#include "SuraTables.h"
+#include "core/CommentaryImport.h"
+#include "data/DataBuild.h"
+#include "core/SuraTables.h"
 
 #include <QFile>
 #include <QTemporaryDir>

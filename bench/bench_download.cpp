@@ -1,9 +1,9 @@
 // A 5 MB download arriving over about a second: how long the event loop and the
 // progress reports go quiet while it arrives.
 
-#include "Downloader.h"
-#include "LocalHttpServer.h"
-#include "ScriptedPlatform.h"
+#include "net/Downloader.h"
+#include "support/LocalHttpServer.h"
+#include "support/ScriptedPlatform.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>

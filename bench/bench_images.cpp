@@ -1,7 +1,7 @@
 // Drawing one page picture of the local site from the verse database.
 
-#include "PageImage.h"
-#include "SiteImages.h"
+#include "images/PageImage.h"
+#include "images/SiteImages.h"
 
 #include <benchmark/benchmark.h>
 

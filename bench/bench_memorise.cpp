@@ -1,10 +1,10 @@
 // Marking through the real tracker window on the real verse database and a scratch db.mdb.
 
-#include "FrmSaveQuran.h"
-#include "ProgramFolder.h"
-#include "ProgramState.h"
-#include "ScriptedPlatform.h"
-#include "UserDatabase.h"
+#include "memorise/FrmSaveQuran.h"
+#include "core/ProgramFolder.h"
+#include "core/ProgramState.h"
+#include "support/ScriptedPlatform.h"
+#include "memorise/UserDatabase.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -1,11 +1,11 @@
 // Opening a spread of the page reader whose two pages are in the cache.
 
-#include "FrmRead.h"
-#include "PageImage.h"
-#include "PictureNames.h"
-#include "ProgramFolder.h"
-#include "ScriptedPlatform.h"
-#include "SiteImages.h"
+#include "reader/FrmRead.h"
+#include "images/PageImage.h"
+#include "core/PictureNames.h"
+#include "core/ProgramFolder.h"
+#include "support/ScriptedPlatform.h"
+#include "images/SiteImages.h"
 
 #include <QCoreApplication>
 #include <QDir>

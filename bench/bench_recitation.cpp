@@ -3,12 +3,12 @@
 // end of the recitation, less the sound itself, spread over the verses, is the pause
 // each verse adds (ending one part, starting the next, and the start of the first).
 
-#include "LocalHttpServer.h"
-#include "Listn2Quran.h"
-#include "RecitationPlayer.h"
-#include "ScriptedPlatform.h"
-#include "Servers.h"
-#include "ToneWav.h"
+#include "support/LocalHttpServer.h"
+#include "media/Listn2Quran.h"
+#include "media/RecitationPlayer.h"
+#include "support/ScriptedPlatform.h"
+#include "core/Servers.h"
+#include "support/ToneWav.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>

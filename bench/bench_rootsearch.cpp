@@ -1,8 +1,8 @@
 // The root search through the real main window on the real databases.
 
 #include "BenchWindow.h"
-#include "ResultsFrame.h"
-#include "SearchBox.h"
+#include "study/ResultsFrame.h"
+#include "controls/SearchBox.h"
 
 #include <QCheckBox>
 

@@ -1,10 +1,10 @@
 // The text search through the real main window, and the verse renderer, on the real database.
 
 #include "BenchWindow.h"
-#include "CoolHoverButton.h"
-#include "DataSource.h"
-#include "SearchBox.h"
-#include "VersePage.h"
+#include "controls/CoolHoverButton.h"
+#include "core/DataSource.h"
+#include "controls/SearchBox.h"
+#include "search/VersePage.h"
 
 #include <QComboBox>
 #include <QPushButton>

@@ -1,9 +1,9 @@
-#include "DisplayFont.h"
-#include "FrmMain.h"
-#include "ProgramState.h"
-#include "QtPlatform.h"
-#include "QtTranslations.h"
-#include "ReaderFolder.h"
+#include "core/DisplayFont.h"
+#include "mainwindow/FrmMain.h"
+#include "core/ProgramState.h"
+#include "core/QtPlatform.h"
+#include "core/QtTranslations.h"
+#include "core/ReaderFolder.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,4 +1,4 @@
-#include "Messages.h"
+#include "cli/Messages.h"
 
 #include <QByteArray>
 

@@ -1,7 +1,7 @@
-#include "SearchCommand.h"
+#include "cli/SearchCommand.h"
 
-#include "Messages.h"
-#include "SuraTables.h"
+#include "cli/Messages.h"
+#include "core/SuraTables.h"
 
 namespace {
 

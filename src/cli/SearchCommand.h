@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SearchChoices.h"
+#include "core/SearchChoices.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,13 +1,13 @@
-#include "VerseSearch.h"
+#include "cli/VerseSearch.h"
 
-#include "DataFileCheck.h"
-#include "DataSource.h"
-#include "Messages.h"
-#include "RootFormSearch.h"
-#include "RootSearchQuery.h"
-#include "SearchCommand.h"
-#include "TextSearch.h"
-#include "TypedText.h"
+#include "core/DataFileCheck.h"
+#include "core/DataSource.h"
+#include "cli/Messages.h"
+#include "search/RootFormSearch.h"
+#include "search/RootSearchQuery.h"
+#include "cli/SearchCommand.h"
+#include "search/TextSearch.h"
+#include "text/TypedText.h"
 
 #include <QDir>
 #include <QJsonArray>

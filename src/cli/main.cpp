@@ -1,9 +1,9 @@
 // velmora-search: the program's text and root searches for readers who script.
 
-#include "Messages.h"
-#include "ReaderFolder.h"
-#include "SearchCommand.h"
-#include "VerseSearch.h"
+#include "cli/Messages.h"
+#include "core/ReaderFolder.h"
+#include "cli/SearchCommand.h"
+#include "cli/VerseSearch.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

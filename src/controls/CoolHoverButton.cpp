@@ -1,4 +1,4 @@
-#include "CoolHoverButton.h"
+#include "controls/CoolHoverButton.h"
 
 #include <QEnterEvent>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
-#include "FrmHelp.h"
+#include "controls/FrmHelp.h"
 
-#include "ProgramState.h"
-#include "Skin.h"
+#include "core/ProgramState.h"
+#include "core/Skin.h"
 
 #include <QGuiApplication>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "PictureButton.h"
+#include "controls/PictureButton.h"
 
 #include <QPainter>
 

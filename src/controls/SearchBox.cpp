@@ -1,6 +1,6 @@
-#include "SearchBox.h"
+#include "controls/SearchBox.h"
 
-#include "PictureButton.h"
+#include "controls/PictureButton.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "SideBar.h"
+#include "controls/SideBar.h"
 
 #include <QPushButton>
 

@@ -1,6 +1,6 @@
-#include "VorelProgress.h"
+#include "controls/VorelProgress.h"
 
-#include "Twips.h"
+#include "core/Twips.h"
 
 #include <QMouseEvent>
 #include <QPainter>

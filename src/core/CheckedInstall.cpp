@@ -1,4 +1,4 @@
-#include "CheckedInstall.h"
+#include "core/CheckedInstall.h"
 
 #include <QDateTime>
 #include <QDir>

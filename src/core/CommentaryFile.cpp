@@ -1,6 +1,6 @@
-#include "CommentaryFile.h"
+#include "core/CommentaryFile.h"
 
-#include "SuraTables.h"
+#include "core/SuraTables.h"
 
 #include <QFile>
 #include <QStringList>

@@ -1,11 +1,11 @@
-#include "CommentaryImport.h"
+#include "core/CommentaryImport.h"
 
-#include "CheckedInstall.h"
-#include "CommentaryFile.h"
-#include "DataFileCheck.h"
-#include "DataSource.h"
-#include "PendingUpdate.h"
-#include "SqliteFile.h"
+#include "core/CheckedInstall.h"
+#include "core/CommentaryFile.h"
+#include "core/DataFileCheck.h"
+#include "core/DataSource.h"
+#include "core/PendingUpdate.h"
+#include "core/SqliteFile.h"
 
 #include <QDir>
 #include <QSqlDatabase>

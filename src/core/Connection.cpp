@@ -1,7 +1,7 @@
-#include "Connection.h"
+#include "core/Connection.h"
 
-#include "SqlDialect.h"
-#include "SqliteFile.h"
+#include "core/SqlDialect.h"
+#include "core/SqliteFile.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

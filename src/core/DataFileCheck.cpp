@@ -1,7 +1,7 @@
-#include "DataFileCheck.h"
+#include "core/DataFileCheck.h"
 
-#include "SqliteFile.h"
-#include "SuraTables.h"
+#include "core/SqliteFile.h"
+#include "core/SuraTables.h"
 
 #include <QFileInfo>
 #include <QSqlQuery>

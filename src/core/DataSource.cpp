@@ -1,8 +1,8 @@
-#include "DataSource.h"
+#include "core/DataSource.h"
 
-#include "SqlDialect.h"
-#include "SqliteFile.h"
-#include "SqliteLike.h"
+#include "core/SqlDialect.h"
+#include "core/SqliteFile.h"
+#include "core/SqliteLike.h"
 
 #include <QSqlDatabase>
 #include <QVariant>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DataFileCheck.h"
+#include "core/DataFileCheck.h"
 
 #include <QByteArray>
 #include <QHash>

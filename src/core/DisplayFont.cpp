@@ -1,7 +1,7 @@
-#include "DisplayFont.h"
+#include "core/DisplayFont.h"
 
-#include "SettingKeys.h"
-#include "Settings.h"
+#include "core/SettingKeys.h"
+#include "core/Settings.h"
 
 #include <QFontInfo>
 #include <QStringList>

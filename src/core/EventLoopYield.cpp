@@ -1,4 +1,4 @@
-#include "EventLoopYield.h"
+#include "core/EventLoopYield.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "FileOperations.h"
+#include "core/FileOperations.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "FrmAbout.h"
+#include "core/FrmAbout.h"
 
-#include "Platform.h"
+#include "core/Platform.h"
 
 #include <QEvent>
 #include <QPlainTextEdit>

@@ -1,14 +1,14 @@
-#include "FrmOptions.h"
+#include "core/FrmOptions.h"
 
-#include "DisplayFont.h"
-#include "Named.h"
-#include "Platform.h"
-#include "ProgramState.h"
-#include "Servers.h"
-#include "SettingKeys.h"
-#include "Settings.h"
-#include "SuraTables.h"
-#include "clrPicker.h"
+#include "core/DisplayFont.h"
+#include "core/Named.h"
+#include "core/Platform.h"
+#include "core/ProgramState.h"
+#include "core/Servers.h"
+#include "core/SettingKeys.h"
+#include "core/Settings.h"
+#include "core/SuraTables.h"
+#include "core/clrPicker.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "HtmlPage.h"
+#include "core/HtmlPage.h"
 
 QString htmlPage(const QString &body)
 {

@@ -1,7 +1,7 @@
-#include "PendingUpdate.h"
+#include "core/PendingUpdate.h"
 
-#include "CommentaryImport.h"
-#include "DataFileCheck.h"
+#include "core/CommentaryImport.h"
+#include "core/DataFileCheck.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "QtPlatform.h"
+#include "core/QtPlatform.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,4 +1,4 @@
-#include "QtTranslations.h"
+#include "core/QtTranslations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,10 +1,10 @@
-#include "ReaderFolder.h"
+#include "core/ReaderFolder.h"
 
-#include "DataSource.h"
-#include "Platform.h"
-#include "ProgramFolder.h"
-#include "SingleInstance.h"
-#include "SqliteFile.h"
+#include "core/DataSource.h"
+#include "core/Platform.h"
+#include "core/ProgramFolder.h"
+#include "core/SingleInstance.h"
+#include "core/SqliteFile.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "Servers.h"
+#include "core/Servers.h"
 
-#include "ProgramFolder.h"
+#include "core/ProgramFolder.h"
 
 #include <QSettings>
 

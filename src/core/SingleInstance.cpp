@@ -1,4 +1,4 @@
-#include "SingleInstance.h"
+#include "core/SingleInstance.h"
 
 #include <QDir>
 

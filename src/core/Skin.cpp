@@ -1,6 +1,6 @@
-#include "Skin.h"
+#include "core/Skin.h"
 
-#include "ProgramFolder.h"
+#include "core/ProgramFolder.h"
 
 #include <QFile>
 #include <QWidget>

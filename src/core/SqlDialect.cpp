@@ -1,4 +1,4 @@
-#include "SqlDialect.h"
+#include "core/SqlDialect.h"
 
 #include <QRegularExpression>
 

@@ -1,6 +1,6 @@
-#include "SqliteFile.h"
+#include "core/SqliteFile.h"
 
-#include "SqliteLike.h"
+#include "core/SqliteLike.h"
 
 #include <QAtomicInt>
 #include <QDebug>

@@ -1,4 +1,4 @@
-#include "SqliteLike.h"
+#include "core/SqliteLike.h"
 
 #include <QSqlDatabase>
 #include <QSqlDriver>

@@ -1,4 +1,4 @@
-#include "TranslationCatalogue.h"
+#include "core/TranslationCatalogue.h"
 
 const QStringList TranslationNames = {
     QStringLiteral("اللغة الأذربيجانية"), QStringLiteral("اللغة البوسنية"),  QStringLiteral("اللغة الصينية"),

@@ -1,10 +1,10 @@
-#include "clrPicker.h"
+#include "core/clrPicker.h"
 
-#include "ProgramState.h"
-#include "SettingKeys.h"
-#include "Settings.h"
-#include "Skin.h"
-#include "Twips.h"
+#include "core/ProgramState.h"
+#include "core/SettingKeys.h"
+#include "core/Settings.h"
+#include "core/Skin.h"
+#include "core/Twips.h"
 
 #include <QEvent>
 #include <QFrame>

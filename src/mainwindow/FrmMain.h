@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CheckedInstall.h"
-#include "DataSource.h"
-#include "SingleInstance.h"
-#include "TextSearch.h"
+#include "core/CheckedInstall.h"
+#include "core/DataSource.h"
+#include "core/SingleInstance.h"
+#include "search/TextSearch.h"
 
 #include <QList>
 #include <QPointer>

@@ -1,11 +1,11 @@
-#include "FrmDownloadT.h"
+#include "media/FrmDownloadT.h"
 
-#include "DataFileCheck.h"
-#include "FrmDownload.h"
-#include "Platform.h"
-#include "ProgramFolder.h"
-#include "ProgramState.h"
-#include "TranslationCatalogue.h"
+#include "core/DataFileCheck.h"
+#include "net/FrmDownload.h"
+#include "core/Platform.h"
+#include "core/ProgramFolder.h"
+#include "core/ProgramState.h"
+#include "core/TranslationCatalogue.h"
 
 #include <QFile>
 #include <QLabel>

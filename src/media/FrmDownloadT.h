@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProgramEnd.h"
+#include "net/ProgramEnd.h"
 
 #include <QPointer>
 #include <QWidget>

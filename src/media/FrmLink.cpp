@@ -1,6 +1,6 @@
-#include "FrmLink.h"
+#include "media/FrmLink.h"
 
-#include "Skin.h"
+#include "core/Skin.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
-#include "FrmLst2Quran.h"
+#include "media/FrmLst2Quran.h"
 
-#include "Listn2Quran.h"
-#include "Named.h"
-#include "Platform.h"
-#include "SuraTables.h"
+#include "media/Listn2Quran.h"
+#include "core/Named.h"
+#include "core/Platform.h"
+#include "core/SuraTables.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Servers.h"
+#include "core/Servers.h"
 
 #include <QWidget>
 

@@ -1,11 +1,11 @@
-#include "Listn2Quran.h"
+#include "media/Listn2Quran.h"
 
-#include "Platform.h"
-#include "RecitationDownload.h"
-#include "Servers.h"
-#include "SettingKeys.h"
-#include "Settings.h"
-#include "SuraTables.h"
+#include "core/Platform.h"
+#include "media/RecitationDownload.h"
+#include "core/Servers.h"
+#include "core/SettingKeys.h"
+#include "core/Settings.h"
+#include "core/SuraTables.h"
 
 #include <QRegularExpression>
 #include <QUrl>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecitationPlayer.h"
+#include "media/RecitationPlayer.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "PlayerStrip.h"
+#include "media/PlayerStrip.h"
 
-#include "Named.h"
-#include "RecitationPlayer.h"
+#include "core/Named.h"
+#include "media/RecitationPlayer.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

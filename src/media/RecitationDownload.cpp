@@ -1,7 +1,7 @@
-#include "RecitationDownload.h"
+#include "media/RecitationDownload.h"
 
-#include "Downloader.h"
-#include "Platform.h"
+#include "net/Downloader.h"
+#include "core/Platform.h"
 
 #include <QDir>
 #include <QFileInfo>

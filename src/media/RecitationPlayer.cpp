@@ -1,7 +1,7 @@
-#include "RecitationPlayer.h"
+#include "media/RecitationPlayer.h"
 
-#include "Downloader.h"
-#include "Platform.h"
+#include "net/Downloader.h"
+#include "core/Platform.h"
 
 #include <QAudioOutput>
 #include <QFile>

@@ -1,11 +1,11 @@
-#include "FrmEnterPage.h"
+#include "memorise/FrmEnterPage.h"
 
-#include "EventLoopYield.h"
-#include "FrmSaveQuran.h"
-#include "Platform.h"
-#include "ProgramFolder.h"
-#include "ProgramState.h"
-#include "Skin.h"
+#include "core/EventLoopYield.h"
+#include "memorise/FrmSaveQuran.h"
+#include "core/Platform.h"
+#include "core/ProgramFolder.h"
+#include "core/ProgramState.h"
+#include "core/Skin.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UserDatabase.h"
+#include "memorise/UserDatabase.h"
 
 #include <QWidget>
 

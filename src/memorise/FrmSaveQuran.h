@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DataSource.h"
-#include "FrmSaveTiny.h"
-#include "Marking.h"
+#include "core/DataSource.h"
+#include "memorise/FrmSaveTiny.h"
+#include "memorise/Marking.h"
 
 #include <QHash>
 #include <QWidget>

@@ -1,8 +1,8 @@
-#include "FrmSaveTiny.h"
+#include "memorise/FrmSaveTiny.h"
 
-#include "EventLoopYield.h"
-#include "Skin.h"
-#include "SuraTables.h"
+#include "core/EventLoopYield.h"
+#include "core/Skin.h"
+#include "core/SuraTables.h"
 
 #include <QComboBox>
 #include <QGuiApplication>

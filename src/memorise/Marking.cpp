@@ -1,6 +1,6 @@
-#include "Marking.h"
+#include "memorise/Marking.h"
 
-#include "SuraTables.h"
+#include "core/SuraTables.h"
 
 #include <numeric>
 

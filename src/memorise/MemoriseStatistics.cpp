@@ -1,6 +1,6 @@
-#include "MemoriseStatistics.h"
+#include "memorise/MemoriseStatistics.h"
 
-#include "Marking.h"
+#include "memorise/Marking.h"
 
 int sharePercent(qsizetype count, int total)
 {

@@ -1,6 +1,6 @@
-#include "UserDatabase.h"
+#include "memorise/UserDatabase.h"
 
-#include "EventLoopYield.h"
+#include "core/EventLoopYield.h"
 
 #include <QScopedValueRollback>
 

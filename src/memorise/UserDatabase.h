@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Connection.h"
+#include "core/Connection.h"
 
 #include <QString>
 #include <QStringList>

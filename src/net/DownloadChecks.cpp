@@ -1,4 +1,4 @@
-#include "DownloadChecks.h"
+#include "net/DownloadChecks.h"
 
 #include <QImage>
 #include <QImageReader>

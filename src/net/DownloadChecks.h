@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CheckedInstall.h"
-#include "DataFileCheck.h"
+#include "core/CheckedInstall.h"
+#include "core/DataFileCheck.h"
 
 #include <QByteArray>
 #include <QString>

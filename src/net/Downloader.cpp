@@ -1,6 +1,6 @@
-#include "Downloader.h"
+#include "net/Downloader.h"
 
-#include "Platform.h"
+#include "core/Platform.h"
 
 #include <QFileDevice>
 #include <QNetworkAccessManager>

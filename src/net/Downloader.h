@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CheckedInstall.h"
+#include "core/CheckedInstall.h"
 
 #include <QHash>
 #include <QString>

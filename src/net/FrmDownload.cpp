@@ -1,12 +1,12 @@
-#include "FrmDownload.h"
+#include "net/FrmDownload.h"
 
-#include "DownloadChecks.h"
-#include "Downloader.h"
-#include "Platform.h"
-#include "ProgramFolder.h"
-#include "ProgramState.h"
-#include "Skin.h"
-#include "UpdateFiles.h"
+#include "net/DownloadChecks.h"
+#include "net/Downloader.h"
+#include "core/Platform.h"
+#include "core/ProgramFolder.h"
+#include "core/ProgramState.h"
+#include "core/Skin.h"
+#include "net/UpdateFiles.h"
 
 #include <QLabel>
 #include <QProgressBar>

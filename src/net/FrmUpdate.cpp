@@ -1,15 +1,15 @@
-#include "FrmUpdate.h"
+#include "net/FrmUpdate.h"
 
-#include "Bidi.h"
-#include "DataSource.h"
-#include "DownloadChecks.h"
-#include "FrmDownload.h"
-#include "Platform.h"
-#include "ProgramFolder.h"
-#include "ProgramState.h"
-#include "Servers.h"
-#include "Skin.h"
-#include "UpdateFiles.h"
+#include "core/Bidi.h"
+#include "core/DataSource.h"
+#include "net/DownloadChecks.h"
+#include "net/FrmDownload.h"
+#include "core/Platform.h"
+#include "core/ProgramFolder.h"
+#include "core/ProgramState.h"
+#include "core/Servers.h"
+#include "core/Skin.h"
+#include "net/UpdateFiles.h"
 
 #include <QEvent>
 #include <QFormLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FrmDownload.h"
-#include "ProgramEnd.h"
+#include "net/FrmDownload.h"
+#include "net/ProgramEnd.h"
 
 #include <QDialog>
 #include <QPointer>

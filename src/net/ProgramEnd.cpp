@@ -1,4 +1,4 @@
-#include "ProgramEnd.h"
+#include "net/ProgramEnd.h"
 
 #include <QApplication>
 

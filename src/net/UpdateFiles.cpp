@@ -1,4 +1,4 @@
-#include "UpdateFiles.h"
+#include "net/UpdateFiles.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DataSource.h"
-#include "ReaderPages.h"
+#include "core/DataSource.h"
+#include "reader/ReaderPages.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "ReaderPages.h"
+#include "reader/ReaderPages.h"
 
 Spread spreadOf(int page)
 {

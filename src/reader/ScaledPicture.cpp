@@ -1,4 +1,4 @@
-#include "ScaledPicture.h"
+#include "reader/ScaledPicture.h"
 
 #include <QPainter>
 

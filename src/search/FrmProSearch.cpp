@@ -1,15 +1,15 @@
-#include "FrmProSearch.h"
+#include "search/FrmProSearch.h"
 
-#include "CoolHoverButton.h"
-#include "DataSource.h"
-#include "DisplayFont.h"
-#include "EventLoopYield.h"
-#include "LookupQuery.h"
-#include "Named.h"
-#include "Platform.h"
-#include "ProgramState.h"
-#include "ResultList.h"
-#include "SuraTables.h"
+#include "controls/CoolHoverButton.h"
+#include "core/DataSource.h"
+#include "core/DisplayFont.h"
+#include "core/EventLoopYield.h"
+#include "search/LookupQuery.h"
+#include "core/Named.h"
+#include "core/Platform.h"
+#include "core/ProgramState.h"
+#include "core/ResultList.h"
+#include "core/SuraTables.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -1,6 +1,6 @@
-#include "LookupQuery.h"
+#include "search/LookupQuery.h"
 
-#include "Blanks.h"
+#include "core/Blanks.h"
 
 namespace {
 

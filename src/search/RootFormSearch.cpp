@@ -1,8 +1,8 @@
-#include "RootFormSearch.h"
+#include "search/RootFormSearch.h"
 
-#include "DataSource.h"
-#include "RootSearchQuery.h"
-#include "VerseForms.h"
+#include "core/DataSource.h"
+#include "search/RootSearchQuery.h"
+#include "search/VerseForms.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "RootSearch.h"
+#include "search/RootSearch.h"
 
-#include "DataSource.h"
-#include "EventLoopYield.h"
-#include "Platform.h"
-#include "ProgramState.h"
-#include "ResultList.h"
-#include "RootFormSearch.h"
-#include "RootSearchQuery.h"
+#include "core/DataSource.h"
+#include "core/EventLoopYield.h"
+#include "core/Platform.h"
+#include "core/ProgramState.h"
+#include "core/ResultList.h"
+#include "search/RootFormSearch.h"
+#include "search/RootSearchQuery.h"
 
 #include <QElapsedTimer>
 

@@ -1,7 +1,7 @@
-#include "RootSearchQuery.h"
+#include "search/RootSearchQuery.h"
 
-#include "HtmlPage.h"
-#include "TextSearchQuery.h"
+#include "core/HtmlPage.h"
+#include "search/TextSearchQuery.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
-#include "SearchVocabulary.h"
+#include "search/SearchVocabulary.h"
 
-#include "DataSource.h"
-#include "TypedText.h"
+#include "core/DataSource.h"
+#include "text/TypedText.h"
 
 #include <QList>
 

@@ -1,8 +1,8 @@
-#include "TextSearch.h"
+#include "search/TextSearch.h"
 
-#include "DataSource.h"
-#include "TextSearchQuery.h"
-#include "TypedText.h"
+#include "core/DataSource.h"
+#include "search/TextSearchQuery.h"
+#include "text/TypedText.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SearchChoices.h"
-#include "SearchVocabulary.h"
+#include "core/SearchChoices.h"
+#include "search/SearchVocabulary.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
-#include "TextSearchQuery.h"
+#include "search/TextSearchQuery.h"
 
-#include "SuraTables.h"
-#include "TypedText.h"
+#include "core/SuraTables.h"
+#include "text/TypedText.h"
 
 #include <QStringList>
 

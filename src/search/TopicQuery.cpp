@@ -1,6 +1,6 @@
-#include "TopicQuery.h"
+#include "search/TopicQuery.h"
 
-#include "SuraTables.h"
+#include "core/SuraTables.h"
 
 #include <algorithm>
 #include <optional>

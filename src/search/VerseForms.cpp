@@ -1,6 +1,6 @@
-#include "VerseForms.h"
+#include "search/VerseForms.h"
 
-#include "DataSource.h"
+#include "core/DataSource.h"
 
 #include <QStringView>
 

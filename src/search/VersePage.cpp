@@ -1,8 +1,8 @@
-#include "VersePage.h"
+#include "search/VersePage.h"
 
-#include "Blanks.h"
-#include "HtmlPage.h"
-#include "TypedText.h"
+#include "core/Blanks.h"
+#include "core/HtmlPage.h"
+#include "text/TypedText.h"
 
 #include <QRegularExpression>
 #include <QStringList>

@@ -1,12 +1,12 @@
-#include "FrmCollect1.h"
+#include "study/FrmCollect1.h"
 
-#include "DataSource.h"
-#include "DisplayFont.h"
-#include "EventLoopYield.h"
-#include "FrmOptions.h"
-#include "LookupQuery.h"
-#include "Platform.h"
-#include "ProgramState.h"
+#include "core/DataSource.h"
+#include "core/DisplayFont.h"
+#include "core/EventLoopYield.h"
+#include "core/FrmOptions.h"
+#include "search/LookupQuery.h"
+#include "core/Platform.h"
+#include "core/ProgramState.h"
 
 #include <QEvent>
 #include <QGridLayout>

@@ -1,10 +1,10 @@
-#include "FrmSubBook.h"
+#include "study/FrmSubBook.h"
 
-#include "EventLoopYield.h"
-#include "ProgramFolder.h"
-#include "ProgramState.h"
-#include "ResultList.h"
-#include "TopicQuery.h"
+#include "core/EventLoopYield.h"
+#include "core/ProgramFolder.h"
+#include "core/ProgramState.h"
+#include "core/ResultList.h"
+#include "search/TopicQuery.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DataSource.h"
+#include "core/DataSource.h"
 
 #include <QStringList>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ResultList.h"
+#include "core/ResultList.h"
 
 #include <QHash>
 #include <QStringList>

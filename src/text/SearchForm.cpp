@@ -1,6 +1,6 @@
-#include "SearchForm.h"
+#include "text/SearchForm.h"
 
-#include "TypedText.h"
+#include "text/TypedText.h"
 
 #include <QChar>
 #include <QHash>

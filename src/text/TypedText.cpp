@@ -1,6 +1,6 @@
-#include "TypedText.h"
+#include "text/TypedText.h"
 
-#include "SearchForm.h"
+#include "text/SearchForm.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
-#include "FrmHelp.h"
-#include "ProgramState.h"
-#include "TestHelpers.h"
+#include "controls/FrmHelp.h"
+#include "core/ProgramState.h"
+#include "support/TestHelpers.h"
 
 #include <QPointer>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "SearchBox.h"
+#include "controls/SearchBox.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>

@@ -1,5 +1,5 @@
-#include "TestHelpers.h"
-#include "VorelProgress.h"
+#include "support/TestHelpers.h"
+#include "controls/VorelProgress.h"
 
 #include <QImage>
 #include <QSignalSpy>

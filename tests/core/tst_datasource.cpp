@@ -1,5 +1,5 @@
-#include "Connection.h"
-#include "DataSource.h"
+#include "core/Connection.h"
+#include "core/DataSource.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,12 +1,12 @@
-#include "DisplayFont.h"
-#include "FrmOptions.h"
-#include "ProgramState.h"
-#include "QtTranslations.h"
-#include "ScriptedPlatform.h"
-#include "TestHelpers.h"
-#include "SettingKeys.h"
-#include "Settings.h"
-#include "clrPicker.h"
+#include "core/DisplayFont.h"
+#include "core/FrmOptions.h"
+#include "core/ProgramState.h"
+#include "core/QtTranslations.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TestHelpers.h"
+#include "core/SettingKeys.h"
+#include "core/Settings.h"
+#include "core/clrPicker.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
-#include "ProgramFolder.h"
-#include "Servers.h"
-#include "Settings.h"
+#include "core/ProgramFolder.h"
+#include "core/Servers.h"
+#include "core/Settings.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "SqlDialect.h"
-#include "SqliteLike.h"
+#include "core/SqlDialect.h"
+#include "core/SqliteLike.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>

@@ -1,7 +1,7 @@
-#include "FailingFileOperations.h"
-#include "PendingUpdate.h"
-#include "TestProgramFolder.h"
-#include "TranslationCatalogue.h"
+#include "support/FailingFileOperations.h"
+#include "core/PendingUpdate.h"
+#include "support/TestProgramFolder.h"
+#include "core/TranslationCatalogue.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "SuraTables.h"
+#include "core/SuraTables.h"
 
 #include <QTest>
 

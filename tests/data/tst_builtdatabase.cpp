@@ -1,8 +1,8 @@
 // Checks the real database the build produced from the pinned sources.
 
-#include "DataSource.h"
-#include "SuraTables.h"
-#include "TypedText.h"
+#include "core/DataSource.h"
+#include "core/SuraTables.h"
+#include "text/TypedText.h"
 
 #include <QFileInfo>
 #include <QTest>

@@ -1,9 +1,9 @@
-#include "CommentaryFile.h"
-#include "DataBuild.h"
-#include "DataSource.h"
-#include "SuraTables.h"
-#include "VersePlaces.h"
-#include "VerseRows.h"
+#include "core/CommentaryFile.h"
+#include "data/DataBuild.h"
+#include "core/DataSource.h"
+#include "core/SuraTables.h"
+#include "data/VersePlaces.h"
+#include "data/VerseRows.h"
 
 #include <QDir>
 #include <QFile>

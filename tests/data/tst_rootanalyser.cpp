@@ -2,8 +2,8 @@
 // checked by hand (root-checklist.txt): forms of one root share a root, forms of
 // different roots do not, and look-alikes from different roots stay apart.
 
-#include "DataSource.h"
-#include "RootAnalyser.h"
+#include "core/DataSource.h"
+#include "data/RootAnalyser.h"
 
 #include <QFile>
 #include <QHash>

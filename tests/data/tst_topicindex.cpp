@@ -1,5 +1,5 @@
-#include "SuraTables.h"
-#include "TopicIndex.h"
+#include "core/SuraTables.h"
+#include "data/TopicIndex.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "PageContent.h"
-#include "PageImage.h"
-#include "SiteImages.h"
-#include "SuraTables.h"
+#include "images/PageContent.h"
+#include "images/PageImage.h"
+#include "images/SiteImages.h"
+#include "core/SuraTables.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,16 +1,16 @@
 // The program installed the way desktop programs are: read-only under a prefix (by
 // `cmake --install` and by the Debian package), working in each reader's own folder.
 
-#include "DataSource.h"
-#include "FailingFileOperations.h"
-#include "FrmSaveQuran.h"
-#include "ProgramFolder.h"
-#include "ProgramState.h"
-#include "ReaderFolder.h"
-#include "ScriptedPlatform.h"
-#include "SingleInstance.h"
-#include "TestHelpers.h"
-#include "UserDatabase.h"
+#include "core/DataSource.h"
+#include "support/FailingFileOperations.h"
+#include "memorise/FrmSaveQuran.h"
+#include "core/ProgramFolder.h"
+#include "core/ProgramState.h"
+#include "core/ReaderFolder.h"
+#include "support/ScriptedPlatform.h"
+#include "core/SingleInstance.h"
+#include "support/TestHelpers.h"
+#include "memorise/UserDatabase.h"
 
 #include <QAction>
 #include <QDateTime>

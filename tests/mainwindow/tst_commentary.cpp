@@ -1,14 +1,14 @@
 // Commentaries the reader brings: "إضافة تفسير من ملف" from the commentary box, on a
 // copy of the real verse database.
 
-#include "CoolHoverButton.h"
-#include "DataSource.h"
-#include "FrmMain.h"
-#include "ProgramState.h"
-#include "ScriptedPlatform.h"
-#include "SearchBox.h"
-#include "TestHelpers.h"
-#include "TestProgramFolder.h"
+#include "controls/CoolHoverButton.h"
+#include "core/DataSource.h"
+#include "mainwindow/FrmMain.h"
+#include "core/ProgramState.h"
+#include "support/ScriptedPlatform.h"
+#include "controls/SearchBox.h"
+#include "support/TestHelpers.h"
+#include "support/TestProgramFolder.h"
 
 #include <QCryptographicHash>
 #include <QDir>

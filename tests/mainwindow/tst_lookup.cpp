@@ -1,20 +1,20 @@
 // Lookups by place, the verse collection, print text and copy, through the main window
 // on the real database.
 
-#include "CoolHoverButton.h"
-#include "DataSource.h"
-#include "EventLoopYield.h"
-#include "FrmMain.h"
-#include "LocalHttpServer.h"
-#include "LookupQuery.h"
-#include "ProgramState.h"
-#include "ResultsFrame.h"
-#include "ScriptedPlatform.h"
-#include "SearchBox.h"
-#include "SideBar.h"
-#include "TestHelpers.h"
-#include "TestProgramFolder.h"
-#include "ToneWav.h"
+#include "controls/CoolHoverButton.h"
+#include "core/DataSource.h"
+#include "core/EventLoopYield.h"
+#include "mainwindow/FrmMain.h"
+#include "support/LocalHttpServer.h"
+#include "search/LookupQuery.h"
+#include "core/ProgramState.h"
+#include "study/ResultsFrame.h"
+#include "support/ScriptedPlatform.h"
+#include "controls/SearchBox.h"
+#include "controls/SideBar.h"
+#include "support/TestHelpers.h"
+#include "support/TestProgramFolder.h"
+#include "support/ToneWav.h"
 
 #include <QAction>
 #include <QCheckBox>

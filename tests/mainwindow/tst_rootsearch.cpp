@@ -1,15 +1,15 @@
 // The root search through the main window's search command, on the real databases.
 
-#include "DataSource.h"
-#include "FrmMain.h"
-#include "ProgramState.h"
-#include "ResultsFrame.h"
-#include "RootSearchQuery.h"
-#include "ScriptedPlatform.h"
-#include "SearchBox.h"
-#include "SideBar.h"
-#include "TestHelpers.h"
-#include "TestProgramFolder.h"
+#include "core/DataSource.h"
+#include "mainwindow/FrmMain.h"
+#include "core/ProgramState.h"
+#include "study/ResultsFrame.h"
+#include "search/RootSearchQuery.h"
+#include "support/ScriptedPlatform.h"
+#include "controls/SearchBox.h"
+#include "controls/SideBar.h"
+#include "support/TestHelpers.h"
+#include "support/TestProgramFolder.h"
 
 #include <QCheckBox>
 #include <QComboBox>

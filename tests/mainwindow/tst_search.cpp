@@ -1,16 +1,16 @@
 // The text search and the verse view, driven through the main window on the real database.
 
-#include "CoolHoverButton.h"
-#include "DataSource.h"
-#include "DisplayFont.h"
-#include "FrmMain.h"
-#include "ProgramState.h"
-#include "ResultsFrame.h"
-#include "ScriptedPlatform.h"
-#include "TestHelpers.h"
-#include "SearchBox.h"
-#include "TestProgramFolder.h"
-#include "TypedText.h"
+#include "controls/CoolHoverButton.h"
+#include "core/DataSource.h"
+#include "core/DisplayFont.h"
+#include "mainwindow/FrmMain.h"
+#include "core/ProgramState.h"
+#include "study/ResultsFrame.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TestHelpers.h"
+#include "controls/SearchBox.h"
+#include "support/TestProgramFolder.h"
+#include "text/TypedText.h"
 
 #include <QCheckBox>
 #include <QComboBox>

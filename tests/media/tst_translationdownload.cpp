@@ -1,10 +1,10 @@
-#include "FrmDownloadT.h"
-#include "LocalHttpServer.h"
-#include "ProgramState.h"
-#include "ScriptedPlatform.h"
-#include "TestHelpers.h"
-#include "TestProgramFolder.h"
-#include "TranslationCatalogue.h"
+#include "media/FrmDownloadT.h"
+#include "support/LocalHttpServer.h"
+#include "core/ProgramState.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TestHelpers.h"
+#include "support/TestProgramFolder.h"
+#include "core/TranslationCatalogue.h"
 
 #include <QDialog>
 #include <QFile>

@@ -1,15 +1,15 @@
 // The users window against a scratch copy of the built, empty db.mdb.
 
-#include "DataSource.h"
-#include "FrmEnterPage.h"
-#include "FrmSaveQuran.h"
-#include "Marking.h"
-#include "ProgramFolder.h"
-#include "ProgramState.h"
-#include "ScriptedPlatform.h"
-#include "TestHelpers.h"
-#include "TestProgramFolder.h"
-#include "UserDatabase.h"
+#include "core/DataSource.h"
+#include "memorise/FrmEnterPage.h"
+#include "memorise/FrmSaveQuran.h"
+#include "memorise/Marking.h"
+#include "core/ProgramFolder.h"
+#include "core/ProgramState.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TestHelpers.h"
+#include "support/TestProgramFolder.h"
+#include "memorise/UserDatabase.h"
 
 #include <QFile>
 #include <QListWidget>

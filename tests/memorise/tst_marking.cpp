@@ -1,9 +1,9 @@
 // The statement texts, the ranges each command covers, the figures and the verse
 // lists of the memorisation record: the logic without the windows.
 
-#include "Marking.h"
-#include "MemoriseStatistics.h"
-#include "UserDatabase.h"
+#include "memorise/Marking.h"
+#include "memorise/MemoriseStatistics.h"
+#include "memorise/UserDatabase.h"
 
 #include <QTest>
 

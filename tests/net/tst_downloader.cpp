@@ -1,6 +1,6 @@
-#include "Downloader.h"
-#include "LocalHttpServer.h"
-#include "ScriptedPlatform.h"
+#include "net/Downloader.h"
+#include "support/LocalHttpServer.h"
+#include "support/ScriptedPlatform.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "DataSource.h"
-#include "Site.h"
-#include "UpdateFiles.h"
+#include "core/DataSource.h"
+#include "data/Site.h"
+#include "net/UpdateFiles.h"
 
 #include <QDir>
 #include <QFile>

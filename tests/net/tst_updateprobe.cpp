@@ -2,13 +2,13 @@
 // second time under AddressSanitizer (scripts/test), where touching the closed window
 // would stop it.
 
-#include "FrmUpdate.h"
-#include "LocalHttpServer.h"
-#include "ProgramState.h"
-#include "QtPlatform.h"
-#include "ScriptedPlatform.h"
-#include "TestHelpers.h"
-#include "TestProgramFolder.h"
+#include "net/FrmUpdate.h"
+#include "support/LocalHttpServer.h"
+#include "core/ProgramState.h"
+#include "core/QtPlatform.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TestHelpers.h"
+#include "support/TestProgramFolder.h"
 
 #include <QPointer>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 // The query texts and the waiting page of the root search.
 
-#include "RootSearchQuery.h"
+#include "search/RootSearchQuery.h"
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
 // The text search over the real verse database: the reader's spellings against the
 // standard ones, and exact searches against the plain query over the index.
 
-#include "DataSource.h"
-#include "SearchVocabulary.h"
-#include "TextSearch.h"
-#include "TextSearchQuery.h"
+#include "core/DataSource.h"
+#include "search/SearchVocabulary.h"
+#include "search/TextSearch.h"
+#include "search/TextSearchQuery.h"
 
 #include <QSet>
 #include <QTest>

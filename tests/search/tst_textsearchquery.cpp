@@ -1,5 +1,5 @@
-#include "DataSource.h"
-#include "TextSearchQuery.h"
+#include "core/DataSource.h"
+#include "search/TextSearchQuery.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "VersePage.h"
+#include "search/VersePage.h"
 
 #include <QTest>
 

@@ -1,11 +1,11 @@
-#include "DataSource.h"
-#include "FrmSubBook.h"
-#include "ProgramFolder.h"
-#include "ProgramState.h"
-#include "ResultList.h"
-#include "TestHelpers.h"
-#include "TestProgramFolder.h"
-#include "TopicQuery.h"
+#include "core/DataSource.h"
+#include "study/FrmSubBook.h"
+#include "core/ProgramFolder.h"
+#include "core/ProgramState.h"
+#include "core/ResultList.h"
+#include "support/TestHelpers.h"
+#include "support/TestProgramFolder.h"
+#include "search/TopicQuery.h"
 
 #include <QListWidget>
 #include <QSignalSpy>

@@ -1,4 +1,4 @@
-#include "FailingFileOperations.h"
+#include "support/FailingFileOperations.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileOperations.h"
+#include "core/FileOperations.h"
 
 #include <QStringList>
 

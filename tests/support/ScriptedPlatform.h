@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FailingFileOperations.h"
-#include "Platform.h"
+#include "support/FailingFileOperations.h"
+#include "core/Platform.h"
 
 #include <QList>
 #include <QPointer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SideBar.h"
+#include "controls/SideBar.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "TestProgramFolder.h"
+#include "support/TestProgramFolder.h"
 
-#include "ProgramFolder.h"
+#include "core/ProgramFolder.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "SearchForm.h"
+#include "text/SearchForm.h"
 
 #include <QObject>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "TypedText.h"
+#include "text/TypedText.h"
 
 #include <QTest>
 

@@ -1,14 +1,14 @@
-#include "DataBuild.h"
+#include "data/DataBuild.h"
 
-#include "CommentaryFile.h"
-#include "RootAnalyser.h"
-#include "Site.h"
-#include "SourceText.h"
-#include "SqliteFile.h"
-#include "TopicIndex.h"
-#include "VerseDatabase.h"
-#include "VersePlaces.h"
-#include "VerseRows.h"
+#include "core/CommentaryFile.h"
+#include "data/RootAnalyser.h"
+#include "data/Site.h"
+#include "data/SourceText.h"
+#include "core/SqliteFile.h"
+#include "data/TopicIndex.h"
+#include "data/VerseDatabase.h"
+#include "data/VersePlaces.h"
+#include "data/VerseRows.h"
 
 #include <QDir>
 #include <QFile>

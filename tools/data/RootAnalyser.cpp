@@ -1,4 +1,4 @@
-#include "RootAnalyser.h"
+#include "data/RootAnalyser.h"
 
 #include <QSet>
 

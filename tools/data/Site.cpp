@@ -1,6 +1,6 @@
-#include "Site.h"
+#include "data/Site.h"
 
-#include "DataSource.h"
+#include "core/DataSource.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "SourceText.h"
+#include "data/SourceText.h"
 
-#include "SuraTables.h"
+#include "core/SuraTables.h"
 
 #include <QFile>
 #include <QJsonArray>

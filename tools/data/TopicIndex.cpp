@@ -1,6 +1,6 @@
-#include "TopicIndex.h"
+#include "data/TopicIndex.h"
 
-#include "SuraTables.h"
+#include "core/SuraTables.h"
 
 #include <QDir>
 #include <QFile>

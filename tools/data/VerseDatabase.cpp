@@ -1,4 +1,4 @@
-#include "VerseDatabase.h"
+#include "data/VerseDatabase.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TopicIndex.h"
+#include "data/TopicIndex.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "VersePlaces.h"
+#include "data/VersePlaces.h"
 
-#include "SuraTables.h"
+#include "core/SuraTables.h"
 
 #include <QFile>
 #include <QRegularExpression>

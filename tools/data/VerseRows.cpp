@@ -1,7 +1,7 @@
-#include "VerseRows.h"
+#include "data/VerseRows.h"
 
-#include "SearchForm.h"
-#include "TypedText.h"
+#include "text/SearchForm.h"
+#include "text/TypedText.h"
 
 #include <QRegularExpression>
 

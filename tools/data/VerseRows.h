@@ -1,8 +1,8 @@
 #pragma once
 
-#include "SourceText.h"
-#include "VerseDatabase.h"
-#include "VersePlaces.h"
+#include "data/SourceText.h"
+#include "data/VerseDatabase.h"
+#include "data/VersePlaces.h"
 
 #include <QHash>
 #include <QList>

@@ -1,6 +1,6 @@
 // velmora-data: builds the program's data files from the pinned public sources.
 
-#include "DataBuild.h"
+#include "data/DataBuild.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

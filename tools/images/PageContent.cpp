@@ -1,4 +1,4 @@
-#include "PageContent.h"
+#include "images/PageContent.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "PageImage.h"
+#include "images/PageImage.h"
 
-#include "SuraTables.h"
+#include "core/SuraTables.h"
 
 #include <QFile>
 #include <QPainter>

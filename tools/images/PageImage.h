@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PageContent.h"
+#include "images/PageContent.h"
 
 #include <QImage>
 #include <QList>

@@ -1,7 +1,7 @@
-#include "SiteImages.h"
+#include "images/SiteImages.h"
 
-#include "DataSource.h"
-#include "PageImage.h"
+#include "core/DataSource.h"
+#include "images/PageImage.h"
 
 #include <QDir>
 #include <QFile>

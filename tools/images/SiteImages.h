@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PageContent.h"
-#include "PictureNames.h"
+#include "images/PageContent.h"
+#include "core/PictureNames.h"
 
 #include <QList>
 #include <QMap>

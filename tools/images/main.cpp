@@ -1,7 +1,7 @@
 // velmora-images: draws the page and verse pictures of the local site from the verse
 // database, on every core, for the page reader and the script-image window.
 
-#include "SiteImages.h"
+#include "images/SiteImages.h"
 
 #include <QCommandLineParser>
 #include <QDir>
