@@ -90,16 +90,11 @@ private Q_SLOTS:
         QCOMPARE(m_verses.recordCount(), 1);
         QVERIFY(m_verses.text(QStringLiteral("DBversion")).contains(QStringLiteral("quran-json 3.1.2")));
 
-        // The shipped topic index: its top level, and references of existing suras.
+        // The shipped topic index went in whole (tst_topicindex checks its references).
         QVERIFY(m_verses.runQuery(QStringLiteral("SELECT ID, Topic_No, Topic_Name, Mother_Topic FROM topics_name where Mother_Topic like 0 order by ID")));
         QVERIFY(m_verses.recordCount() >= 15);
         QVERIFY(m_verses.runQuery(QStringLiteral("SELECT ID, Topic_No, Sura_No, Ayat_No FROM topic_Ayat")));
         QVERIFY(m_verses.recordCount() >= 150);
-        for (; !m_verses.atEnd(); m_verses.moveNext()) {
-            const int sura = m_verses.text(QStringLiteral("Sura_No")).toInt();
-            QVERIFY(sura >= 1 && sura <= SuraCount);
-            QVERIFY(!m_verses.text(QStringLiteral("Ayat_No")).isEmpty());
-        }
     }
 
     void translationFiles()

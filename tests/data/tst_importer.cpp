@@ -4,6 +4,7 @@
 #include "core/SuraTables.h"
 #include "data/VersePlaces.h"
 #include "data/VerseRows.h"
+#include "support/TestProgramFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,10 +16,7 @@ namespace {
 
 QString writeFile(const QTemporaryDir &folder, const QString &name, const QByteArray &content)
 {
-    QFile file(folder.filePath(name));
-    file.open(QIODevice::WriteOnly);
-    file.write(content);
-    return file.fileName();
+    return writeFile(folder.filePath(name), content);
 }
 
 QString sourcesFolder()

@@ -1,27 +1,8 @@
-#include "core/SuraTables.h"
 #include "data/TopicIndex.h"
+#include "support/TestProgramFolder.h"
 
-#include <QDir>
-#include <QFile>
-#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-// A folder holding one topic file with `content`.
-struct TopicFolder {
-    explicit TopicFolder(const QByteArray &content)
-    {
-        QFile file(path());
-        file.open(QIODevice::WriteOnly);
-        file.write(content);
-    }
-    QString path() const { return dir.filePath(QStringLiteral("01-test.txt")); }
-    QTemporaryDir dir;
-};
-
-} // namespace
 
 class TestTopicIndex : public QObject
 {
@@ -31,14 +12,9 @@ private Q_SLOTS:
     void readsTreeAndReferences()
     {
         QTemporaryDir dir;
-        const auto write = [&](const char *name, const QByteArray &content) {
-            QFile file(dir.filePath(QLatin1String(name)));
-            file.open(QIODevice::WriteOnly);
-            file.write(content);
-        };
         // Read in file-name order, whatever order they were written in.
-        write("02-second.txt", "# الثاني\n## ورقة\n2: 1\n");
-        write("01-first.txt",
+        writeFile(dir.filePath(QStringLiteral("02-second.txt")), "# الثاني\n## ورقة\n2: 1\n");
+        writeFile(dir.filePath(QStringLiteral("01-first.txt")),
               "; a note for the editor\n"
               "# الأول\n"
               "\n"
@@ -50,42 +26,24 @@ private Q_SLOTS:
               "ص 38:71-85\n"
               "## ورقة ثالثة\n"
               "آل عمران 3: 7\n");
-        write("notes.md", "# not a topic file\n");
+        writeFile(dir.filePath(QStringLiteral("notes.md")), "# not a topic file\n");
 
         QString error;
         const std::optional<TopicIndex> index = readTopicIndex(dir.path(), &error);
         QVERIFY2(index, qPrintable(error));
 
-        const QList<TopicRow> expectedTopics = {
-            {1, 1, QStringLiteral("الأول"), 0},       {2, 2, QStringLiteral("فرع"), 1},
-            {3, 3, QStringLiteral("ورقة أولى"), 2},   {4, 4, QStringLiteral("ورقة ثانية"), 2},
-            {5, 5, QStringLiteral("ورقة ثالثة"), 1},  {6, 6, QStringLiteral("الثاني"), 0},
-            {7, 7, QStringLiteral("ورقة"), 6},
-        };
-        QCOMPARE(index->topics.size(), expectedTopics.size());
-        for (int i = 0; i < expectedTopics.size(); ++i) {
-            const TopicRow &row = index->topics.at(i);
-            const TopicRow &expected = expectedTopics.at(i);
-            QCOMPARE(row.id, expected.id);
-            QCOMPARE(row.topicNo, expected.topicNo);
-            QCOMPARE(row.name, expected.name);
-            QCOMPARE(row.motherTopic, expected.motherTopic);
-        }
-
-        const QList<TopicVerseRow> expectedVerses = {
-            {1, 3, 2, QStringLiteral("255,1-2")}, {2, 3, 73, QStringLiteral("4")},
-            {3, 4, 38, QStringLiteral("71-85")},  {4, 5, 3, QStringLiteral("7")},
-            {5, 7, 2, QStringLiteral("1")},
-        };
-        QCOMPARE(index->verses.size(), expectedVerses.size());
-        for (int i = 0; i < expectedVerses.size(); ++i) {
-            const TopicVerseRow &row = index->verses.at(i);
-            const TopicVerseRow &expected = expectedVerses.at(i);
-            QCOMPARE(row.id, expected.id);
-            QCOMPARE(row.topicNo, expected.topicNo);
-            QCOMPARE(row.sura, expected.sura);
-            QCOMPARE(row.ayatNo, expected.ayatNo);
-        }
+        // Each topic as "ID Topic_No name Mother_Topic", each reference as "ID Topic_No sura items".
+        QStringList topics;
+        for (const TopicRow &row : index->topics)
+            topics.append(QStringLiteral("%1 %2 %3 %4").arg(row.id).arg(row.topicNo).arg(row.name).arg(row.motherTopic));
+        QCOMPARE(topics, (QStringList{QStringLiteral("1 1 الأول 0"), QStringLiteral("2 2 فرع 1"), QStringLiteral("3 3 ورقة أولى 2"),
+                                      QStringLiteral("4 4 ورقة ثانية 2"), QStringLiteral("5 5 ورقة ثالثة 1"),
+                                      QStringLiteral("6 6 الثاني 0"), QStringLiteral("7 7 ورقة 6")}));
+        QStringList verses;
+        for (const TopicVerseRow &row : index->verses)
+            verses.append(QStringLiteral("%1 %2 %3 %4").arg(row.id).arg(row.topicNo).arg(row.sura).arg(row.ayatNo));
+        QCOMPARE(verses, (QStringList{QStringLiteral("1 3 2 255,1-2"), QStringLiteral("2 3 73 4"), QStringLiteral("3 4 38 71-85"),
+                                      QStringLiteral("4 5 3 7"), QStringLiteral("5 7 2 1")}));
     }
 
     void refusals_data()
@@ -125,10 +83,11 @@ private Q_SLOTS:
         QFETCH(int, line);
         QFETCH(QString, reason);
 
-        const TopicFolder folder(content);
+        QTemporaryDir dir;
+        const QString file = writeFile(dir.filePath(QStringLiteral("01-test.txt")), content);
         QString error;
-        QVERIFY(!readTopicIndex(folder.dir.path(), &error));
-        QVERIFY2(error.startsWith(folder.path() + QStringLiteral(":%1: ").arg(line)), qPrintable(error));
+        QVERIFY(!readTopicIndex(dir.path(), &error));
+        QVERIFY2(error.startsWith(file + QStringLiteral(":%1: ").arg(line)), qPrintable(error));
         QVERIFY2(error.contains(reason), qPrintable(error));
     }
 
@@ -138,57 +97,6 @@ private Q_SLOTS:
         QString error;
         QVERIFY(!readTopicIndex(dir.path(), &error));
         QVERIFY2(error.contains(QStringLiteral("holds no topic files")), qPrintable(error));
-    }
-
-    // The index shipped with the program: readable, every reference names existing
-    // verses, and it is large enough to be worth browsing.
-    void shippedIndex()
-    {
-        QString error;
-        const std::optional<TopicIndex> index = readTopicIndex(QStringLiteral(VELMORA_TOPICS_DIR), &error);
-        QVERIFY2(index, qPrintable(error));
-
-        QSet<int> parents;
-        QSet<int> numbers;
-        int topLevel = 0;
-        for (const TopicRow &topic : index->topics) {
-            parents.insert(topic.motherTopic);
-            numbers.insert(topic.topicNo);
-            QVERIFY(!topic.name.trimmed().isEmpty());
-            if (topic.motherTopic == 0)
-                ++topLevel;
-            else
-                QVERIFY2(numbers.contains(topic.motherTopic), qPrintable(topic.name)); // parent comes first
-        }
-        int leaves = 0;
-        QSet<int> leavesWithVerses;
-        for (const TopicVerseRow &row : index->verses)
-            leavesWithVerses.insert(row.topicNo);
-        for (const TopicRow &topic : index->topics) {
-            if (!parents.contains(topic.topicNo)) {
-                ++leaves;
-                QVERIFY2(leavesWithVerses.contains(topic.topicNo), qPrintable(topic.name));
-            }
-        }
-
-        int references = 0;
-        for (const TopicVerseRow &row : index->verses) {
-            QVERIFY(!parents.contains(row.topicNo));
-            const QStringList items = row.ayatNo.split(u',');
-            QVERIFY(items.size() <= MaxItemsPerReference);
-            for (const QString &item : items) {
-                ++references;
-                const QStringList ends = item.split(u'-');
-                const int first = ends.first().toInt();
-                const int last = ends.last().toInt();
-                QVERIFY2(verseId(row.sura, first) && verseId(row.sura, last) && first <= last,
-                         qPrintable(QStringLiteral("%1:%2").arg(row.sura).arg(item)));
-            }
-        }
-        qInfo("shipped topic index: %d top-level topics, %d leaves, %d references", topLevel, leaves, references);
-        QVERIFY(topLevel >= 15);
-        QVERIFY(leaves >= 150);
-        QVERIFY(references >= 500);
     }
 };
 

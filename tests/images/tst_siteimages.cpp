@@ -110,21 +110,17 @@ private Q_SLOTS:
         QString error;
         QVERIFY2(renderSiteImages(m_library, options, {}, &error), qPrintable(error));
 
-        const QDir shots(QStringLiteral(VELMORA_BUILD_DIR "/screenshots"));
-        shots.mkpath(QStringLiteral("."));
         for (int page : options.pages) {
             const QImage image(site.filePath(QStringLiteral("hpages/") + pageFileName(page)));
             QVERIFY2(!image.isNull(), qPrintable(pageFileName(page)));
             QCOMPARE(image.size(), QSize(PageWidth, PageHeight));
             QVERIFY(hasInk(image));
-            image.save(shots.filePath(QStringLiteral("page-%1.png").arg(page)));
         }
         for (const QString &name : {QStringLiteral("1_001.gif"), QStringLiteral("2_255.gif"), QStringLiteral("2_282.gif"),
                                     QStringLiteral("114_006.gif")}) {
             const QImage image(site.filePath(QStringLiteral("quran/image/") + name));
             QVERIFY2(!image.isNull(), qPrintable(name));
             QVERIFY(hasInk(image));
-            image.save(shots.filePath(QStringLiteral("verse-") + QFileInfo(name).baseName() + QStringLiteral(".png")));
         }
         // The longest verse is drawn taller than a short one; no partial file is left.
         QVERIFY(QImage(site.filePath(QStringLiteral("quran/image/2_282.gif"))).height()

@@ -14,17 +14,34 @@
 
 namespace {
 
-QByteArray builtFileContent(const QString &name)
+QByteArray builtFile(const QString &name)
 {
     QFile file(QStringLiteral(VELMORA_BUILD_DIR "/") + name);
     file.open(QIODevice::ReadOnly);
     return file.readAll();
 }
 
-QByteArray builtTranslation()
-{
-    return builtFileContent(QStringLiteral("22.qut"));
-}
+// The translations page in a window, on a scratch program folder and a local server.
+struct TranslationsPage {
+    TestProgramFolder folder;
+    LocalHttpServer server;
+    ScriptedPlatform platform;
+    ProgramState state;
+    int programEnds = 0;
+    QWidget window;
+    FrmDownloadT *page = new FrmDownloadT(platform, state, [this] { return server.url(); }, [this] { ++programEnds; }, &window);
+
+    TranslationsPage() { window.show(); }
+
+    // Chooses a row and presses the button; true once the page has said something.
+    bool install(int row)
+    {
+        platform.messages.clear();
+        child<QListWidget>(page, "List4")->setCurrentRow(row);
+        QTest::mouseClick(child<QPushButton>(page, "cmddownload"), Qt::LeftButton);
+        return QTest::qWaitFor([&] { return !platform.messages.isEmpty(); }, 20000);
+    }
+};
 
 } // namespace
 
@@ -45,99 +62,66 @@ private Q_SLOTS:
     {
         QFETCH(int, row);
         QFETCH(QString, fileName);
-        TestProgramFolder folder;
-        LocalHttpServer server;
-        server.serve(QStringLiteral("communication/update/") + fileName, builtTranslation());
-        ScriptedPlatform platform;
-        ProgramState state;
-        int programEnds = 0;
-        QWidget window;
-        auto *page = new FrmDownloadT(platform, state, [&] { return server.url(); }, [&] { ++programEnds; }, &window);
-        window.show();
-
-        auto *list = child<QListWidget>(page, "List4");
-        list->setCurrentRow(row);
-        QTest::mouseClick(child<QPushButton>(page, "cmddownload"), Qt::LeftButton);
-        QCOMPARE(state.DownloadItem, fileName.chopped(4).toInt());
-        QVERIFY(QTest::qWaitFor([&] { return programEnds == 1; }, 20000));
-        QCOMPARE(server.requests, QStringList{QStringLiteral("/communication/update/") + fileName});
-        QVERIFY(QFile::exists(folder.file(fileName)));
+        TranslationsPage t;
+        t.server.serve(QStringLiteral("communication/update/") + fileName, builtFile(QStringLiteral("22.qut")));
+        QVERIFY(t.install(row));
+        QTRY_COMPARE(t.programEnds, 1);
+        QCOMPARE(t.state.DownloadItem, fileName.chopped(4).toInt());
+        QCOMPARE(t.server.requests, QStringList{QStringLiteral("/communication/update/") + fileName});
+        QVERIFY(QFile::exists(t.folder.file(fileName)));
     }
 
     void refusals()
     {
-        TestProgramFolder folder;
-        folder.copyBuilt(QStringLiteral("22.qut"), QStringLiteral("25.qut"));
-        LocalHttpServer server;
-        ScriptedPlatform platform;
-        ProgramState state;
-        QWidget window;
-        auto *page = new FrmDownloadT(platform, state, [&] { return server.url(); }, [] {}, &window);
-        window.show();
-        auto *list = child<QListWidget>(page, "List4");
-        auto *install = child<QPushButton>(page, "cmddownload");
+        TranslationsPage t;
+        t.folder.copyBuilt(QStringLiteral("22.qut"), QStringLiteral("25.qut"));
+        auto *list = child<QListWidget>(t.page, "List4");
         // The catalogue says which translations are installed.
         QCOMPARE(list->item(5)->text(), TranslationNames.at(5) + QStringLiteral(" (مثبتة لديك)"));
         QCOMPARE(list->item(4)->text(), TranslationNames.at(4));
 
         // No translation chosen: nothing to install.
-        QTest::mouseClick(install, Qt::LeftButton);
-        QCOMPARE(platform.messages.size(), 1);
-        QVERIFY(platform.messages.first().text.contains(QStringLiteral("يرجى اختيار الترجمة")));
+        QTest::mouseClick(child<QPushButton>(t.page, "cmddownload"), Qt::LeftButton);
+        QCOMPARE(t.platform.messages.size(), 1);
+        QVERIFY(t.platform.messages.first().text.contains(QStringLiteral("يرجى اختيار الترجمة")));
 
         // Already installed: told so, and no window opens.
-        list->setCurrentRow(5);
-        QTest::mouseClick(install, Qt::LeftButton);
-        QCOMPARE(platform.messages.size(), 2);
-        QCOMPARE(platform.messages.last().text, QStringLiteral("إن هذه الترجمة متوفرة حاليا لديك, ليس هناك داعي لإعادة عملية التحميل"));
-        QCOMPARE(platform.messages.last().title, QStringLiteral("التحديث"));
-        QCOMPARE(state.DownloadItem, 25);
-        QVERIFY(window.findChild<QDialog *>() == nullptr);
-        QVERIFY(server.requests.isEmpty());
+        QVERIFY(t.install(5));
+        QCOMPARE(t.platform.messages.last().text, QStringLiteral("إن هذه الترجمة متوفرة حاليا لديك, ليس هناك داعي لإعادة عملية التحميل"));
+        QCOMPARE(t.platform.messages.last().title, QStringLiteral("التحديث"));
+        QCOMPARE(t.state.DownloadItem, 25);
+        QVERIFY(t.window.findChild<QDialog *>() == nullptr);
+        QVERIFY(t.server.requests.isEmpty());
     }
 
     // An error page, half a file or a foreign database never takes the translation's
     // name, so the translation can be fetched again; a 404 means the server lacks it.
     void badTranslationIsNeverInstalled()
     {
-        TestProgramFolder folder;
-        folder.write(QStringLiteral("24.qut"), "damaged"); // left by an older version
-        LocalHttpServer server;
+        TranslationsPage t;
+        t.folder.write(QStringLiteral("24.qut"), "damaged"); // left by an older version
         const QString path = QStringLiteral("communication/update/24.qut");
-        ScriptedPlatform platform;
-        ProgramState state;
-        int programEnds = 0;
-        QWidget window;
-        auto *page = new FrmDownloadT(platform, state, [&] { return server.url(); }, [&] { ++programEnds; }, &window);
-        window.show();
-        child<QListWidget>(page, "List4")->setCurrentRow(4);
-        const auto tryInstalling = [&] {
-            platform.messages.clear();
-            QTest::mouseClick(child<QPushButton>(page, "cmddownload"), Qt::LeftButton);
-            return QTest::qWaitFor([&] { return !platform.messages.isEmpty(); }, 20000);
-        };
+        QVERIFY(t.install(4));
+        QCOMPARE(t.platform.messages.first().text, QStringLiteral("هذه الترجمة غير متوفرة على موقع البرنامج حاليا"));
 
-        QVERIFY(tryInstalling());
-        QCOMPARE(platform.messages.first().text, QStringLiteral("هذه الترجمة غير متوفرة على موقع البرنامج حاليا"));
-
-        const QByteArray whole = builtTranslation();
+        const QByteArray whole = builtFile(QStringLiteral("22.qut"));
         for (const QByteArray &body : {QByteArray("<html><body>Service unavailable</body></html>"),
-                                       builtFileContent(QStringLiteral("Jthr.qu"))}) {
-            server.serve(path, body);
-            QVERIFY(tryInstalling());
-            QCOMPARE(platform.messages.first().title, QStringLiteral("خطأ"));
-            QCOMPARE(QFile(folder.file(QStringLiteral("24.qut"))).size(), 7);
+                                       builtFile(QStringLiteral("Jthr.qu"))}) {
+            t.server.serve(path, body);
+            QVERIFY(t.install(4));
+            QCOMPARE(t.platform.messages.first().title, QStringLiteral("خطأ"));
+            QCOMPARE(QFile(t.folder.file(QStringLiteral("24.qut"))).size(), 7);
         }
-        server.serve(path, {200, whole, true, whole.size() / 2});
-        QVERIFY(tryInstalling());
-        QCOMPARE(QFile(folder.file(QStringLiteral("24.qut"))).size(), 7);
-        QCOMPARE(programEnds, 0);
+        t.server.serve(path, {200, whole, true, whole.size() / 2});
+        QVERIFY(t.install(4));
+        QCOMPARE(QFile(t.folder.file(QStringLiteral("24.qut"))).size(), 7);
+        QCOMPARE(t.programEnds, 0);
 
-        server.serve(path, whole);
-        QVERIFY(tryInstalling());
-        QCOMPARE(platform.messages.first().title, QStringLiteral("التحديث"));
-        QCOMPARE(programEnds, 1);
-        QCOMPARE(QFile(folder.file(QStringLiteral("24.qut"))).size(), whole.size());
+        t.server.serve(path, whole);
+        QVERIFY(t.install(4));
+        QCOMPARE(t.platform.messages.first().title, QStringLiteral("التحديث"));
+        QCOMPARE(t.programEnds, 1);
+        QCOMPARE(QFile(t.folder.file(QStringLiteral("24.qut"))).size(), whole.size());
     }
 };
 

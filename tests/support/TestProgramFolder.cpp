@@ -1,6 +1,7 @@
 #include "support/TestProgramFolder.h"
 
 #include "core/ProgramFolder.h"
+#include "support/FixtureDatabase.h"
 
 #include <QFile>
 
@@ -26,9 +27,20 @@ void TestProgramFolder::damagePage(const QString &name, int page) const
     database.write(QByteArray(8, '\xff'));
 }
 
+QString writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
 void TestProgramFolder::write(const QString &name, const QByteArray &content) const
 {
-    QFile out(file(name));
-    out.open(QIODevice::WriteOnly);
-    out.write(content);
+    writeFile(file(name), content);
+}
+
+void TestProgramFolder::writeFixture() const
+{
+    FixtureDatabase::write(file(QStringLiteral("quran.qu")));
 }

@@ -4,6 +4,9 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+// Writes `content` as the file `path` and gives the path back.
+QString writeFile(const QString &path, const QByteArray &content);
+
 // A scratch program folder for one test: the program reads and writes only here.
 class TestProgramFolder
 {
@@ -17,6 +20,8 @@ public:
     // Copies a built file into the folder under another name (a pending update, say).
     void copyBuilt(const QString &builtName, const QString &asName) const;
     void write(const QString &name, const QByteArray &content) const;
+    // Writes the fixture database of a few suras as quran.qu (FixtureDatabase).
+    void writeFixture() const;
     // Overwrites the header of one 4 KB page of a database, as a bad sector would.
     void damagePage(const QString &name, int page) const;
 
