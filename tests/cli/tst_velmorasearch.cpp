@@ -1,5 +1,7 @@
 // velmora-search run as a reader's script runs it: arguments in, lines and an exit status out.
 
+#include "support/TestProgramFolder.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -108,10 +110,7 @@ private Q_SLOTS:
         QCOMPARE(run.status, 2);
         QVERIFY(run.err.contains(QStringLiteral("quran.qu")));
 
-        QFile damaged(folder.filePath(QStringLiteral("quran.qu")));
-        QVERIFY(damaged.open(QIODevice::WriteOnly));
-        damaged.write(QByteArray(8192, 'x'));
-        damaged.close();
+        const QString damaged = writeFile(folder.filePath(QStringLiteral("quran.qu")), QByteArray(8192, 'x'));
         run = velmoraSearch({QStringLiteral("--data"), folder.path(), QStringLiteral("الله")});
         QCOMPARE(run.status, 2);
         QVERIFY(run.err.contains(QStringLiteral("damaged")));
@@ -122,9 +121,7 @@ private Q_SLOTS:
         // A verse database cut short after its first pages.
         QFile built(QStringLiteral(VELMORA_BUILD_DIR "/quran.qu"));
         QVERIFY(built.open(QIODevice::ReadOnly));
-        QVERIFY(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        damaged.write(built.read(64 * 1024));
-        damaged.close();
+        writeFile(damaged, built.read(64 * 1024));
         run = velmoraSearch({QStringLiteral("--data"), folder.path(), QStringLiteral("الله")});
         QCOMPARE(run.status, 2);
         QVERIFY(!run.err.isEmpty());

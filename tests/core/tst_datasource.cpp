@@ -1,6 +1,7 @@
 #include "core/Connection.h"
 #include "core/DataSource.h"
 #include "support/FixtureDatabase.h"
+#include "support/TestProgramFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -115,13 +116,10 @@ private Q_SLOTS:
         QVERIFY(!source.isOpen());
         QVERIFY(!source.runQuery(QStringLiteral("SELECT *  FROM Ayat")));
 
-        QFile corrupt(folder.filePath(QStringLiteral("Jthr.qu")));
-        QVERIFY(corrupt.open(QIODevice::WriteOnly));
-        corrupt.write(QByteArray(4096, 'x'));
-        corrupt.close();
-        QVERIFY(!source.openFile(corrupt.fileName()));
+        const QString corrupt = writeFile(folder.filePath(QStringLiteral("Jthr.qu")), QByteArray(4096, 'x'));
+        QVERIFY(!source.openFile(corrupt));
         QVERIFY(!source.errorString().isEmpty());
-        QCOMPARE(QFileInfo(corrupt.fileName()).size(), 4096);
+        QCOMPARE(QFileInfo(corrupt).size(), 4096);
 
         Connection connection;
         QVERIFY(!connection.openFile(folder.filePath(QStringLiteral("db.mdb"))));
@@ -141,8 +139,7 @@ private Q_SLOTS:
     void userDatabaseStatements()
     {
         QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("db.mdb"));
-        QFile(path).open(QIODevice::WriteOnly); // an empty file is an empty database
+        const QString path = writeFile(folder.filePath(QStringLiteral("db.mdb")), {}); // an empty file is an empty database
 
         Connection connection;
         QVERIFY2(connection.openFile(path), qPrintable(connection.errorString()));

@@ -10,6 +10,7 @@
 #include "support/ScriptedPlatform.h"
 #include "core/SingleInstance.h"
 #include "support/TestHelpers.h"
+#include "support/TestProgramFolder.h"
 #include "memorise/UserDatabase.h"
 
 #include <QAction>
@@ -238,9 +239,7 @@ private Q_SLOTS:
             QVERIFY(QFile::copy(QStringLiteral(VELMORA_BUILD_DIR "/") + name, installed + u'/' + name));
         const QString reader = root.filePath(QStringLiteral("reader"));
         QDir().mkpath(reader);
-        QFile mine(reader + QStringLiteral("/servers.ini"));
-        QVERIFY(mine.open(QIODevice::WriteOnly) && mine.write("[Servers]\n") > 0);
-        mine.close();
+        writeFile(reader + QStringLiteral("/servers.ini"), "[Servers]\n");
 
         // A disk that fills halfway (with skn, after Jthr.qu and quran.qu) leaves nothing
         // behind, and the reader is told why.

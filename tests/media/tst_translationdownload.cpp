@@ -29,9 +29,16 @@ struct TranslationsPage {
     ProgramState state;
     int programEnds = 0;
     QWidget window;
-    FrmDownloadT *page = new FrmDownloadT(platform, state, [this] { return server.url(); }, [this] { ++programEnds; }, &window);
+    FrmDownloadT *page = nullptr;
 
-    TranslationsPage() { window.show(); }
+    // `installed`: a translation file already in the program folder when the page opens.
+    explicit TranslationsPage(const QString &installed = {})
+    {
+        if (!installed.isEmpty())
+            folder.copyBuilt(QStringLiteral("22.qut"), installed);
+        page = new FrmDownloadT(platform, state, [this] { return server.url(); }, [this] { ++programEnds; }, &window);
+        window.show();
+    }
 
     // Chooses a row and presses the button; true once the page has said something.
     bool install(int row)
@@ -73,8 +80,7 @@ private Q_SLOTS:
 
     void refusals()
     {
-        TranslationsPage t;
-        t.folder.copyBuilt(QStringLiteral("22.qut"), QStringLiteral("25.qut"));
+        TranslationsPage t(QStringLiteral("25.qut"));
         auto *list = child<QListWidget>(t.page, "List4");
         // The catalogue says which translations are installed.
         QCOMPARE(list->item(5)->text(), TranslationNames.at(5) + QStringLiteral(" (مثبتة لديك)"));

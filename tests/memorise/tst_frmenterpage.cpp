@@ -119,10 +119,7 @@ private Q_SLOTS:
         QCOMPARE(tablesOfFile(), (QStringList{QStringLiteral("omar"), QStringLiteral("عائشة_2")}));
 
         // A file that refuses the new table is reported, never silently ignored.
-        QFile records(ProgramFolder::file(QStringLiteral("db.mdb")));
-        QVERIFY(records.open(QIODevice::WriteOnly));
-        records.write(QByteArray(8192, 'x'));
-        records.close();
+        writeFile(ProgramFolder::file(QStringLiteral("db.mdb")), QByteArray(8192, 'x'));
         createUser(window, platform, QStringLiteral("zaid"));
         QCOMPARE(platform.messages.size(), 3);
         QCOMPARE(platform.messages.last().title, QStringLiteral("خطأ"));

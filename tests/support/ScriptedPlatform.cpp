@@ -40,23 +40,6 @@ std::optional<int> ScriptedPlatform::chooseItem(const QString &prompt, const QSt
     return choices.isEmpty() ? std::nullopt : choices.dequeue();
 }
 
-bool ScriptedPlatform::openUrl(const QUrl &url)
-{
-    openedUrls.append(url);
-    return true;
-}
-
-bool ScriptedPlatform::startProgram(const QString &program, const QString &argument)
-{
-    startedPrograms.append({program, argument});
-    return programStarts;
-}
-
-void ScriptedPlatform::activateKeyboardLayout(const QString &layoutId)
-{
-    keyboardLayouts.append(layoutId);
-}
-
 void ScriptedPlatform::probeConnection(const QUrl &probe, QObject *context, std::function<void(bool)> answered)
 {
     connectivityProbes.append(probe);
@@ -72,14 +55,4 @@ void ScriptedPlatform::answerHeldProbes()
     for (const auto &[context, answered] : held)
         if (context)
             answered(connected);
-}
-
-void ScriptedPlatform::setClipboardText(const QString &text)
-{
-    clipboard = text;
-}
-
-QString ScriptedPlatform::clipboardText()
-{
-    return clipboard;
 }

@@ -54,12 +54,20 @@ public:
     QString openFileName(const QString &title, const QString &filter) override;
     std::optional<int> chooseItem(const QString &prompt, const QString &title, const QStringList &items,
                                   int current) override;
-    bool openUrl(const QUrl &url) override;
-    bool startProgram(const QString &program, const QString &argument) override;
-    void activateKeyboardLayout(const QString &layoutId) override;
+    bool openUrl(const QUrl &url) override
+    {
+        openedUrls.append(url);
+        return true;
+    }
+    bool startProgram(const QString &program, const QString &argument) override
+    {
+        startedPrograms.append({program, argument});
+        return programStarts;
+    }
+    void activateKeyboardLayout(const QString &layoutId) override { keyboardLayouts.append(layoutId); }
     void probeConnection(const QUrl &probe, QObject *context, std::function<void(bool)> answered) override;
-    void setClipboardText(const QString &text) override;
-    QString clipboardText() override;
+    void setClipboardText(const QString &text) override { clipboard = text; }
+    QString clipboardText() override { return clipboard; }
     FileOperations &files() override { return fileOperations; }
 
 private:
