@@ -1,5 +1,5 @@
 #include "controls/CoolHoverButton.h"
-#include "core/DisplayFont.h"
+#include "controls/DisplayFont.h"
 #include "mainwindow/FrmMain.h"
 #include "core/ProgramFolder.h"
 #include "core/ProgramState.h"
@@ -12,7 +12,7 @@
 #include "support/SideBarStacking.h"
 #include "core/SingleInstance.h"
 #include "support/TestProgramFolder.h"
-#include "core/clrPicker.h"
+#include "shell/clrPicker.h"
 
 #include <QApplication>
 #include <QDir>
