@@ -34,6 +34,13 @@ struct Users {
     ScriptedPlatform platform;
     ProgramState state;
     FrmEnterPage window{platform, state};
+
+    // Answers the name question with `answer` and presses "new user".
+    void create(const std::optional<QString> &answer)
+    {
+        platform.inputs.enqueue(answer);
+        child<QPushButton>(&window, "Command2")->click();
+    }
 };
 
 QStringList listed(FrmEnterPage &window)
@@ -51,12 +58,6 @@ QStringList tablesOfFile()
     UserDatabase(ProgramFolder::path()).load_list(&users);
     users.sort();
     return users;
-}
-
-void createUser(FrmEnterPage &window, ScriptedPlatform &platform, const std::optional<QString> &answer)
-{
-    platform.inputs.enqueue(answer);
-    child<QPushButton>(&window, "Command2")->click();
 }
 
 int selectedRow(FrmEnterPage &window)
@@ -91,14 +92,14 @@ private Q_SLOTS:
         Users users;
         auto &[folder, platform, state, window] = users;
         // Cancel and an empty answer create nothing.
-        createUser(window, platform, std::nullopt);
-        createUser(window, platform, QString());
+        users.create(std::nullopt);
+        users.create(QString());
         QVERIFY(tablesOfFile().isEmpty());
         QCOMPARE(platform.inputPrompts.first(), QStringLiteral("اكتب اسم المستخدم باللغة الإنجليزية"));
         QCOMPARE(platform.keyboardLayouts.last(), QStringLiteral("00000409"));
 
-        createUser(window, platform, QStringLiteral("omar"));
-        createUser(window, platform, QStringLiteral("عائشة_2"));
+        users.create(QStringLiteral("omar"));
+        users.create(QStringLiteral("عائشة_2"));
         QCOMPARE(tablesOfFile(), (QStringList{QStringLiteral("omar"), QStringLiteral("عائشة_2")}));
         QCOMPARE(listed(window).size(), 2);
         QCOMPARE(selectedRow(window), 0);
@@ -106,21 +107,21 @@ private Q_SLOTS:
 
         // The same name again: told so, and the list is not reloaded (the selection stays).
         child<QListWidget>(&window, "List1")->setCurrentRow(1);
-        createUser(window, platform, listed(window).at(1));
+        users.create(listed(window).at(1));
         QCOMPARE(platform.messages.size(), 1);
         QCOMPARE(platform.messages.first().text, Duplicate);
         QCOMPARE(platform.messages.first().buttons, Platform::Buttons::Ok);
         QCOMPARE(selectedRow(window), 1);
 
         // Differing only in letter case: the same table to the file, and the reader is told.
-        createUser(window, platform, QStringLiteral("OMAR"));
+        users.create(QStringLiteral("OMAR"));
         QCOMPARE(platform.messages.size(), 2);
         QVERIFY(platform.messages.last().text.contains(QStringLiteral("حالة الأحرف")));
         QCOMPARE(tablesOfFile(), (QStringList{QStringLiteral("omar"), QStringLiteral("عائشة_2")}));
 
         // A file that refuses the new table is reported, never silently ignored.
         writeFile(ProgramFolder::file(QStringLiteral("db.mdb")), QByteArray(8192, 'x'));
-        createUser(window, platform, QStringLiteral("zaid"));
+        users.create(QStringLiteral("zaid"));
         QCOMPARE(platform.messages.size(), 3);
         QCOMPARE(platform.messages.last().title, QStringLiteral("خطأ"));
     }
@@ -129,12 +130,12 @@ private Q_SLOTS:
     {
         Users users;
         auto &[folder, platform, state, window] = users;
-        createUser(window, platform, QStringLiteral("b"));
+        users.create(QStringLiteral("b"));
         UserDatabase(ProgramFolder::path()).run({insertStatement(QStringLiteral("b"), 1, 1)});
 
         for (const QString &name : {QStringLiteral("a; DROP TABLE b"), QStringLiteral("x (suranum number);--")}) {
             const qsizetype before = platform.messages.size();
-            createUser(window, platform, name);
+            users.create(name);
             QCOMPARE(platform.messages.size(), before + 1);
             QCOMPARE(platform.messages.last().text, UnacceptableUserNameMessage);
         }
@@ -150,8 +151,8 @@ private Q_SLOTS:
     {
         Users users;
         auto &[folder, platform, state, window] = users;
-        createUser(window, platform, QStringLiteral("amal"));
-        createUser(window, platform, QStringLiteral("zaid"));
+        users.create(QStringLiteral("amal"));
+        users.create(QStringLiteral("zaid"));
         auto *list = child<QListWidget>(&window, "List1");
         const QString second = list->item(1)->text();
 
@@ -191,7 +192,7 @@ private Q_SLOTS:
         QVERIFY(listed(window).isEmpty());
 
         // Still usable, and the file is never made by the program.
-        createUser(window, platform, QStringLiteral("omar"));
+        users.create(QStringLiteral("omar"));
         QCOMPARE(platform.messages.size(), 2);
         QVERIFY(!QFile::exists(folder.file(QStringLiteral("db.mdb"))));
         QVERIFY(window.isVisible());
@@ -201,7 +202,7 @@ private Q_SLOTS:
     {
         Users users;
         auto &[folder, platform, state, window] = users;
-        createUser(window, platform, QStringLiteral("hind"));
+        users.create(QStringLiteral("hind"));
         QSignalSpy open(&window, &FrmEnterPage::trackerOpenChanged);
 
         child<QPushButton>(&window, "Command1")->click();
