@@ -13,3 +13,16 @@ struct SearchChoices {
     int firstSura = 1;
     int lastSura = 1;
 };
+
+// What the frames that search or gather ask of the options frame, so that they need
+// not know the frame itself.
+class SearchSettings
+{
+public:
+    virtual SearchChoices searchChoices() const = 0;
+    // Verses are shown and gathered in their form without diacritics.
+    virtual bool withoutDiacritics() const = 0;
+
+protected:
+    ~SearchSettings() = default;
+};

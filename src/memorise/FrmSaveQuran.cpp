@@ -1,7 +1,7 @@
 #include "memorise/FrmSaveQuran.h"
 
 #include "controls/CoolHoverButton.h"
-#include "core/DisplayFont.h"
+#include "controls/DisplayFont.h"
 #include "core/EventLoopYield.h"
 #include "controls/FrmHelp.h"
 #include "memorise/MemoriseStatistics.h"
@@ -13,7 +13,7 @@
 #include "core/SettingKeys.h"
 #include "core/Settings.h"
 #include "controls/SideBar.h"
-#include "core/Skin.h"
+#include "controls/Skin.h"
 #include "core/SuraTables.h"
 #include "memorise/UserDatabase.h"
 #include "controls/VorelProgress.h"

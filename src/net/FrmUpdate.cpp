@@ -8,7 +8,7 @@
 #include "core/ProgramFolder.h"
 #include "core/ProgramState.h"
 #include "core/Servers.h"
-#include "core/Skin.h"
+#include "controls/Skin.h"
 #include "net/UpdateFiles.h"
 
 #include <QEvent>

@@ -5,7 +5,7 @@
 #include "controls/CoolHoverButton.h"
 #include "core/DataSource.h"
 #include "core/EventLoopYield.h"
-#include "core/FrmOptions.h"
+#include "core/SearchChoices.h"
 #include "core/HtmlPage.h"
 #include "core/Platform.h"
 #include "core/ProgramFolder.h"
@@ -61,7 +61,7 @@ QLabel *label(const char *name, const QString &text, QWidget *parent)
 } // namespace
 
 ResultsFrame::ResultsFrame(Platform &platform, ProgramState &state, DataSource &adodc2, DataSource &adodc3,
-                           const FrmOptions &options, QWidget *parent)
+                           const SearchSettings &options, QWidget *parent)
     : QWidget(parent)
     , m_platform(platform)
     , m_state(state)

@@ -5,7 +5,7 @@
 #include "core/SettingKeys.h"
 #include "core/Settings.h"
 #include "core/SingleInstance.h"
-#include "core/clrPicker.h"
+#include "shell/clrPicker.h"
 #include "study/ResultsFrame.h"
 #include "support/MainWindowFixture.h"
 #include "support/SideBarStacking.h"

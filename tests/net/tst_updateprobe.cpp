@@ -5,7 +5,7 @@
 #include "net/FrmUpdate.h"
 #include "support/LocalHttpServer.h"
 #include "core/ProgramState.h"
-#include "core/QtPlatform.h"
+#include "shell/QtPlatform.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestHelpers.h"
 #include "support/TestProgramFolder.h"

@@ -2,7 +2,7 @@
 
 #include "controls/SearchBox.h"
 #include "controls/SideBar.h"
-#include "core/DisplayFont.h"
+#include "controls/DisplayFont.h"
 #include "study/ResultsFrame.h"
 
 #include <QLabel>

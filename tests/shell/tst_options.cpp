@@ -1,12 +1,12 @@
-#include "core/DisplayFont.h"
-#include "core/FrmOptions.h"
+#include "controls/DisplayFont.h"
+#include "shell/FrmOptions.h"
 #include "core/ProgramState.h"
 #include "core/QtTranslations.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestHelpers.h"
 #include "core/SettingKeys.h"
 #include "core/Settings.h"
-#include "core/clrPicker.h"
+#include "shell/clrPicker.h"
 
 #include <QCheckBox>
 #include <QComboBox>

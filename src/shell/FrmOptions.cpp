@@ -1,6 +1,6 @@
-#include "core/FrmOptions.h"
+#include "shell/FrmOptions.h"
 
-#include "core/DisplayFont.h"
+#include "controls/DisplayFont.h"
 #include "core/Named.h"
 #include "core/Platform.h"
 #include "core/ProgramState.h"
@@ -8,7 +8,7 @@
 #include "core/SettingKeys.h"
 #include "core/Settings.h"
 #include "core/SuraTables.h"
-#include "core/clrPicker.h"
+#include "shell/clrPicker.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -194,10 +194,10 @@ void FrmOptions::Commandfont_Click()
 {
     // The dialog opens on the font the verses are drawn in, not on a name it cannot list.
     // Closing it without a choice changes nothing.
-    const Platform::FontChoice choice = m_platform.chooseFont(fontAsDrawn(m_dialogFont));
-    if (!choice.accepted)
+    QFont font = fontAsDrawn(m_dialogFont);
+    if (!m_platform.chooseFont(font))
         return;
-    m_dialogFont = choice.font;
+    m_dialogFont = font;
     storeDisplayFont(m_dialogFont);
     Q_EMIT displayFontChanged(m_dialogFont);
 }

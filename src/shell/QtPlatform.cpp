@@ -1,4 +1,4 @@
-#include "core/QtPlatform.h"
+#include "shell/QtPlatform.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -94,11 +94,13 @@ std::optional<QString> QtPlatform::input(const QString &prompt, const QString &t
     return dialog.textValue();
 }
 
-Platform::FontChoice QtPlatform::chooseFont(const QFont &initial)
+bool QtPlatform::chooseFont(QFont &font)
 {
     bool accepted = false;
-    const QFont font = QFontDialog::getFont(&accepted, initial, m_parent);
-    return {accepted ? font : initial, accepted};
+    const QFont chosen = QFontDialog::getFont(&accepted, font, m_parent);
+    if (accepted)
+        font = chosen;
+    return accepted;
 }
 
 QString QtPlatform::saveFileName(const QString &title, const QString &suggestedName, const QString &filter)
