@@ -82,20 +82,10 @@ void writeTopics(const QString &databaseFile)
         QVERIFY(query.exec(QStringLiteral("DELETE FROM topics_name")));
         QVERIFY(query.exec(QStringLiteral("DELETE FROM topic_Ayat")));
         const QStringList statements = {
-            QStringLiteral("INSERT INTO topics_name VALUES (3, 7, 'الأخلاق', 0)"),
-            QStringLiteral("INSERT INTO topics_name VALUES (1, 10, 'العبادات', 0)"),
-            QStringLiteral("INSERT INTO topics_name VALUES (2, 5, 'القرآن', 0)"),
-            QStringLiteral("INSERT INTO topics_name VALUES (5, 12, 'الصلاة', 10)"),
-            QStringLiteral("INSERT INTO topics_name VALUES (4, 11, 'الصيام', 10)"),
-            QStringLiteral("INSERT INTO topics_name VALUES (6, 13, 'آية الكرسي', 5)"),
-            QStringLiteral("INSERT INTO topics_name VALUES (7, 14, 'الصبر', 7)"),
-            QStringLiteral("INSERT INTO topic_Ayat VALUES (1, 11, 2, '1,2')"),
-            QStringLiteral("INSERT INTO topic_Ayat VALUES (2, 11, 2, '5-7')"),
-            QStringLiteral("INSERT INTO topic_Ayat VALUES (3, 11, 2, '9,3,5-6')"),
-            QStringLiteral("INSERT INTO topic_Ayat VALUES (4, 11, 2, '')"),
-            QStringLiteral("INSERT INTO topic_Ayat VALUES (5, 11, 112, '4-2')"),
-            QStringLiteral("INSERT INTO topic_Ayat VALUES (6, 13, 2, '255')"),
-            QStringLiteral("INSERT INTO topic_Ayat VALUES (7, 14, 103, '3')"),
+            QStringLiteral("INSERT INTO topics_name VALUES (3, 7, 'الأخلاق', 0), (1, 10, 'العبادات', 0), (2, 5, 'القرآن', 0), "
+                           "(5, 12, 'الصلاة', 10), (4, 11, 'الصيام', 10), (6, 13, 'آية الكرسي', 5), (7, 14, 'الصبر', 7)"),
+            QStringLiteral("INSERT INTO topic_Ayat VALUES (1, 11, 2, '1,2'), (2, 11, 2, '5-7'), (3, 11, 2, '9,3,5-6'), "
+                           "(4, 11, 2, ''), (5, 11, 112, '4-2'), (6, 13, 2, '255'), (7, 14, 103, '3')"),
         };
         for (const QString &statement : statements)
             QVERIFY2(query.exec(statement), qPrintable(query.lastError().text()));
