@@ -19,7 +19,7 @@
 #include "media/Listn2Quran.h"
 #include "media/PlayerStrip.h"
 #include "media/RecitationPlayer.h"
-#include "core/PendingUpdate.h"
+#include "net/PendingUpdate.h"
 #include "core/Platform.h"
 #include "core/ProgramFolder.h"
 #include "core/ProgramState.h"
@@ -74,6 +74,14 @@ const QStringList PanelNotes = {
     QStringLiteral("جمع الآيات المختارة أو سور وأجزاء كاملة في نص واحد للنسخ والطباعة."),
     QStringLiteral("خيارات البحث والعرض، وتحديث البرنامج، ومعلومات عنه."),
 };
+
+// How the program ends after a download, so that the next start installs it: every
+// window closes and the event loop ends.
+void closeProgram()
+{
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
+}
 
 CoolHoverButton *hoverButton(const char *name, const QString &caption, QWidget *parent)
 {

@@ -22,7 +22,7 @@ constexpr int BarSteps = 1000;
 
 } // namespace
 
-FrmDownload::FrmDownload(Platform &platform, ProgramState &state, const QString &serverAddress, ProgramEnd programEnd,
+FrmDownload::FrmDownload(Platform &platform, ProgramState &state, const QString &serverAddress, std::function<void()> programEnd,
                          QWidget *parent)
     : QDialog(parent)
     , m_platform(platform)
