@@ -24,6 +24,11 @@ QString wholeSuraQuery(int sura)
     return SelectVerses + QStringLiteral("Ayat.soraano like ") + QString::number(sura) + QStringLiteral(" order by ID");
 }
 
+QString pageQuery(const QString &page)
+{
+    return SelectVerses + QStringLiteral("Ayat.pageno Like ") + page + QStringLiteral(" order by ID");
+}
+
 QString printPartQuery(const QString &part)
 {
     return SelectVerses + QStringLiteral("Ayat.chapterNO = ") + part + QStringLiteral(" order by ID");

@@ -9,6 +9,8 @@
 QString verseRangeQuery(int sura, const QString &firstVerse, const QString &lastVerse);
 QString partQuery(int part);
 QString wholeSuraQuery(int sura);
+// The verses printed on one page of the bound copy.
+QString pageQuery(const QString &page);
 // The print gather's part query, with "=" instead of "like".
 QString printPartQuery(const QString &part);
 // One collected verse by its running number.
