@@ -258,7 +258,8 @@ void TrackerMainPage::showCommentary()
 {
     Text2->setPlainText(Adodc1.text(m_commentaryColumn));
     // The stored commentaries come from files the reader adds; say so where one is missing.
-    Text2->setPlaceholderText(m_commentaryColumn == QLatin1String("english") ? QString() : missingCommentaryText());
+    const QString whereToAdd = QStringLiteral("\"%1\" في صفحة نتائج البحث").arg(importCommentaryCommand());
+    Text2->setPlaceholderText(m_commentaryColumn == QLatin1String("english") ? QString() : missingCommentaryText(whereToAdd));
 }
 
 void TrackerMainPage::chooseCommentary(const QString &column, Qt::LayoutDirection direction)
