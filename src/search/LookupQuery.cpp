@@ -39,6 +39,11 @@ QString collectedVerseQuery(const QString &id)
     return QStringLiteral("SELECT * FROM Ayat where Ayat.ID like ") + id + QStringLiteral(" order by ID");
 }
 
+QString translationVerseQuery(const QString &id)
+{
+    return QStringLiteral("SELECT *  FROM Taf where Taf.ID like ") + id;
+}
+
 QString printTextPiece(const QString &verseText, const QString &verseNumber)
 {
     return trimBlanks(verseText) + QStringLiteral(" (") + verseNumber + QStringLiteral(") ");

@@ -4,6 +4,7 @@
 #include "core/ProgramFolder.h"
 #include "core/ProgramState.h"
 #include "study/ResultsFrame.h"
+#include "study/TranslationMenu.h"
 #include "support/ScriptedPlatform.h"
 #include "controls/SearchBox.h"
 #include "core/SettingKeys.h"
@@ -88,7 +89,7 @@ private Q_SLOTS:
         QVERIFY(platform.keyboardLayouts.contains(QStringLiteral("00000401")));
 
         QCOMPARE(menuRows(window), (QStringList{QStringLiteral("تحميل ترجمة جديدة"), QStringLiteral(" ---------------------")}));
-        QCOMPARE(window.findChild<ResultsFrame *>()->MenuSlideSteps(), 76);
+        QCOMPARE(window.findChild<TranslationMenu *>()->slideSteps(), 76);
 
         const QFont font = child<QLineEdit>(&window, "Text1")->font();
         QCOMPARE(font.family(), QStringLiteral("Tahoma"));
@@ -143,7 +144,7 @@ private Q_SLOTS:
         FrmMain window(platform, state);
         QVERIFY(window.Form_Load());
         QCOMPARE(menuRows(window).size(), rows);
-        QCOMPARE(window.findChild<ResultsFrame *>()->MenuSlideSteps(), slideSteps);
+        QCOMPARE(window.findChild<TranslationMenu *>()->slideSteps(), slideSteps);
         auto *menu = child<QListWidget>(&window, "lstMenu");
         const QRect geometry = menu->geometry();
         // As wide as its longest row needs, and 12 px more, grown to the left, for a scroll bar.
@@ -158,13 +159,15 @@ private Q_SLOTS:
     {
         TestProgramFolder folder;
         folder.write(QStringLiteral("210.qut"), QByteArray());
+        folder.write(QStringLiteral("22x.qut"), QByteArray()); // no catalogue entry: no row
         folder.write(QStringLiteral("25.qut"), QByteArray());
         Program program;
         auto &[platform, state, window] = program;
         QVERIFY(window.Form_Load());
         QCOMPARE(menuRows(window).mid(2), (QStringList{QStringLiteral("اللغة المكسيكية"), QStringLiteral("اللغة الألمانية")}));
 
-        // A file that is no translation is named when chosen, never shown as a blank box.
+        // The row after the skipped name opens its own file; a file that is no translation
+        // is named when chosen, never shown as a blank box.
         auto *menu = child<QListWidget>(&window, "lstMenu");
         menu->setCurrentRow(3);
         Q_EMIT menu->itemDoubleClicked(menu->item(3));
