@@ -1,12 +1,12 @@
 #include "net/FrmUpdate.h"
 
 #include "core/Bidi.h"
-#include "core/DataSource.h"
 #include "net/DownloadChecks.h"
 #include "net/FrmDownload.h"
 #include "core/Platform.h"
 #include "core/ProgramFolder.h"
 #include "core/ProgramState.h"
+#include "core/ReaderFolder.h"
 #include "core/Servers.h"
 #include "core/Skin.h"
 #include "net/UpdateFiles.h"
@@ -162,11 +162,7 @@ void FrmUpdate::onProbed(bool connected)
 
 void FrmUpdate::showLocalVersion()
 {
-    DataSource database;
-    QString version;
-    if (database.openFile(ProgramFolder::file(QStringLiteral("quran.qu")))
-        && database.runQuery(QStringLiteral("SELECT * FROM DBversion")))
-        version = database.text(QStringLiteral("DBversion"));
+    const QString version = ReaderFolder::databaseVersion(ProgramFolder::path());
     lbluserdb->setText(version);
     lbluserdbShow->setText(leftToRightRun(version));
 }

@@ -8,6 +8,7 @@
 #include "core/Platform.h"
 #include "core/ProgramFolder.h"
 #include "reader/ScaledPicture.h"
+#include "search/LookupQuery.h"
 #include "core/Servers.h"
 #include "core/SettingKeys.h"
 #include "core/Settings.h"
