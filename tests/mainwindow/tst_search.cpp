@@ -173,7 +173,7 @@ private Q_SLOTS:
         // Quotes are searched for, never let out of the pattern: the query runs (a failed
         // one would be told) and finds nothing.
         const qsizetype told = m_platform.messages.size();
-        search(QStringLiteral("x' or '1'='1"));
+        search(QStringLiteral("x' or '1'='1'"));
         QCOMPARE(m_platform.messages.size(), told);
         QCOMPARE(m_results->rowCount(), 0);
 
