@@ -1,7 +1,7 @@
 // Runs the real code offscreen, so window benchmarks need no display, and draws in the
 // fonts the program draws in.
 
-#include "core/DisplayFont.h"
+#include "controls/DisplayFont.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
-#include "core/DisplayFont.h"
+#include "controls/DisplayFont.h"
 #include "mainwindow/FrmMain.h"
 #include "core/ProgramState.h"
-#include "core/QtPlatform.h"
+#include "shell/QtPlatform.h"
 #include "core/QtTranslations.h"
 #include "core/ReaderFolder.h"
 

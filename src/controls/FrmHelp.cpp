@@ -1,7 +1,7 @@
 #include "controls/FrmHelp.h"
 
 #include "core/ProgramState.h"
-#include "core/Skin.h"
+#include "controls/Skin.h"
 
 #include <QGuiApplication>
 #include <QPushButton>

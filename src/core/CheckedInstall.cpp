@@ -58,3 +58,13 @@ bool restoreBackup(const QString &target, FileOperations &files)
 {
     return QFileInfo::exists(backupOf(target)) && files.replace(backupOf(target), target);
 }
+
+bool settleVerseDatabase(const QString &programFolder, bool opened, FileOperations &files)
+{
+    const QString current = QDir(programFolder).filePath(QStringLiteral("quran.qu"));
+    if (opened) {
+        keepInstalled(current, files);
+        return false;
+    }
+    return restoreBackup(current, files);
+}

@@ -33,3 +33,8 @@ QString backupOf(const QString &target);
 bool keepInstalled(const QString &target, FileOperations &files = FileOperations::real());
 // The installed file does not work: the backup takes its place again.
 bool restoreBackup(const QString &target, FileOperations &files = FileOperations::real());
+
+// Decides an installation of the program folder's quran.qu once the program has tried
+// to open it: kept when it opened, otherwise the backup is put back. True when the
+// backup was put back.
+bool settleVerseDatabase(const QString &programFolder, bool opened, FileOperations &files = FileOperations::real());

@@ -4,7 +4,6 @@
 #include "core/CommentaryFile.h"
 #include "core/DataFileCheck.h"
 #include "core/DataSource.h"
-#include "core/PendingUpdate.h"
 #include "core/SqliteFile.h"
 
 #include <QDir>

@@ -2,7 +2,6 @@
 
 #include "core/FileOperations.h"
 
-#include <QFont>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -10,6 +9,7 @@
 #include <functional>
 #include <optional>
 
+class QFont;
 class QObject;
 
 // Everything the windows ask of the desktop: dialogs, the shell, the clipboard, the
@@ -23,11 +23,6 @@ public:
     enum class Icon { None, Information, Question, Warning, Critical };
     enum class Answer { Ok, Cancel, Yes, No, Retry };
 
-    struct FontChoice {
-        QFont font;
-        bool accepted = false; // false: the dialog was closed without a choice
-    };
-
     virtual ~Platform() = default;
 
     // An empty title means the application's own name.
@@ -36,7 +31,9 @@ public:
     // Nothing when the reader cancels.
     virtual std::optional<QString> input(const QString &prompt, const QString &title,
                                          const QString &defaultText = {}) = 0;
-    virtual FontChoice chooseFont(const QFont &initial) = 0;
+    // The font dialog opens on `font`; true when the reader chose one, put in `font`.
+    // Closed without a choice, `font` stays as it was.
+    virtual bool chooseFont(QFont &font) = 0;
     // An empty text when the reader cancels. The filter is in Qt's form ("GIF (*.gif)").
     virtual QString saveFileName(const QString &title, const QString &suggestedName,
                                  const QString &filter) = 0;

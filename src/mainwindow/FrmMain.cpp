@@ -1,14 +1,14 @@
 #include "mainwindow/FrmMain.h"
 
 #include "controls/CoolHoverButton.h"
-#include "core/DisplayFont.h"
-#include "core/FrmAbout.h"
+#include "controls/DisplayFont.h"
+#include "shell/FrmAbout.h"
 #include "study/FrmCollect1.h"
 #include "media/FrmDownloadT.h"
 #include "memorise/FrmEnterPage.h"
 #include "media/FrmLst2Quran.h"
 #include "controls/FrmHelp.h"
-#include "core/FrmOptions.h"
+#include "shell/FrmOptions.h"
 #include "memorise/FrmSaveQuran.h"
 #include "search/FrmProSearch.h"
 #include "media/FrmRasm.h"
@@ -31,7 +31,7 @@
 #include "controls/SideBar.h"
 #include "mainwindow/MainSideBar.h"
 #include "mainwindow/StartupDatabases.h"
-#include "core/Skin.h"
+#include "controls/Skin.h"
 #include "search/TextSearchQuery.h"
 #include "core/Twips.h"
 #include "text/TypedText.h"
@@ -54,6 +54,9 @@ namespace {
 
 constexpr int Margin = 6;
 constexpr int SideBarWidth = 200;
+#include "mainwindow/MainSideBar.h"
+#include "mainwindow/StartupDatabases.h"
+#include "controls/Skin.h"
 
 } // namespace
 

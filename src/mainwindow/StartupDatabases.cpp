@@ -2,7 +2,7 @@
 
 #include "core/Bidi.h"
 #include "core/DataSource.h"
-#include "core/PendingUpdate.h"
+#include "net/PendingUpdate.h"
 #include "core/Platform.h"
 #include "core/ProgramFolder.h"
 

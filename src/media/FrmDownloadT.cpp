@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 FrmDownloadT::FrmDownloadT(Platform &platform, ProgramState &state, std::function<QString()> serverAddress,
-                           ProgramEnd programEnd, QWidget *parent)
+                           std::function<void()> programEnd, QWidget *parent)
     : QWidget(parent)
     , m_platform(platform)
     , m_state(state)

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "net/ProgramEnd.h"
-
 #include <QPointer>
 #include <QWidget>
 
@@ -23,7 +21,7 @@ public:
     // serverAddress: the update server at the moment of the download (the options
     // frame's txtserver); programEnd: how the download window ends the program.
     FrmDownloadT(Platform &platform, ProgramState &state, std::function<QString()> serverAddress,
-                 ProgramEnd programEnd = closeProgram, QWidget *parent = nullptr);
+                 std::function<void()> programEnd, QWidget *parent = nullptr);
 
     // Opening the page from the translation menu: the first entry chosen, with the
     // focus, and the installed entries marked.
@@ -37,7 +35,7 @@ private:
     Platform &m_platform;
     ProgramState &m_state;
     std::function<QString()> m_serverAddress;
-    ProgramEnd m_programEnd;
+    std::function<void()> m_programEnd;
     QPointer<FrmDownload> m_download;
 
     QListWidget *List4 = nullptr;

@@ -1,6 +1,6 @@
 #include "media/FrmLink.h"
 
-#include "core/Skin.h"
+#include "controls/Skin.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>

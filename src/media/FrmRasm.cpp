@@ -11,7 +11,7 @@
 #include "core/Servers.h"
 #include "core/SettingKeys.h"
 #include "core/Settings.h"
-#include "core/Skin.h"
+#include "controls/Skin.h"
 #include "core/Twips.h"
 
 #include <QCloseEvent>

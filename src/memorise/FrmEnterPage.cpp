@@ -5,7 +5,7 @@
 #include "core/Platform.h"
 #include "core/ProgramFolder.h"
 #include "core/ProgramState.h"
-#include "core/Skin.h"
+#include "controls/Skin.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>

@@ -4,7 +4,7 @@
 #include "controls/SideBar.h"
 #include "core/Platform.h"
 #include "core/ProgramState.h"
-#include "core/Skin.h"
+#include "controls/Skin.h"
 #include "memorise/TrackerMainPage.h"
 #include "memorise/TrackerRecordingPage.h"
 #include "memorise/TrackerRecords.h"

@@ -1,7 +1,7 @@
 #include "memorise/FrmSaveTiny.h"
 
 #include "core/EventLoopYield.h"
-#include "core/Skin.h"
+#include "controls/Skin.h"
 #include "core/SuraTables.h"
 
 #include <QComboBox>

@@ -4,7 +4,7 @@
 #include "controls/FrmHelp.h"
 #include "controls/MirroredLabel.h"
 #include "controls/VorelProgress.h"
-#include "core/DisplayFont.h"
+#include "controls/DisplayFont.h"
 #include "core/EventLoopYield.h"
 #include "core/MissingCommentary.h"
 #include "core/Named.h"

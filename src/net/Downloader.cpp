@@ -1,12 +1,11 @@
 #include "net/Downloader.h"
 
 #include "core/Platform.h"
+#include "net/Http.h"
 
 #include <QFileDevice>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
-#include <QNetworkRequest>
-#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
@@ -14,17 +13,6 @@
 namespace {
 
 constexpr int SizePixels = 32;
-
-int statusOf(const QNetworkReply *reply)
-{
-    return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-}
-
-bool isSuccessStatus(const QNetworkReply *reply)
-{
-    const int status = statusOf(reply);
-    return status >= 200 && status < 300;
-}
 
 QString temporaryFileOf(const QString &saveFile)
 {
@@ -34,13 +22,6 @@ QString temporaryFileOf(const QString &saveFile)
 QString megabytes(qint64 bytes)
 {
     return QString::number(double(bytes) / (1 << 20), 'f', 1) + QStringLiteral(" ميغابايت");
-}
-
-// The length the server announced for the body; 0 when it announced none.
-qint64 announcedLength(const QNetworkReply *reply)
-{
-    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-    return length.isValid() ? qMax<qint64>(length.toLongLong(), 0) : 0;
 }
 
 } // namespace
@@ -88,14 +69,7 @@ void Downloader::BeginDownload(const QString &url, const QString &SaveFile)
         return;
     }
 
-    QNetworkRequest request(address);
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-    request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
-    request.setTransferTimeout(m_transferTimeout);
-    // The announced length must be the length of the file itself, never of a
-    // compressed form of it.
-    request.setRawHeader("Accept-Encoding", "identity");
-    QNetworkReply *reply = m_network->get(request);
+    QNetworkReply *reply = m_network->get(Http::request(address, m_transferTimeout));
     m_transfers.insert(SaveFile, Transfer{reply, file});
 
     connect(reply, &QNetworkReply::readyRead, this, [this, SaveFile] { onReadyRead(SaveFile); });
@@ -122,16 +96,14 @@ void Downloader::onReadyRead(const QString &saveFile)
     const QByteArray chunk = transfer.reply->readAll();
     transfer.received += chunk.size();
     // An error page is never the file: its body is read and thrown away.
-    if (!isSuccessStatus(transfer.reply) || !transfer.failure.isEmpty())
+    if (!Http::succeeded(transfer.reply) || !transfer.failure.isEmpty())
         return;
-    const qint64 total = announcedLength(transfer.reply);
-    if (std::max(total, transfer.received) > m_maximumBytes) {
+    const qint64 total = Http::announcedLength(transfer.reply);
+    if (Http::tooLarge(transfer.reply, transfer.received, m_maximumBytes)) {
         // Refused before it fills the disk or the memory.
         transfer.failure = QStringLiteral("حجم الملف (%1) أكبر من الحجم المقبول لهذا النوع من الملفات (%2)")
                                .arg(megabytes(std::max(total, transfer.received)), megabytes(m_maximumBytes));
-        // Stopped from the event loop, not from inside the reply's own signal.
-        QNetworkReply *reply = transfer.reply;
-        QTimer::singleShot(0, reply, [reply] { reply->abort(); });
+        Http::abortSoon(transfer.reply);
         return;
     }
     if (transfer.file->write(chunk) != chunk.size())
@@ -147,13 +119,13 @@ QString Downloader::faultOf(const Transfer &transfer, const QString &saveFile)
     if (!transfer.failure.isEmpty())
         return transfer.failure;
     const QNetworkReply *reply = transfer.reply;
-    if (statusOf(reply) == 404)
+    if (Http::status(reply) == 404)
         return QStringLiteral("الملف غير متوفر على الخادم");
-    if (reply->error() != QNetworkReply::NoError && statusOf(reply) == 0)
+    if (reply->error() != QNetworkReply::NoError && Http::status(reply) == 0)
         return QStringLiteral("تعذر الاتصال بالخادم");
-    if (!isSuccessStatus(reply))
-        return QStringLiteral("أجاب الخادم بالرمز %1 بدلا من الملف").arg(statusOf(reply));
-    const qint64 total = announcedLength(reply);
+    if (!Http::succeeded(reply))
+        return QStringLiteral("أجاب الخادم بالرمز %1 بدلا من الملف").arg(Http::status(reply));
+    const qint64 total = Http::announcedLength(reply);
     if (reply->error() != QNetworkReply::NoError || total == 0 || transfer.received != total)
         return QStringLiteral("انقطع التحميل قبل أن يكتمل الملف");
     auto *file = qobject_cast<QFileDevice *>(transfer.file.get());
@@ -183,14 +155,14 @@ void Downloader::onFinished(const QString &saveFile, const QNetworkReply *reply)
     if (!fault.isEmpty()) {
         m_platform.files().remove(temporaryFileOf(saveFile));
         m_failureReason = fault;
-        const int status = statusOf(transfer.reply);
-        if (status != 0 && !isSuccessStatus(transfer.reply))
+        const int status = Http::status(transfer.reply);
+        if (status != 0 && !Http::succeeded(transfer.reply))
             Q_EMIT DownloadRefused(status, saveFile);
         Q_EMIT DownloadError(saveFile);
         Q_EMIT DownloadComplete(0, saveFile);
         return;
     }
-    Q_EMIT DownloadComplete(announcedLength(transfer.reply), saveFile);
+    Q_EMIT DownloadComplete(Http::announcedLength(transfer.reply), saveFile);
 }
 
 void Downloader::drop(const QString &saveFile)

@@ -5,7 +5,7 @@
 #include "core/Platform.h"
 #include "core/ProgramFolder.h"
 #include "core/ProgramState.h"
-#include "core/Skin.h"
+#include "controls/Skin.h"
 #include "net/UpdateFiles.h"
 
 #include <QLabel>
@@ -22,7 +22,7 @@ constexpr int BarSteps = 1000;
 
 } // namespace
 
-FrmDownload::FrmDownload(Platform &platform, ProgramState &state, const QString &serverAddress, ProgramEnd programEnd,
+FrmDownload::FrmDownload(Platform &platform, ProgramState &state, const QString &serverAddress, std::function<void()> programEnd,
                          QWidget *parent)
     : QDialog(parent)
     , m_platform(platform)

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "net/ProgramEnd.h"
-
 #include <QDialog>
+
+#include <functional>
 
 class Downloader;
 class Platform;
@@ -13,15 +13,16 @@ struct ProgramState;
 
 // The download window: fetches the file DownloadItem names (1: the verse database as
 // newdb.qu, n: the translation n.qut) from the update server into the program folder
-// and shows its progress. After a success the program ends, so that the next start
-// installs the new database or lists the new translation. Loading the window starts
-// the transfer; callers show it with open().
+// and shows its progress. After a success the program ends (by `programEnd`, which
+// the main window hands in), so that the next start installs the new database or lists
+// the new translation. Loading the window starts the transfer; callers show it with
+// open().
 class FrmDownload : public QDialog
 {
     Q_OBJECT
 
 public:
-    FrmDownload(Platform &platform, ProgramState &state, const QString &serverAddress, ProgramEnd programEnd,
+    FrmDownload(Platform &platform, ProgramState &state, const QString &serverAddress, std::function<void()> programEnd,
                 QWidget *parent = nullptr);
 
     void done(int result) override;
@@ -35,7 +36,7 @@ private:
     Platform &m_platform;
     ProgramState &m_state;
     QString m_serverAddress;
-    ProgramEnd m_programEnd;
+    std::function<void()> m_programEnd;
 
     Downloader *Downloader1 = nullptr;
     int m_refusedStatus = 0; // the status of the last download the server refused

@@ -3,12 +3,13 @@
 #include "core/Bidi.h"
 #include "net/DownloadChecks.h"
 #include "net/FrmDownload.h"
+#include "net/Http.h"
 #include "core/Platform.h"
 #include "core/ProgramFolder.h"
 #include "core/ProgramState.h"
 #include "core/ReaderFolder.h"
 #include "core/Servers.h"
-#include "core/Skin.h"
+#include "controls/Skin.h"
 #include "net/UpdateFiles.h"
 
 #include <QEvent>
@@ -17,14 +18,10 @@
 #include <QLabel>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTextEdit>
-#include <QTimer>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace {
 
@@ -47,7 +44,7 @@ QPushButton *button(const char *name, const QString &caption, QWidget *parent)
 
 } // namespace
 
-FrmUpdate::FrmUpdate(Platform &platform, ProgramState &state, const QString &serverAddress, ProgramEnd programEnd,
+FrmUpdate::FrmUpdate(Platform &platform, ProgramState &state, const QString &serverAddress, std::function<void()> programEnd,
                      QWidget *parent)
     : QDialog(parent)
     , m_platform(platform)
@@ -147,16 +144,13 @@ void FrmUpdate::onProbed(bool connected)
     }
 
     lblstatus->setText(QStringLiteral("يتم التأكد من قاعدة البيانات يرجى الإنتظار"));
-    QNetworkRequest request{QUrl(updateCheckUrl(m_serverAddress))};
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-    request.setTransferTimeout(RequestTimeoutMs);
-    m_reply = m_network->get(request);
+    m_reply = m_network->get(Http::request(QUrl(updateCheckUrl(m_serverAddress)), RequestTimeoutMs));
     connect(m_reply, &QNetworkReply::finished, this, &FrmUpdate::onAnswer);
     // The answer is a version and a few lines of notes: anything larger is not it, and
     // reading it whole would hold the memory and the window.
-    connect(m_reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64 total) {
-        if (m_reply && std::max(received, total) > DownloadLimit::UpdateAnswer)
-            QTimer::singleShot(0, m_reply, &QNetworkReply::abort);
+    connect(m_reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64) {
+        if (m_reply && Http::tooLarge(m_reply, received, DownloadLimit::UpdateAnswer))
+            Http::abortSoon(m_reply);
     });
 }
 
@@ -174,9 +168,8 @@ void FrmUpdate::onAnswer()
     reply->deleteLater();
     busy->hide();
 
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     UpdateAnswer answer;
-    if (reply->error() != QNetworkReply::NoError || status < 200 || status >= 300
+    if (reply->error() != QNetworkReply::NoError || !Http::succeeded(reply)
         || !parseUpdateAnswer(QString::fromUtf8(reply->readAll()), &answer)) {
         showConnectionError();
         return;

@@ -1,10 +1,11 @@
 #pragma once
 
 #include "net/FrmDownload.h"
-#include "net/ProgramEnd.h"
 
 #include <QDialog>
 #include <QPointer>
+
+#include <functional>
 
 class Platform;
 class QLabel;
@@ -28,7 +29,7 @@ public:
     // serverAddress: the update server, ending in "/" (the options frame's txtserver).
     // programEnd: how the download window ends the program after a download.
     FrmUpdate(Platform &platform, ProgramState &state, const QString &serverAddress,
-              ProgramEnd programEnd = closeProgram, QWidget *parent = nullptr);
+              std::function<void()> programEnd, QWidget *parent = nullptr);
 
     // The version check (runs on activation; public for callers that want it now).
     void Check();
@@ -50,7 +51,7 @@ private:
     Platform &m_platform;
     ProgramState &m_state;
     QString m_serverAddress;
-    ProgramEnd m_programEnd;
+    std::function<void()> m_programEnd;
     QNetworkAccessManager *m_network = nullptr;
     QNetworkReply *m_reply = nullptr;
     QPointer<FrmDownload> m_download;

@@ -2,7 +2,7 @@
 
 #include "controls/CoolHoverButton.h"
 #include "core/DataSource.h"
-#include "core/DisplayFont.h"
+#include "controls/DisplayFont.h"
 #include "core/EventLoopYield.h"
 #include "search/LookupQuery.h"
 #include "core/Named.h"

@@ -1,9 +1,9 @@
 #include "study/FrmCollect1.h"
 
 #include "core/DataSource.h"
-#include "core/DisplayFont.h"
+#include "controls/DisplayFont.h"
 #include "core/EventLoopYield.h"
-#include "core/FrmOptions.h"
+#include "core/SearchChoices.h"
 #include "search/LookupQuery.h"
 #include "core/Platform.h"
 #include "core/ProgramState.h"
@@ -17,7 +17,7 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 
-FrmCollect1::FrmCollect1(Platform &platform, ProgramState &state, DataSource &adodc1, const FrmOptions &options,
+FrmCollect1::FrmCollect1(Platform &platform, ProgramState &state, DataSource &adodc1, const SearchSettings &options,
                          QWidget *parent)
     : QWidget(parent)
     , m_platform(platform)

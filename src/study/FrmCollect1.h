@@ -4,7 +4,7 @@
 #include <QWidget>
 
 class DataSource;
-class FrmOptions;
+class SearchSettings;
 class Platform;
 class QLabel;
 class QListWidget;
@@ -20,7 +20,7 @@ class FrmCollect1 : public QWidget
     Q_OBJECT
 
 public:
-    FrmCollect1(Platform &platform, ProgramState &state, DataSource &Adodc1, const FrmOptions &options,
+    FrmCollect1(Platform &platform, ProgramState &state, DataSource &Adodc1, const SearchSettings &options,
                 QWidget *parent = nullptr);
 
     // A double click on a result: `rowText` as the result list shows it, `id` its verse.
@@ -44,7 +44,7 @@ private:
     Platform &m_platform;
     ProgramState &m_state;
     DataSource &Adodc1;
-    const FrmOptions &m_options;
+    const SearchSettings &m_options;
 
     QListWidget *addaya = nullptr;
     QStringList hideadd; // the ID of each collected verse, row-aligned with addaya

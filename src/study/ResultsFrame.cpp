@@ -6,7 +6,7 @@
 #include "controls/MirroredLabel.h"
 #include "core/DataSource.h"
 #include "core/EventLoopYield.h"
-#include "core/FrmOptions.h"
+#include "core/SearchChoices.h"
 #include "core/HtmlPage.h"
 #include "core/MissingCommentary.h"
 #include "core/Named.h"
@@ -50,7 +50,7 @@ constexpr int ImportCommandTop = ButtonTop - 4 - ImportCommandHeight;
 } // namespace
 
 ResultsFrame::ResultsFrame(Platform &platform, ProgramState &state, DataSource &adodc2, DataSource &adodc3,
-                           const FrmOptions &options, QWidget *parent)
+                           const SearchSettings &options, QWidget *parent)
     : QWidget(parent)
     , m_platform(platform)
     , m_state(state)

@@ -8,7 +8,7 @@
 class CoolHoverButton;
 class QAction;
 class DataSource;
-class FrmOptions;
+class SearchSettings;
 class Platform;
 class QFrame;
 class MirroredLabel;
@@ -31,7 +31,7 @@ class ResultsFrame : public QWidget, public ResultList
 public:
     // Adodc2 carries the verse on show, Adodc3 the translation file in use (if any).
     ResultsFrame(Platform &platform, ProgramState &state, DataSource &Adodc2, DataSource &Adodc3,
-                 const FrmOptions &options, QWidget *parent = nullptr);
+                 const SearchSettings &options, QWidget *parent = nullptr);
 
     // Writes one whole page into the verse view, replacing what it showed.
     void WriteHtmlPage(const QString &html);
@@ -110,7 +110,7 @@ private:
     ProgramState &m_state;
     DataSource &Adodc2;
     DataSource &Adodc3;
-    const FrmOptions &m_options;
+    const SearchSettings &m_options;
 
     QListWidget *suraayaalist = nullptr;
     // Hidden lists parallel to suraayaalist: row i of each belongs to the same verse.

@@ -1,5 +1,5 @@
 #include "support/FailingFileOperations.h"
-#include "core/PendingUpdate.h"
+#include "net/PendingUpdate.h"
 #include "support/TestProgramFolder.h"
 #include "core/TranslationCatalogue.h"
 

@@ -1,5 +1,5 @@
 #include "controls/CoolHoverButton.h"
-#include "core/DisplayFont.h"
+#include "controls/DisplayFont.h"
 #include "mainwindow/FrmMain.h"
 #include "core/ProgramFolder.h"
 #include "core/ProgramState.h"
@@ -13,7 +13,7 @@
 #include "support/SideBarStacking.h"
 #include "core/SingleInstance.h"
 #include "support/TestProgramFolder.h"
-#include "core/clrPicker.h"
+#include "shell/clrPicker.h"
 
 #include <QApplication>
 #include <QDir>
@@ -96,7 +96,7 @@ private Q_SLOTS:
         QCOMPARE(font.pointSizeF(), 16.0);
         QVERIFY(!font.bold() && !font.italic());
         QCOMPARE(state.HighlightColor, QStringLiteral("#FF0000"));
-        QCOMPARE(state.SearchScope, 0);
+        QCOMPARE(state.SearchScope, SearchScope::WholeText);
 
         // Header 0 open, the results frame alone, the commentary box closed.
         const auto *bar = window.findChild<SideBar *>();

@@ -2,7 +2,7 @@
 
 #include "controls/CoolHoverButton.h"
 #include "core/DataSource.h"
-#include "core/DisplayFont.h"
+#include "controls/DisplayFont.h"
 #include "mainwindow/FrmMain.h"
 #include "core/ProgramState.h"
 #include "study/ResultsFrame.h"

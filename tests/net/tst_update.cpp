@@ -116,7 +116,7 @@ private Q_SLOTS:
         ScriptedPlatform platform;
         ProgramState state;
 
-        auto *window = new FrmUpdate(platform, state, server.url());
+        auto *window = new FrmUpdate(platform, state, server.url(), [] {});
         window->open(); // becoming active runs the check
         QVERIFY(QTest::qWaitFor([&] { return !server.requests.isEmpty() && !window->isChecking(); }, 20000));
 
@@ -138,7 +138,7 @@ private Q_SLOTS:
         ScriptedPlatform platform;
         platform.connected = false;
         ProgramState state;
-        FrmUpdate window(platform, state, server.url());
+        FrmUpdate window(platform, state, server.url(), [] {});
         window.Check();
         QCOMPARE(text(window, "lblstatus"), QStringLiteral("التأكد من وجود إتصال بالإنترنت"));
 
@@ -163,7 +163,7 @@ private Q_SLOTS:
         ScriptedPlatform platform;
         ProgramState state;
         const QString address = QStringLiteral("http://127.0.0.1:%1/").arg(LocalHttpServer::closedPort());
-        FrmUpdate window(platform, state, address);
+        FrmUpdate window(platform, state, address, [] {});
         window.Check();
         // A refused connection can end the check before the next poll, so only its end is
         // compared: the status passes through its waiting text too quickly to catch.
@@ -193,7 +193,7 @@ private Q_SLOTS:
         state.DownloadItem = 1;
         int programEnds = 0;
         {
-            FrmUpdate update(platform, state, server.url());
+            FrmUpdate update(platform, state, server.url(), [] {});
             update.Check();
             QTRY_VERIFY(!update.isChecking());
             QCOMPARE(text(update, "lblstatus"), ServerClosed);

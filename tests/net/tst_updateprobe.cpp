@@ -5,7 +5,7 @@
 #include "net/FrmUpdate.h"
 #include "support/LocalHttpServer.h"
 #include "core/ProgramState.h"
-#include "core/QtPlatform.h"
+#include "shell/QtPlatform.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestHelpers.h"
 #include "support/TestProgramFolder.h"
@@ -28,7 +28,7 @@ private Q_SLOTS:
         ScriptedPlatform platform;
         platform.holdProbes = true;
         ProgramState state;
-        QPointer<FrmUpdate> window = new FrmUpdate(platform, state, server.url());
+        QPointer<FrmUpdate> window = new FrmUpdate(platform, state, server.url(), [] {});
         window->open();
         QTRY_COMPARE(platform.connectivityProbes.size(), 1);
         QVERIFY(window->isChecking());
@@ -52,7 +52,7 @@ private Q_SLOTS:
         QTRY_VERIFY(heard);
 
         // The window on the real probe, closed before the answer comes.
-        window = new FrmUpdate(real, state, server.url());
+        window = new FrmUpdate(real, state, server.url(), [] {});
         window->Check();
         QVERIFY(window->isChecking());
         window->close();

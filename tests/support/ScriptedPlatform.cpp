@@ -18,10 +18,15 @@ std::optional<QString> ScriptedPlatform::input(const QString &prompt, const QStr
     return inputs.isEmpty() ? std::nullopt : inputs.dequeue();
 }
 
-Platform::FontChoice ScriptedPlatform::chooseFont(const QFont &initial)
+bool ScriptedPlatform::chooseFont(QFont &font)
 {
-    fontPresets.append(initial);
-    return fonts.isEmpty() ? FontChoice{initial, false} : fonts.dequeue();
+    fontPresets.append(font);
+    if (fonts.isEmpty())
+        return false;
+    const FontChoice choice = fonts.dequeue();
+    if (choice.accepted)
+        font = choice.font;
+    return choice.accepted;
 }
 
 QString ScriptedPlatform::saveFileName(const QString &, const QString &, const QString &)

@@ -3,6 +3,7 @@
 #include "support/FailingFileOperations.h"
 #include "core/Platform.h"
 
+#include <QFont>
 #include <QList>
 #include <QPointer>
 #include <QQueue>
@@ -19,6 +20,10 @@ public:
         QString title;
         Buttons buttons;
         Icon icon;
+    };
+    struct FontChoice {
+        QFont font;
+        bool accepted = false; // false: the dialog was closed without a choice
     };
 
     // Queued answers.
@@ -49,7 +54,7 @@ public:
 
     Answer message(const QString &text, const QString &title, Buttons buttons, Icon icon) override;
     std::optional<QString> input(const QString &prompt, const QString &title, const QString &defaultText) override;
-    FontChoice chooseFont(const QFont &initial) override;
+    bool chooseFont(QFont &font) override;
     QString saveFileName(const QString &title, const QString &suggestedName, const QString &filter) override;
     QString openFileName(const QString &title, const QString &filter) override;
     std::optional<int> chooseItem(const QString &prompt, const QString &title, const QStringList &items,

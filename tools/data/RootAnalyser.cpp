@@ -31,6 +31,7 @@ constexpr double UnknownMarkedCost = 2.0; // a weak, hamzated or doubled root th
 constexpr double WeakSwapCost = 0.5;      // reading a written و as ي or the other way round
 constexpr double RareStemCost = 2.0;      // a stem the text never uses with another ending
 constexpr double MinimumSupport = 1.5;    // a root shared by the word and at least part of another
+constexpr double FeminineAlefCost = 2.0;  // a final ى read as the ending of فعلى
 constexpr int SupportRounds = 4;          // rounds that move a word's share towards its best-supported root
 
 const QChar Hamza(0x0621);
@@ -38,8 +39,9 @@ const QChar Alef(0x0627);
 const QChar Waw(0x0648);
 const QChar Ya(0x064A);
 
-// Hamza on any seat is one letter of the root; alef maqsura is the weak ya.
-QString analysisForm(const QString &word)
+// Hamza on any seat is one letter of the root; alef maqsura is the weak ya, except where
+// a particle or name is told from a word with an ending (كفى is not ك + في).
+QString analysisForm(const QString &word, bool keepAlefMaqsura = false)
 {
     QString form;
     for (const QChar c : word) {
@@ -52,7 +54,7 @@ QString analysisForm(const QString &word)
             form += Hamza;
             break;
         case 0x0649: // ى
-            form += Ya;
+            form += keepAlefMaqsura ? c : Ya;
             break;
         case 0x0671: // ٱ
             form += Alef;
@@ -64,11 +66,11 @@ QString analysisForm(const QString &word)
     return form;
 }
 
-QSet<QString> normalisedSet(const QStringList &words)
+QSet<QString> normalisedSet(const QStringList &words, bool keepAlefMaqsura = false)
 {
     QSet<QString> set;
     for (const QString &word : words)
-        set.insert(analysisForm(word));
+        set.insert(analysisForm(word, keepAlefMaqsura));
     return set;
 }
 
@@ -87,7 +89,7 @@ const QSet<QString> &functionWords()
         "كذلك", "كما", "مما", "ممن", "عما", "فيم", "لم", "بم", "عم", "مم", "ذا", "ذو", "ذي", "ذات", "ذوا",
         "ذوات", "أولو", "أولي", "أولات", "ها", "هات", "هاؤم", "هيت", "لات", "ليت", "لعل", "كأين", "كم",
         "إي", "أف", "لكي", "ريث", "حيث", "إذما", "هيهات", "سبحان", "إنا", "إنني", "إني",
-    });
+    }, true);
     return words;
 }
 
@@ -104,7 +106,7 @@ const QSet<QString> &properNames()
         "اليهود", "الإنجيل", "التوراة", "زيد", "رمضان", "لات", "العزى", "مناة", "ود", "سواع", "يغوث", "يعوق",
         "نسرا", "آزر", "بعلا", "الرس", "الأيكة", "الحجر", "قريش", "سقر", "سلسبيلا", "زنجبيلا", "كافورا",
         "تسنيم", "الفردوس", "عليين", "سجين", "سامري", "السامري", "ذي", "القرنين", "يوسف", "إسحق",
-    });
+    }, true);
     return words;
 }
 
@@ -626,6 +628,14 @@ Candidates candidatesOf(const QString &word, const StemEndings &stemEndings)
                     addThreeLetterRoot(candidates, root.left(2) + Ya, affixCost + pattern.cost + 0.5, false);
                 }
             }
+            // فعلى: a final ى after three root letters is the feminine ending of a noun
+            // (أخرى، الأنثى، الكبرى), not a weak root letter. Without the article a
+            // stem that starts with an imperfect prefix is a verb (تمنى، يخشى), and so is
+            // أفعل unless the text knows a root with that hamza (أحصى but أنثى).
+            if (finalAlefMaqsura && suffix.text.isEmpty() && stem.size() == 4
+                && (prefix.article || !QStringLiteral("يتن").contains(stem.at(0)))
+                && (stem.at(0) != Hamza || knownMarkedRoots().contains(stem.left(3))))
+                addThreeLetterRoot(candidates, stem.left(3), affixCost + FeminineAlefCost, false);
             for (const Pattern &pattern : quadPatterns) {
                 const QString root = matchPattern(stem, pattern.shape);
                 if (root.size() == 4 && isFourLetterRoot(root))
@@ -664,9 +674,9 @@ Candidates candidatesOf(const QString &word, const StemEndings &stemEndings)
 // stem: أهلها and لله are not هل and ل + له.
 bool hasIrregularStem(const QString &word)
 {
-    const QString form = analysisForm(word);
-    if (functionWords().contains(form))
+    if (functionWords().contains(analysisForm(word, true)))
         return false;
+    const QString form = analysisForm(word);
     for (const Affix &prefix : prefixList()) {
         if (!form.startsWith(prefix.text) || prefix.cost > 1)
             continue;
@@ -681,16 +691,29 @@ bool hasIrregularStem(const QString &word)
     return false;
 }
 
-// Whether the word, clitics and pronoun off, is a particle or a name.
+// Particles that never take a pronoun ending: هلك is not هل + ك.
+const QSet<QString> &particlesWithoutPronoun()
+{
+    static const QSet<QString> words = normalisedSet({
+        "هل", "قد", "لم", "لن", "لا", "لو", "بل", "ثم", "أو", "أم", "كي", "إذ", "إذا", "إذن", "لولا", "لوما",
+        "حتى", "كيف", "متى", "أين", "أيان", "أنى", "هو", "هي", "هم", "هن", "هما", "أنت", "أنتم", "أنا", "نحن", "ما",
+    }, true);
+    return words;
+}
+
+// Whether the word, clitics and pronoun off, is a particle or a name. The letters are
+// compared as written: a final ى is no pronoun ي (العمى is not ال + عم + ي, يحيي not
+// the name يحيى), and the question hamza is أ (إثم is not أ + ثم).
 bool isFunctionWordOrName(const QString &word)
 {
-    const QString form = analysisForm(word);
+    const QString form = analysisForm(word, true);
+    const bool questionHamza = word.startsWith(QChar(0x0623));
     static const QStringList fronts = {"", "و", "ف", "ء", "ءو", "ءف", "ب", "ل", "ك", "وب", "ول", "وك", "فب",
                                        "فل", "فك", "ال", "وال", "فال", "بال", "لل", "ولل", "فلل", "وبال"};
     static const QStringList backs = {"", "ه", "ها", "هما", "هم", "هن", "ك", "كما", "كم", "كن", "ي", "ني", "نا",
                                       "ا", "ون", "ين"};
     for (const QString &front : fronts) {
-        if (!form.startsWith(front))
+        if (!form.startsWith(front) || (front.startsWith(Hamza) && !questionHamza))
             continue;
         for (const QString &back : backs) {
             if (!form.endsWith(back) || form.size() - front.size() - back.size() < 0)
@@ -702,7 +725,16 @@ bool isFunctionWordOrName(const QString &word)
                 continue;
             }
             const QString core = form.mid(front.size(), form.size() - front.size() - back.size());
+            if (!back.isEmpty() && particlesWithoutPronoun().contains(core))
+                continue;
             if (functionWords().contains(core) || properNames().contains(core))
+                return true;
+            // A final ى is written ي before a pronoun (عليه، إليك، لدينا) and with the
+            // pronoun ي is one letter (علي).
+            const QChar alefMaqsura(0x0649);
+            if ((!back.isEmpty() && core.endsWith(Ya)
+                 && functionWords().contains(core.left(core.size() - 1) + alefMaqsura))
+                || (back == QString(Ya) && functionWords().contains(core + alefMaqsura)))
                 return true;
         }
     }

@@ -15,7 +15,7 @@ class QRadioButton;
 
 // The options frame: how to search and where, the display font and highlight colour,
 // diacritics, the update server's address and the whole-sura reciter.
-class FrmOptions : public QWidget
+class FrmOptions : public QWidget, public SearchSettings
 {
     Q_OBJECT
 
@@ -28,8 +28,8 @@ public:
     // preset from the display font, the stored reciter.
     void SearchOptions_Click(const QFont &displayFont);
 
-    SearchChoices searchChoices() const;
-    bool withoutDiacritics() const;
+    SearchChoices searchChoices() const override;
+    bool withoutDiacritics() const override;
     QString serverAddress() const;
 
 Q_SIGNALS:

@@ -1,4 +1,6 @@
-#include "core/QtPlatform.h"
+#include "shell/QtPlatform.h"
+
+#include "net/Http.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -7,16 +9,10 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QProcess>
 #include <QPushButton>
-#include <QTimer>
 
 namespace {
-
-constexpr int ConnectivityTimeoutMs = 4000;
 
 QMessageBox::Icon toQtIcon(Platform::Icon icon)
 {
@@ -94,11 +90,13 @@ std::optional<QString> QtPlatform::input(const QString &prompt, const QString &t
     return dialog.textValue();
 }
 
-Platform::FontChoice QtPlatform::chooseFont(const QFont &initial)
+bool QtPlatform::chooseFont(QFont &font)
 {
     bool accepted = false;
-    const QFont font = QFontDialog::getFont(&accepted, initial, m_parent);
-    return {accepted ? font : initial, accepted};
+    const QFont chosen = QFontDialog::getFont(&accepted, font, m_parent);
+    if (accepted)
+        font = chosen;
+    return accepted;
 }
 
 QString QtPlatform::saveFileName(const QString &title, const QString &suggestedName, const QString &filter)
@@ -150,21 +148,7 @@ void QtPlatform::activateKeyboardLayout(const QString &)
 
 void QtPlatform::probeConnection(const QUrl &probe, QObject *context, std::function<void(bool)> answered)
 {
-    if (!probe.isValid()) {
-        QTimer::singleShot(0, context, [answered] { answered(false); });
-        return;
-    }
-    // Owned by the context: closing the window aborts the probe and drops the answer.
-    auto *manager = new QNetworkAccessManager(context);
-    QNetworkRequest request(probe);
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-    request.setTransferTimeout(ConnectivityTimeoutMs);
-    QNetworkReply *reply = manager->head(request);
-    QObject::connect(reply, &QNetworkReply::finished, context, [manager, reply, answered] {
-        const bool connected = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
-        manager->deleteLater();
-        answered(connected);
-    });
+    Http::probeConnection(probe, context, std::move(answered));
 }
 
 void QtPlatform::setClipboardText(const QString &text)

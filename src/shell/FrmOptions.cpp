@@ -1,6 +1,6 @@
-#include "core/FrmOptions.h"
+#include "shell/FrmOptions.h"
 
-#include "core/DisplayFont.h"
+#include "controls/DisplayFont.h"
 #include "core/Named.h"
 #include "core/Platform.h"
 #include "core/ProgramState.h"
@@ -8,7 +8,7 @@
 #include "core/SettingKeys.h"
 #include "core/Settings.h"
 #include "core/SuraTables.h"
-#include "core/clrPicker.h"
+#include "shell/clrPicker.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -194,10 +194,10 @@ void FrmOptions::Commandfont_Click()
 {
     // The dialog opens on the font the verses are drawn in, not on a name it cannot list.
     // Closing it without a choice changes nothing.
-    const Platform::FontChoice choice = m_platform.chooseFont(fontAsDrawn(m_dialogFont));
-    if (!choice.accepted)
+    QFont font = fontAsDrawn(m_dialogFont);
+    if (!m_platform.chooseFont(font))
         return;
-    m_dialogFont = choice.font;
+    m_dialogFont = font;
     storeDisplayFont(m_dialogFont);
     Q_EMIT displayFontChanged(m_dialogFont);
 }
@@ -230,11 +230,11 @@ void FrmOptions::namecomb_Click()
 
 void FrmOptions::UpdateScope()
 {
-    // Tested in this order; with one option chosen the scope is that option's number.
+    // Tested in this order; with one option chosen the scope is that option's.
     const QList<QRadioButton *> options = {allsearch, partop, part12op, soraop, sora12op};
     for (int scope = 0; scope < options.size(); ++scope) {
         if (options.at(scope)->isChecked())
-            m_state.SearchScope = scope;
+            m_state.SearchScope = static_cast<SearchScope>(scope);
     }
     Q_EMIT scopeChanged();
 }

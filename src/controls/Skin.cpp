@@ -1,4 +1,4 @@
-#include "core/Skin.h"
+#include "controls/Skin.h"
 
 #include "core/ProgramFolder.h"
 

@@ -8,11 +8,8 @@
 
 // A downloaded verse database waits as newdb.qu until the next start, when it takes
 // the place of quran.qu, but only if it is a whole, sound verse database. The old
-// quran.qu stays as its backup until the new one has opened (settleVerseDatabase).
+// quran.qu stays as its backup until the new one has opened (settleVerseDatabase in
+// core/CheckedInstall.h).
 // Nothing pending: no result.
 std::optional<Installation> installPendingDatabase(const QString &programFolder,
                                                    FileOperations &files = FileOperations::real());
-
-// Decides an installation once the program has tried to open quran.qu: kept when it
-// opened, otherwise the backup is put back. True when the backup was put back.
-bool settleVerseDatabase(const QString &programFolder, bool opened, FileOperations &files = FileOperations::real());

@@ -15,7 +15,7 @@ public:
     Answer message(const QString &text, const QString &title, Buttons buttons, Icon icon) override;
     std::optional<QString> input(const QString &prompt, const QString &title,
                                  const QString &defaultText) override;
-    FontChoice chooseFont(const QFont &initial) override;
+    bool chooseFont(QFont &font) override;
     QString saveFileName(const QString &title, const QString &suggestedName,
                          const QString &filter) override;
     QString openFileName(const QString &title, const QString &filter) override;

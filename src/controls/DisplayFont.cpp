@@ -1,4 +1,4 @@
-#include "core/DisplayFont.h"
+#include "controls/DisplayFont.h"
 
 #include "core/SettingKeys.h"
 #include "core/Settings.h"

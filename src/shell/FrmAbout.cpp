@@ -1,4 +1,4 @@
-#include "core/FrmAbout.h"
+#include "shell/FrmAbout.h"
 
 #include "core/Platform.h"
 

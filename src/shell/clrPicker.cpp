@@ -1,9 +1,9 @@
-#include "core/clrPicker.h"
+#include "shell/clrPicker.h"
 
 #include "core/ProgramState.h"
 #include "core/SettingKeys.h"
 #include "core/Settings.h"
-#include "core/Skin.h"
+#include "controls/Skin.h"
 #include "core/Twips.h"
 
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "core/PendingUpdate.h"
+#include "net/PendingUpdate.h"
 
 #include "core/CommentaryImport.h"
 #include "core/DataFileCheck.h"
@@ -26,14 +26,4 @@ std::optional<Installation> installPendingDatabase(const QString &programFolder,
         return waiting;
     }
     return installChecked(pending, current, check, files);
-}
-
-bool settleVerseDatabase(const QString &programFolder, bool opened, FileOperations &files)
-{
-    const QString current = QDir(programFolder).filePath(QStringLiteral("quran.qu"));
-    if (opened) {
-        keepInstalled(current, files);
-        return false;
-    }
-    return restoreBackup(current, files);
 }

@@ -1,12 +1,12 @@
-#include "core/DisplayFont.h"
-#include "core/FrmOptions.h"
+#include "controls/DisplayFont.h"
+#include "shell/FrmOptions.h"
 #include "core/ProgramState.h"
 #include "core/QtTranslations.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestHelpers.h"
 #include "core/SettingKeys.h"
 #include "core/Settings.h"
-#include "core/clrPicker.h"
+#include "shell/clrPicker.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -150,11 +150,11 @@ private Q_SLOTS:
         ScriptedPlatform platform;
         ProgramState state;
         FrmOptions options(platform, state, Reciters);
-        QCOMPARE(state.SearchScope, 0);
+        QCOMPARE(state.SearchScope, SearchScope::WholeText);
         const char *scopes[] = {"allsearch", "partop", "part12op", "soraop", "sora12op"};
         for (int scope : {3, 1, 4, 2, 0}) {
             child<QRadioButton>(&options, scopes[scope])->click();
-            QCOMPARE(state.SearchScope, scope);
+            QCOMPARE(state.SearchScope, static_cast<SearchScope>(scope));
         }
 
         child<QComboBox>(&options, "sora")->setCurrentIndex(1);

@@ -1,9 +1,0 @@
-#include "net/ProgramEnd.h"
-
-#include <QApplication>
-
-void closeProgram()
-{
-    QApplication::closeAllWindows();
-    QCoreApplication::quit();
-}
