@@ -54,9 +54,14 @@ namespace {
 
 constexpr int Margin = 6;
 constexpr int SideBarWidth = 200;
-#include "mainwindow/MainSideBar.h"
-#include "mainwindow/StartupDatabases.h"
-#include "controls/Skin.h"
+
+// How the program ends after a download, so that the next start installs it: every
+// window closes and the event loop ends.
+void closeProgram()
+{
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
+}
 
 } // namespace
 
