@@ -3,49 +3,19 @@
 
 #include "controls/CoolHoverButton.h"
 #include "core/DataSource.h"
-#include "mainwindow/FrmMain.h"
-#include "core/ProgramState.h"
-#include "support/ScriptedPlatform.h"
-#include "controls/SearchBox.h"
-#include "support/TestHelpers.h"
-#include "support/TestProgramFolder.h"
+#include "support/MainWindowFixture.h"
 
 #include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
 
 namespace {
 
 const QString Command = QStringLiteral("إضافة تفسير من ملف");
-
-struct Program {
-    ScriptedPlatform platform;
-    ProgramState state;
-    FrmMain window{platform, state};
-
-    template<typename T>
-    T *find(const char *name)
-    {
-        return child<T>(&window, name);
-    }
-
-    void search(const QString &text)
-    {
-        find<SearchBox>("searcht")->setText(text);
-        QTest::mouseClick(find<QPushButton>("search"), Qt::LeftButton);
-    }
-
-    void click(const char *button)
-    {
-        QTest::mouseClick(find<CoolHoverButton>(button), Qt::LeftButton);
-    }
-};
 
 QString write(const TestProgramFolder &folder, const QString &name, const QByteArray &content)
 {
@@ -79,76 +49,74 @@ class TestCommentary : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init()
-    {
-        clearSettings();
-    }
-
     void importFromFile()
     {
-        TestProgramFolder folder{{QStringLiteral("quran.qu"), QStringLiteral("skn")}};
+        auto program = std::make_unique<MainWindowFixture>(QStringList{QStringLiteral("quran.qu"), QStringLiteral("skn")});
+        const TestProgramFolder &folder = program->folder;
         const QString verses = folder.file(QStringLiteral("quran.qu"));
+        QByteArray withAdditions;
         {
-            Program program;
-            QVERIFY(program.window.Form_Load());
-            program.window.show();
-            auto *text2 = program.find<QTextEdit>("Text2");
-            auto *placeholder = program.find<QLabel>("tafPlaceholder");
-            auto *command = program.find<CoolHoverButton>("cmdImportTaf");
-            program.search(QStringLiteral("القيوم"));
+            QVERIFY(program->open());
+            auto *text2 = program->find<QTextEdit>("Text2");
+            auto *placeholder = program->find<QLabel>("tafPlaceholder");
+            auto *command = program->find<CoolHoverButton>("cmdImportTaf");
+            program->search(QStringLiteral("القيوم"));
 
             // A missing commentary says so and links to the command, which stands by the buttons.
-            program.click("CoolHoverButton2");
+            program->click("CoolHoverButton2");
             QVERIFY(placeholder->isVisible());
             QVERIFY(placeholder->text().contains(QStringLiteral("href")) && placeholder->text().contains(Command));
             QVERIFY(!placeholder->text().contains(QStringLiteral("docs")));
             QVERIFY(command->isVisible());
             QCOMPARE(command->caption(), Command);
-            QCOMPARE(program.find<QListWidget>("lstMenu")->count(), 2);
-            QDir(QStringLiteral(VELMORA_BUILD_DIR)).mkpath(QStringLiteral("screenshots"));
-            QVERIFY(program.window.grab().save(QStringLiteral(VELMORA_BUILD_DIR "/screenshots/commentary-missing.png")));
+            QCOMPARE(program->find<QListWidget>("lstMenu")->count(), 2);
 
             // One bad line: nothing is imported and the reader is told which line.
             const QByteArray before = digest(verses);
-            program.platform.fileNames.enqueue(write(folder, QStringLiteral("bad.txt"), "2|255|a\n2|256|b\n2|x|c\n"));
-            program.platform.choices.enqueue(1);
+            program->platform.fileNames.enqueue(write(folder, QStringLiteral("bad.txt"), "2|255|a\n2|256|b\n2|x|c\n"));
+            program->platform.choices.enqueue(1);
             Q_EMIT placeholder->linkActivated(QStringLiteral("import"));
-            QCOMPARE(program.platform.messages.last().title, QStringLiteral("خطأ"));
-            QVERIFY2(program.platform.messages.last().text.contains(QStringLiteral("السطر 3")),
-                     qPrintable(program.platform.messages.last().text));
+            QCOMPARE(program->platform.messages.last().title, QStringLiteral("خطأ"));
+            QVERIFY2(program->platform.messages.last().text.contains(QStringLiteral("السطر 3")),
+                     qPrintable(program->platform.messages.last().text));
             QCOMPARE(digest(verses), before);
             QVERIFY(placeholder->isVisible());
 
             // A good file fills the chosen commentary, shown at once.
             const QString good = write(folder, QStringLiteral("good.txt"),
                                        "# from the publisher\n2|255|تفسير آية الكرسي\n3|2|تفسير الآية الثانية\n");
-            program.platform.fileNames.enqueue(good);
-            program.platform.choices.enqueue(1);
-            program.click("cmdImportTaf");
-            QCOMPARE(program.platform.messages.last().title, QString());
+            program->platform.fileNames.enqueue(good);
+            program->platform.choices.enqueue(1);
+            program->click("cmdImportTaf");
+            QCOMPARE(program->platform.messages.last().title, QString());
             QCOMPARE(text2->toPlainText(), QStringLiteral("تفسير آية الكرسي"));
             QVERIFY(!placeholder->isVisible());
-            program.find<QListWidget>("suraayaalist")->setCurrentRow(1);
+            program->find<QListWidget>("suraayaalist")->setCurrentRow(1);
             QCOMPARE(text2->toPlainText(), QStringLiteral("تفسير الآية الثانية"));
             QCOMPARE(stored(folder.path(), AyatAlKursi), qMakePair(QString(), QStringLiteral("تفسير آية الكرسي")));
-            program.click("CoolHoverButton1");
+            program->click("CoolHoverButton1");
             QVERIFY(placeholder->isVisible());
 
             // Filling a commentary that has text asks first; Cancel changes nothing.
-            const int messages = program.platform.messages.size();
-            program.platform.fileNames.enqueue(good);
-            program.platform.choices.enqueue(1);
-            program.click("cmdImportTaf");
-            QCOMPARE(program.platform.messages.size(), messages + 1);
-            QCOMPARE(program.platform.messages.last().title, QStringLiteral("تنبيه"));
+            const int messages = program->platform.messages.size();
+            program->platform.fileNames.enqueue(good);
+            program->platform.choices.enqueue(1);
+            program->click("cmdImportTaf");
+            QCOMPARE(program->platform.messages.size(), messages + 1);
+            QCOMPARE(program->platform.messages.last().title, QStringLiteral("تنبيه"));
+            QFile file(verses);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            withAdditions = file.readAll();
         }
+        program.reset();
 
-        // An update installed afterwards keeps what the reader added.
-        folder.copyBuilt(QStringLiteral("quran.qu"), QStringLiteral("newdb.qu"));
-        Program next;
+        // An update installed at the next start keeps what the reader added.
+        MainWindowFixture next;
+        next.folder.write(QStringLiteral("quran.qu"), withAdditions);
+        next.folder.copyBuilt(QStringLiteral("quran.qu"), QStringLiteral("newdb.qu"));
         QVERIFY(next.window.Form_Load());
-        QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("newdb.qu"))));
-        QCOMPARE(stored(folder.path(), AliImran2), qMakePair(QString(), QStringLiteral("تفسير الآية الثانية")));
+        QVERIFY(!QFileInfo::exists(next.folder.file(QStringLiteral("newdb.qu"))));
+        QCOMPARE(stored(next.folder.path(), AliImran2), qMakePair(QString(), QStringLiteral("تفسير الآية الثانية")));
     }
 
     void realCommentaryFile()
@@ -156,15 +124,14 @@ private Q_SLOTS:
         const QString muyassar = QStringLiteral(VELMORA_REFERENCE_DIR "/ar.muyassar.txt");
         if (!QFileInfo::exists(muyassar))
             QSKIP("the reference commentary files are not beside this clone");
-        TestProgramFolder folder;
-        Program program;
+        MainWindowFixture program;
         QVERIFY(program.window.Form_Load());
         program.platform.fileNames.enqueue(muyassar);
         program.platform.choices.enqueue(0);
         program.click("cmdImportTaf");
         QVERIFY2(program.platform.messages.last().text.contains(QStringLiteral("6236")),
                  qPrintable(program.platform.messages.last().text));
-        QVERIFY(!stored(folder.path(), AyatAlKursi).first.isEmpty());
+        QVERIFY(!stored(program.folder.path(), AyatAlKursi).first.isEmpty());
     }
 };
 

@@ -1,31 +1,24 @@
-#include "controls/CoolHoverButton.h"
-#include "controls/DisplayFont.h"
-#include "mainwindow/FrmMain.h"
-#include "core/ProgramFolder.h"
-#include "core/ProgramState.h"
-#include "study/ResultsFrame.h"
-#include "study/TranslationMenu.h"
-#include "support/ScriptedPlatform.h"
+// Start-up, the side bar, the display choices and shutdown of the main window.
+
 #include "controls/SearchBox.h"
+#include "core/ProgramFolder.h"
 #include "core/SettingKeys.h"
 #include "core/Settings.h"
-#include "support/TestHelpers.h"
-#include "support/SideBarStacking.h"
 #include "core/SingleInstance.h"
-#include "support/TestProgramFolder.h"
 #include "shell/clrPicker.h"
+#include "study/ResultsFrame.h"
+#include "study/TranslationMenu.h"
+#include "support/MainWindowFixture.h"
+#include "support/SideBarStacking.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QFrame>
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSet>
 #include <QSettings>
 #include <QTest>
 #include <QTextBrowser>
@@ -33,7 +26,7 @@
 
 namespace {
 
-QStringList menuRows(FrmMain &window)
+QStringList menuRows(const FrmMain &window)
 {
     QStringList rows;
     auto *menu = child<QListWidget>(&window, "lstMenu");
@@ -42,7 +35,7 @@ QStringList menuRows(FrmMain &window)
     return rows;
 }
 
-QList<QWidget *> visibleContentFrames(FrmMain &window)
+QList<QWidget *> visibleContentFrames(const FrmMain &window)
 {
     QList<QWidget *> shown;
     for (const char *name : {"FrmMain", "FrmOptions", "FrmProSearch", "FrmLst2Quran", "FrmSubBook", "FrmCollect1",
@@ -54,12 +47,12 @@ QList<QWidget *> visibleContentFrames(FrmMain &window)
     return shown;
 }
 
-// What one run of the program is made of, in the order it must be made.
-struct Program {
-    ScriptedPlatform platform;
-    ProgramState state;
-    FrmMain window{platform, state};
-};
+QList<QWidget *> only(const FrmMain &window, const char *frame)
+{
+    return {frame ? child<QWidget>(&window, frame) : window.findChild<ResultsFrame *>()};
+}
+
+const QString UpdateDone = QStringLiteral("تم الإنتهاء من عملية التحديث بنجاح شكرا لك");
 
 } // namespace
 
@@ -68,47 +61,46 @@ class TestFrmMain : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init()
-    {
-        clearSettings();
-    }
-
     void firstStart()
     {
-        TestProgramFolder folder;
-        Program program;
-        auto &[platform, state, window] = program;
-        QVERIFY(window.Form_Load());
-        window.show();
+        MainWindowFixture m;
+        QDir(m.folder.path()).mkpath(QStringLiteral("pic2"));
+        m.folder.write(QStringLiteral("pic2/007.jpg"), "page");
+        QVERIFY(m.open());
 
-        QVERIFY(platform.messages.isEmpty());
-        QCOMPARE(window.size(), QSize(731, 450));
-        QCOMPARE(window.layoutDirection(), Qt::RightToLeft);
-        QVERIFY(QFileInfo(folder.file(QStringLiteral("pic"))).isDir());
-        QVERIFY(QFileInfo(folder.file(QStringLiteral("pic2"))).isDir());
-        QVERIFY(platform.keyboardLayouts.contains(QStringLiteral("00000401")));
+        QVERIFY(m.platform.messages.isEmpty());
+        QCOMPARE(m.window.size(), QSize(731, 450));
+        QCOMPARE(m.window.layoutDirection(), Qt::RightToLeft);
+        QVERIFY(QFileInfo(m.folder.file(QStringLiteral("pic"))).isDir());
+        QVERIFY(QFileInfo::exists(m.folder.file(QStringLiteral("pic2/007.jpg")))); // caches are left alone
+        QVERIFY(m.platform.keyboardLayouts.contains(QStringLiteral("00000401")));
 
-        QCOMPARE(menuRows(window), (QStringList{QStringLiteral("تحميل ترجمة جديدة"), QStringLiteral(" ---------------------")}));
-        QCOMPARE(window.findChild<TranslationMenu *>()->slideSteps(), 76);
+        QCOMPARE(menuRows(m.window), (QStringList{QStringLiteral("تحميل ترجمة جديدة"), QStringLiteral(" ---------------------")}));
+        QCOMPARE(m.window.findChild<TranslationMenu *>()->slideSteps(), 76);
 
-        const QFont font = child<QLineEdit>(&window, "Text1")->font();
+        const QFont font = m.find<QLineEdit>("Text1")->font();
         QCOMPARE(font.family(), QStringLiteral("Tahoma"));
         QCOMPARE(font.pointSizeF(), 16.0);
         QVERIFY(!font.bold() && !font.italic());
-        QCOMPARE(state.HighlightColor, QStringLiteral("#FF0000"));
-        QCOMPARE(state.SearchScope, SearchScope::WholeText);
+        QCOMPARE(m.state.HighlightColor, QStringLiteral("#FF0000"));
+        QCOMPARE(m.state.SearchScope, SearchScope::WholeText);
 
         // Header 0 open, the results frame alone, the commentary box closed.
-        const auto *bar = window.findChild<SideBar *>();
-        QCOMPARE(bar->CurrentStrip(), 0);
-        QCOMPARE(stacking(*bar), QStringLiteral("tbbbbbbb"));
-        QCOMPARE(visibleContentFrames(window), QList<QWidget *>{window.findChild<ResultsFrame *>()});
-        QVERIFY(!child<QWidget>(&window, "Text2")->isVisibleTo(&window));
-        QCOMPARE(child<QWidget>(&window, "suraayaalist")->height(), 353);
+        QCOMPARE(m.sideBar()->CurrentStrip(), 0);
+        QCOMPARE(stacking(*m.sideBar()), QStringLiteral("tbbbbbbb"));
+        QCOMPARE(visibleContentFrames(m.window), only(m.window, nullptr));
+        QVERIFY(!m.find("Text2")->isVisibleTo(&m.window));
+        QCOMPARE(m.find("suraayaalist")->height(), 353);
 
         // The window keeps its size whatever is asked of it.
-        window.resize(1000, 700);
-        QCOMPARE(window.size(), QSize(731, 450));
+        m.window.resize(1000, 700);
+        QCOMPARE(m.window.size(), QSize(731, 450));
+
+        // Closing it closes every other window of the program.
+        QWidget secondary;
+        secondary.show();
+        m.window.close();
+        QVERIFY(!secondary.isVisible());
     }
 
     void installedTranslations_data()
@@ -132,20 +124,14 @@ private Q_SLOTS:
         QFETCH(int, rows);
         QFETCH(int, slideSteps);
         QFETCH(bool, widened);
-        TestProgramFolder folder;
+        MainWindowFixture m;
         for (const QString &file : files)
-            folder.write(file, QByteArray());
-        ScriptedPlatform platform;
-        ProgramState state;
-
-        FrmMain plain(platform, state);
-        const QRect designGeometry = child<QListWidget>(&plain, "lstMenu")->geometry();
-
-        FrmMain window(platform, state);
-        QVERIFY(window.Form_Load());
-        QCOMPARE(menuRows(window).size(), rows);
-        QCOMPARE(window.findChild<TranslationMenu *>()->slideSteps(), slideSteps);
-        auto *menu = child<QListWidget>(&window, "lstMenu");
+            m.folder.write(file, QByteArray());
+        const QRect designGeometry = FrmMain(m.platform, m.state).findChild<QListWidget *>(QStringLiteral("lstMenu"))->geometry();
+        QVERIFY(m.window.Form_Load());
+        QCOMPARE(menuRows(m.window).size(), rows);
+        QCOMPARE(m.window.findChild<TranslationMenu *>()->slideSteps(), slideSteps);
+        auto *menu = m.find<QListWidget>("lstMenu");
         const QRect geometry = menu->geometry();
         // As wide as its longest row needs, and 12 px more, grown to the left, for a scroll bar.
         QCOMPARE(geometry.x(), designGeometry.x() - (widened ? 12 : 0));
@@ -157,82 +143,56 @@ private Q_SLOTS:
 
     void translationNamesComeFromTheCatalogue()
     {
-        TestProgramFolder folder;
-        folder.write(QStringLiteral("210.qut"), QByteArray());
-        folder.write(QStringLiteral("22x.qut"), QByteArray()); // no catalogue entry: no row
-        folder.write(QStringLiteral("25.qut"), QByteArray());
-        Program program;
-        auto &[platform, state, window] = program;
-        QVERIFY(window.Form_Load());
-        QCOMPARE(menuRows(window).mid(2), (QStringList{QStringLiteral("اللغة المكسيكية"), QStringLiteral("اللغة الألمانية")}));
+        MainWindowFixture m;
+        m.folder.write(QStringLiteral("210.qut"), QByteArray());
+        m.folder.write(QStringLiteral("22x.qut"), QByteArray()); // no catalogue entry: no row
+        m.folder.write(QStringLiteral("25.qut"), QByteArray());
+        QVERIFY(m.window.Form_Load());
+        QCOMPARE(menuRows(m.window).mid(2), (QStringList{QStringLiteral("اللغة المكسيكية"), QStringLiteral("اللغة الألمانية")}));
 
         // The row after the skipped name opens its own file; a file that is no translation
         // is named when chosen, never shown as a blank box.
-        auto *menu = child<QListWidget>(&window, "lstMenu");
+        auto *menu = m.find<QListWidget>("lstMenu");
         menu->setCurrentRow(3);
         Q_EMIT menu->itemDoubleClicked(menu->item(3));
-        QCOMPARE(platform.messages.size(), 1);
-        QVERIFY(platform.messages.first().text.contains(QStringLiteral("25.qut")));
+        QCOMPARE(m.platform.messages.size(), 1);
+        QVERIFY(m.platform.messages.first().text.contains(QStringLiteral("25.qut")));
     }
 
-    void pendingUpdateInstalledOnce()
+    // A downloaded database waits as newdb.qu until the next start installs it, once,
+    // checked; a failed installation is said and tried again, an unusable file set aside.
+    void pendingUpdate()
     {
         TestProgramFolder folder;
-        folder.copyBuilt(QStringLiteral("quran.qu"), QStringLiteral("newdb.qu"));
         ScriptedPlatform platform;
         ProgramState state;
-        {
+        const auto start = [&] {
             FrmMain window(platform, state);
             QVERIFY(window.Form_Load());
-        }
-        QCOMPARE(platform.messages.size(), 1);
-        QCOMPARE(platform.messages.first().text, QStringLiteral("تم الإنتهاء من عملية التحديث بنجاح شكرا لك"));
-        QCOMPARE(platform.messages.first().title, QStringLiteral("التحديث"));
-        QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("newdb.qu"))));
-        {
-            FrmMain again(platform, state);
-            QVERIFY(again.Form_Load());
-        }
-        QCOMPARE(platform.messages.size(), 1);
-    }
-
-    void unusableUpdateKeepsTheOldDatabase()
-    {
-        TestProgramFolder folder;
-        folder.write(QStringLiteral("newdb.qu"), "<html>Not Found</html>");
-        Program program;
-        auto &[platform, state, window] = program;
-        QVERIFY(window.Form_Load());
-        QCOMPARE(platform.messages.size(), 1);
-        QCOMPARE(platform.messages.first().title, QStringLiteral("التحديث"));
-        QCOMPARE(platform.messages.first().icon, Platform::Icon::Warning);
-        QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("newdb.qu"))));
-        QCOMPARE(QDir(folder.path()).entryList({QStringLiteral("newdb.qu.rejected-*")}).size(), 1);
-    }
-
-    void failedInstallationIsReportedAndTriedAgain()
-    {
-        TestProgramFolder folder;
+        };
         folder.copyBuilt(QStringLiteral("quran.qu"), QStringLiteral("newdb.qu"));
-        ScriptedPlatform platform;
         platform.fileOperations.refusedRenameTargets = {QStringLiteral("quran.qu")};
-        ProgramState state;
-        {
-            FrmMain window(platform, state);
-            QVERIFY(window.Form_Load());
-        }
+        start();
         QCOMPARE(platform.messages.size(), 1);
-        QVERIFY(platform.messages.first().text.startsWith(QStringLiteral("لم يتم تركيب تحديث قاعدة البيانات")));
-        QCOMPARE(platform.messages.first().icon, Platform::Icon::Warning);
+        QVERIFY(platform.messages.last().text.startsWith(QStringLiteral("لم يتم تركيب تحديث قاعدة البيانات")));
+        QCOMPARE(platform.messages.last().icon, Platform::Icon::Warning);
         QVERIFY(QFileInfo::exists(folder.file(QStringLiteral("newdb.qu"))));
 
         platform.fileOperations.refusedRenameTargets.clear();
-        {
-            FrmMain again(platform, state);
-            QVERIFY(again.Form_Load());
-        }
-        QCOMPARE(platform.messages.last().text, QStringLiteral("تم الإنتهاء من عملية التحديث بنجاح شكرا لك"));
+        start();
+        QCOMPARE(platform.messages.last().text, UpdateDone);
+        QCOMPARE(platform.messages.last().title, QStringLiteral("التحديث"));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("quran.qu")});
+        start();
+        QCOMPARE(platform.messages.size(), 2);
+
+        folder.write(QStringLiteral("newdb.qu"), "<html>Not Found</html>");
+        start();
+        QCOMPARE(platform.messages.size(), 3);
+        QCOMPARE(platform.messages.last().title, QStringLiteral("التحديث"));
+        QCOMPARE(platform.messages.last().icon, Platform::Icon::Warning);
+        QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("newdb.qu"))));
+        QCOMPARE(QDir(folder.path()).entryList({QStringLiteral("newdb.qu.rejected-*")}).size(), 1);
     }
 
     // A damaged data file is named, with what still works, instead of every search
@@ -255,20 +215,18 @@ private Q_SLOTS:
         QFETCH(QString, file);
         QFETCH(QString, damage);
         QFETCH(bool, starts);
-        TestProgramFolder folder({QStringLiteral("quran.qu"), QStringLiteral("Jthr.qu")});
+        MainWindowFixture m({QStringLiteral("quran.qu"), QStringLiteral("Jthr.qu")});
         if (damage == u"empty")
-            folder.write(file, {});
+            m.folder.write(file, {});
         else if (damage == u"foreign")
-            folder.copyBuilt(QStringLiteral("22.qut"), file);
+            m.folder.copyBuilt(QStringLiteral("22.qut"), file);
         else
-            folder.damagePage(file, file == u"quran.qu" ? 400 : 100);
-        Program program;
-        auto &[platform, state, window] = program;
-        QCOMPARE(window.Form_Load(), starts);
-        QCOMPARE(platform.messages.size(), 1);
-        QVERIFY(platform.messages.first().text.contains(file));
+            m.folder.damagePage(file, file == u"quran.qu" ? 400 : 100);
+        QCOMPARE(m.window.Form_Load(), starts);
+        QCOMPARE(m.platform.messages.size(), 1);
+        QVERIFY(m.platform.messages.first().text.contains(file));
         if (starts)
-            QVERIFY(platform.messages.first().text.contains(QStringLiteral("بقية البرنامج يعمل")));
+            QVERIFY(m.platform.messages.first().text.contains(QStringLiteral("بقية البرنامج يعمل")));
     }
 
     void startsFromAFolderWithAnyCharacters()
@@ -279,83 +237,61 @@ private Q_SLOTS:
         for (const QString &name : {QStringLiteral("quran.qu"), QStringLiteral("Jthr.qu")})
             QVERIFY(QFile::copy(QStringLiteral(VELMORA_BUILD_DIR "/") + name, folder + u'/' + name));
         ProgramFolder::setPath(folder);
-        Program program;
-        auto &[platform, state, window] = program;
+        ScriptedPlatform platform;
+        ProgramState state;
+        FrmMain window(platform, state);
         QVERIFY(window.Form_Load());
         QVERIFY(platform.messages.isEmpty());
-    }
-
-    void existingCachesAreLeftAlone()
-    {
-        TestProgramFolder folder;
-        QDir(folder.path()).mkpath(QStringLiteral("pic2"));
-        folder.write(QStringLiteral("pic2/007.jpg"), "page");
-        Program program;
-        auto &[platform, state, window] = program;
-        QVERIFY(window.Form_Load());
-        QVERIFY(QFileInfo::exists(folder.file(QStringLiteral("pic2/007.jpg"))));
-        QVERIFY(QFileInfo(folder.file(QStringLiteral("pic"))).isDir());
     }
 
     void refusedStarts()
     {
         {
-            TestProgramFolder folder;
+            MainWindowFixture m;
             SingleInstance first;
             QVERIFY(first.tryLock());
-            ScriptedPlatform platform;
-            ProgramState state;
-            FrmMain second(platform, state);
-            QVERIFY(!second.Form_Load());
-            QCOMPARE(platform.messages.size(), 1);
-            QCOMPARE(platform.messages.first().text, QStringLiteral("لا يمكن تشغيل أكثر من نسخة من البرنامج"));
-            QCOMPARE(platform.messages.first().buttons, Platform::Buttons::Ok);
-            QVERIFY(platform.messages.first().title.isEmpty());
+            QVERIFY(!m.window.Form_Load());
+            QCOMPARE(m.platform.messages.size(), 1);
+            QCOMPARE(m.platform.messages.first().text, QStringLiteral("لا يمكن تشغيل أكثر من نسخة من البرنامج"));
+            QCOMPARE(m.platform.messages.first().buttons, Platform::Buttons::Ok);
+            QVERIFY(m.platform.messages.first().title.isEmpty());
             // The second copy touched nothing.
-            QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("pic"))));
+            QVERIFY(!QFileInfo::exists(m.folder.file(QStringLiteral("pic"))));
         }
-        {
-            TestProgramFolder folder(QStringList{});
-            Program program;
-            auto &[platform, state, window] = program;
-            QVERIFY(!window.Form_Load());
-            QCOMPARE(platform.messages.size(), 1);
-            QVERIFY(platform.messages.first().text.contains(QStringLiteral("quran.qu")));
-            QCOMPARE(platform.messages.first().title, QStringLiteral("خطأ"));
-            QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("quran.qu"))));
-        }
+        MainWindowFixture m(QStringList{});
+        QVERIFY(!m.window.Form_Load());
+        QCOMPARE(m.platform.messages.size(), 1);
+        QVERIFY(m.platform.messages.first().text.contains(QStringLiteral("quran.qu")));
+        QCOMPARE(m.platform.messages.first().title, QStringLiteral("خطأ"));
+        QVERIFY(!QFileInfo::exists(m.folder.file(QStringLiteral("quran.qu"))));
     }
 
     void sideBarStacking()
     {
-        TestProgramFolder folder;
-        Program program;
-        auto &[platform, state, window] = program;
-        QVERIFY(window.Form_Load());
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        auto *bar = window.findChild<SideBar *>();
+        MainWindowFixture m;
+        QVERIFY(m.open());
+        auto *bar = m.sideBar();
         const int headerHeight = bar->strip(0)->height();
 
-        QTest::mouseClick(bar->strip(5), Qt::LeftButton);
+        m.openHeader(5);
         QCOMPARE(stacking(*bar), QStringLiteral("ttttttbb"));
         QCOMPARE(bar->CurrentStrip(), 5);
         for (int j = 0; j <= 5; ++j)
             QCOMPARE(bar->strip(j)->y(), j * headerHeight);
         QCOMPARE(bar->strip(7)->y(), bar->height() - headerHeight);
         QCOMPARE(bar->strip(6)->y(), bar->height() - 2 * headerHeight);
-        QCOMPARE(visibleContentFrames(window), QList<QWidget *>{child<QWidget>(&window, "FrmProSearch")});
+        QCOMPARE(visibleContentFrames(m.window), only(m.window, "FrmProSearch"));
 
-        QTest::mouseClick(bar->strip(2), Qt::LeftButton);
+        m.openHeader(2);
         QCOMPARE(stacking(*bar), QStringLiteral("tttbbbbb"));
         QCOMPARE(bar->strip(3)->y(), bar->height() - 5 * headerHeight);
 
         // The open header again: nothing moves, the side bar takes the focus.
-        QTest::mouseClick(bar->strip(2), Qt::LeftButton);
+        m.openHeader(2);
         QCOMPARE(stacking(*bar), QStringLiteral("tttbbbbb"));
         QVERIFY(bar->hasFocus());
 
-        QTest::mouseClick(bar->strip(7), Qt::LeftButton);
+        m.openHeader(7);
         QCOMPARE(stacking(*bar), QStringLiteral("tttttttt"));
         int shownPanels = 0;
         for (int i = 0; i < bar->count(); ++i)
@@ -363,29 +299,30 @@ private Q_SLOTS:
         QCOMPARE(shownPanels, 1);
         QVERIFY(bar->PicFrame(7)->isVisible());
         // Header 7 opens only its panel: the frame on show stays.
-        QCOMPARE(visibleContentFrames(window), QList<QWidget *>{child<QWidget>(&window, "FrmLst2Quran")});
+        QCOMPARE(visibleContentFrames(m.window), only(m.window, "FrmLst2Quran"));
 
-        QTest::mouseClick(child<CoolHoverButton>(&window, "CoolHoverButton9"), Qt::LeftButton);
-        QCOMPARE(visibleContentFrames(window), QList<QWidget *>{child<QWidget>(&window, "FrmOptions")});
-        QTest::mouseClick(child<CoolHoverButton>(&window, "CoolHoverButton14"), Qt::LeftButton);
-        QCOMPARE(visibleContentFrames(window), QList<QWidget *>{child<QWidget>(&window, "FrmAbout")});
-        QTest::mouseClick(bar->strip(0), Qt::LeftButton);
+        m.click("CoolHoverButton9");
+        QCOMPARE(visibleContentFrames(m.window), only(m.window, "FrmOptions"));
+        m.click("CoolHoverButton14");
+        QCOMPARE(visibleContentFrames(m.window), only(m.window, "FrmAbout"));
+
+        // Every header opens and paints, the first last.
+        for (int i = bar->count() - 1; i >= 0; --i) {
+            m.openHeader(i);
+            m.window.grab();
+        }
         QCOMPARE(stacking(*bar), QStringLiteral("tbbbbbbb"));
-        QCOMPARE(visibleContentFrames(window), QList<QWidget *>{window.findChild<ResultsFrame *>()});
+        QCOMPARE(visibleContentFrames(m.window), only(m.window, nullptr));
     }
 
     // The reader's font and colour are what the verse view draws, whatever the skin says.
     void storedFontAndPickedColourAreDrawn()
     {
-        TestProgramFolder folder({QStringLiteral("quran.qu"), QStringLiteral("skn")});
+        MainWindowFixture m({QStringLiteral("quran.qu"), QStringLiteral("skn")});
         Settings::setValue(SettingKeys::FontSize, QStringLiteral("24"));
-        Program program;
-        auto &[platform, state, window] = program;
-        QVERIFY(window.Form_Load());
-        window.show();
-        child<SearchBox>(&window, "searcht")->setText(QStringLiteral("الصمد"));
-        QTest::mouseClick(child<QPushButton>(&window, "search"), Qt::LeftButton);
-        const QTextDocument *view = child<QTextBrowser>(&window, "webPreview")->document();
+        QVERIFY(m.open());
+        m.search(QStringLiteral("الصمد"));
+        const QTextDocument *view = m.find<QTextBrowser>("webPreview")->document();
         QVERIFY(view->toPlainText().contains(QStringLiteral("[الإخلاص : 2]")));
         const auto sizesDrawn = [view] {
             QSet<qreal> sizes;
@@ -394,10 +331,15 @@ private Q_SLOTS:
         };
         QCOMPARE(sizesDrawn(), QSet<qreal>{24});
 
+        // The options' help is readable whole.
+        m.click("CoolHoverButton9");
+        const auto *help = m.find<QLabel>("OptionsHelp");
+        QVERIFY(help->height() >= help->heightForWidth(help->width()));
+        QVERIFY(help->fontInfo().pointSizeF() >= 9);
+
         // The font dialog opens on the stored font; Cancel changes nothing.
-        QTest::mouseClick(child<CoolHoverButton>(&window, "CoolHoverButton9"), Qt::LeftButton);
-        QTest::mouseClick(child<QPushButton>(&window, "Commandfont"), Qt::LeftButton);
-        QCOMPARE(platform.fontPresets.last().pointSizeF(), 24.0);
+        m.click("Commandfont");
+        QCOMPARE(m.platform.fontPresets.last().pointSizeF(), 24.0);
         QCOMPARE(Settings::value(SettingKeys::FontSize, {}), QStringLiteral("24"));
         QVERIFY(!QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Velmora5"), QStringLiteral("Velmora5"))
                      .contains(QStringLiteral("Setting/FontBold")));
@@ -405,36 +347,44 @@ private Q_SLOTS:
         // A chosen font redraws the verse and the collection in it.
         QFont chosen(QStringLiteral("Amiri"));
         chosen.setPointSizeF(30);
-        platform.fonts.enqueue({chosen, true});
-        QTest::mouseClick(child<QPushButton>(&window, "Commandfont"), Qt::LeftButton);
+        m.platform.fonts.enqueue({chosen, true});
+        m.click("Commandfont");
         QCOMPARE(sizesDrawn(), QSet<qreal>{30});
-        auto *gathered = child<QWidget>(&window, "txtGather");
+        auto *gathered = m.find("txtGather");
         gathered->ensurePolished();
         QCOMPARE(gathered->font().pointSizeF(), 30.0);
 
         // The picker stores six digits; the view draws the highlight in that colour.
-        QTest::mouseClick(child<QPushButton>(&window, "Command6"), Qt::LeftButton);
-        auto *picker = window.findChild<clrPicker *>();
-        QTest::mouseClick(child<QFrame>(picker, "MiniPicker_32"), Qt::LeftButton);
-        QTest::mouseClick(child<QPushButton>(picker, "Command1"), Qt::LeftButton);
+        m.click("Command6");
+        auto *picker = m.window.findChild<clrPicker *>();
+        QTest::mouseClick(child<QWidget>(picker, "MiniPicker_32"), Qt::LeftButton);
+        QTest::mouseClick(child<QWidget>(picker, "Command1"), Qt::LeftButton);
         QCOMPARE(Settings::value(SettingKeys::TheColor, {}), QStringLiteral("0000FF"));
-        QTest::mouseClick(window.findChild<SideBar *>()->strip(0), Qt::LeftButton);
+        m.openHeader(0);
         QString drawn = textDrawnIn(view, QColor(0x00, 0x00, 0xFF));
         drawn.removeIf([](QChar ch) { return ch.category() == QChar::Mark_NonSpacing; });
         QCOMPARE(drawn, QStringLiteral("ٱلصمد"));
+
+        // The about text starts at the right edge; how to add things is told in the
+        // reader's words, with no command line or file path.
+        m.click("CoolHoverButton14");
+        const QTextLine firstLine = m.find<QPlainTextEdit>("Text6")->document()->firstBlock().layout()->lineAt(0);
+        QVERIFY(firstLine.naturalTextRect().left() > firstLine.width() / 3);
+        QVERIFY(firstLine.naturalTextRect().right() > firstLine.width() - 2);
+        const QString installing = m.find<QPlainTextEdit>("Text9")->toPlainText();
+        QVERIFY(installing.contains(QStringLiteral("إضافة تفسير من ملف")));
+        QVERIFY(!installing.contains(QStringLiteral("--")) && !installing.contains(QStringLiteral("docs/")));
     }
 
     // Every command of the window is reached with Tab: the side bar's headers and the
     // open panel's commands first (it stands at the right), then the content frame.
     void tabReachesEveryCommand()
     {
-        TestProgramFolder folder;
-        Program program;
-        auto &[platform, state, window] = program;
-        QVERIFY(window.Form_Load());
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        const auto tabOrder = [&window] {
+        MainWindowFixture m;
+        QVERIFY(m.open());
+        QVERIFY(QFileInfo(m.folder.file(QStringLiteral("pic2"))).isDir());
+        // The names reached in `expected`'s order within 60 presses of Tab.
+        const auto reachesInOrder = [](const QStringList &expected) {
             QStringList reached;
             for (int i = 0; i < 60; ++i) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -444,9 +394,6 @@ private Q_SLOTS:
                 if (!reached.contains(focused->objectName()))
                     reached.append(focused->objectName());
             }
-            return reached;
-        };
-        const auto inOrder = [](const QStringList &reached, const QStringList &expected) {
             qsizetype last = -1;
             for (const QString &name : expected) {
                 const qsizetype at = reached.indexOf(name);
@@ -456,69 +403,19 @@ private Q_SLOTS:
             }
             return true;
         };
-        window.findChild<SideBar *>()->setFocus(); // where opening a header leaves it
-        QVERIFY(inOrder(tabOrder(), {"strip_0", "searcht", "search", "SearchOptions", "strip_1", "strip_7", "suraayaalist",
-                                     "webPreview", "CoolHoverButton1", "CoolHoverButton2", "CoolHoverButton3",
-                                     "CoolHoverButton4", "CoolHoverButton15", "cmdImportTaf"}));
-        QTest::mouseClick(window.findChild<SideBar *>()->strip(7), Qt::LeftButton);
-        QVERIFY(inOrder(tabOrder(), {"strip_7", "CoolHoverButton9", "CoolHoverButton13", "CoolHoverButton14"}));
-        QTest::mouseClick(window.findChild<SideBar *>()->strip(6), Qt::LeftButton);
-        QVERIFY(inOrder(tabOrder(), {"strip_6", "CoolHoverButton8", "CoolHoverButton12"}));
+        m.sideBar()->setFocus(); // where opening a header leaves it
+        QVERIFY(reachesInOrder({"strip_0", "searcht", "search", "SearchOptions", "strip_1", "strip_7", "suraayaalist",
+                                "webPreview", "CoolHoverButton1", "CoolHoverButton2", "CoolHoverButton3",
+                                "CoolHoverButton4", "CoolHoverButton15", "cmdImportTaf"}));
+        m.openHeader(7);
+        QVERIFY(reachesInOrder({"strip_7", "CoolHoverButton9", "CoolHoverButton13", "CoolHoverButton14"}));
+        m.openHeader(6);
+        QVERIFY(reachesInOrder({"strip_6", "CoolHoverButton8", "CoolHoverButton12"}));
 
         // Space works a hover button as a click does.
-        child<QWidget>(&window, "CoolHoverButton14")->setFocus();
+        m.find("CoolHoverButton14")->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QVERIFY(child<QWidget>(&window, "FrmAbout")->isVisible());
-    }
-
-    // Pictures of the window with each header open, for looking at the layout by eye
-    // (build/screenshots); every header paints, and the options' help and the about text
-    // are readable and start at the right edge.
-    void screenshotsOfEveryHeader()
-    {
-        TestProgramFolder folder;
-        QFile::copy(QStringLiteral(VELMORA_BUILD_DIR "/skn"), folder.file(QStringLiteral("skn")));
-        registerArabicFontSubstitutions();
-        Program program;
-        auto &[platform, state, window] = program;
-        QVERIFY(window.Form_Load());
-        window.show();
-        const QDir shots(QStringLiteral(VELMORA_BUILD_DIR "/screenshots"));
-        shots.mkpath(QStringLiteral("."));
-        auto *bar = window.findChild<SideBar *>();
-        for (int i = bar->count() - 1; i >= 0; --i) {
-            QTest::mouseClick(bar->strip(i), Qt::LeftButton);
-            const QImage picture = window.grab().toImage();
-            QVERIFY(!picture.isNull());
-            QVERIFY(picture.save(shots.filePath(QStringLiteral("header-%1.png").arg(i))));
-        }
-        QTest::mouseClick(child<CoolHoverButton>(&window, "CoolHoverButton9"), Qt::LeftButton);
-        QVERIFY(window.grab().save(shots.filePath(QStringLiteral("options.png"))));
-        const auto *help = child<QLabel>(&window, "OptionsHelp");
-        QVERIFY(help->height() >= help->heightForWidth(help->width()));
-        QVERIFY(help->fontInfo().pointSizeF() >= 9);
-        QTest::mouseClick(child<CoolHoverButton>(&window, "CoolHoverButton14"), Qt::LeftButton);
-        QVERIFY(window.grab().save(shots.filePath(QStringLiteral("about.png"))));
-        const QTextLine firstLine = child<QPlainTextEdit>(&window, "Text6")->document()->firstBlock().layout()->lineAt(0);
-        QVERIFY(firstLine.naturalTextRect().left() > firstLine.width() / 3);
-        QVERIFY(firstLine.naturalTextRect().right() > firstLine.width() - 2);
-        // How to add things is told in the reader's words, with no command line or file path.
-        const QString installing = child<QPlainTextEdit>(&window, "Text9")->toPlainText();
-        QVERIFY(installing.contains(QStringLiteral("إضافة تفسير من ملف")));
-        QVERIFY(!installing.contains(QStringLiteral("--")) && !installing.contains(QStringLiteral("docs/")));
-    }
-
-    void shutdownClosesEveryWindow()
-    {
-        TestProgramFolder folder;
-        Program program;
-        auto &[platform, state, window] = program;
-        QVERIFY(window.Form_Load());
-        window.show();
-        QWidget secondary;
-        secondary.show();
-        window.close();
-        QVERIFY(!secondary.isVisible());
+        QVERIFY(m.find("FrmAbout")->isVisible());
     }
 };
 

@@ -1,15 +1,9 @@
 // The root search through the main window's search command, on the real databases.
 
 #include "core/DataSource.h"
-#include "mainwindow/FrmMain.h"
-#include "core/ProgramState.h"
-#include "study/ResultsFrame.h"
 #include "search/RootSearchQuery.h"
-#include "support/ScriptedPlatform.h"
-#include "controls/SearchBox.h"
-#include "controls/SideBar.h"
-#include "support/TestHelpers.h"
-#include "support/TestProgramFolder.h"
+#include "study/ResultsFrame.h"
+#include "support/MainWindowFixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -32,11 +26,6 @@ QList<ResultList::Row> resultRows(const ResultList &results)
     return rows;
 }
 
-QString builtFile(const QString &name)
-{
-    return QStringLiteral(VELMORA_BUILD_DIR "/") + name;
-}
-
 } // namespace
 
 class TestRootSearch : public QObject
@@ -44,20 +33,11 @@ class TestRootSearch : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestProgramFolder> m_folder;
-    ScriptedPlatform m_platform;
-    ProgramState m_state;
-    std::unique_ptr<FrmMain> m_window;
-    ResultsFrame *m_results = nullptr;
-    QWidget *m_options = nullptr;
+    MainWindowFixture m{{QStringLiteral("quran.qu"), QStringLiteral("Jthr.qu")}};
+    ResultsFrame *m_results = m.results();
+    QWidget *m_options = m.find("FrmOptions");
     DataSource m_verses;
     DataSource m_roots;
-
-    void search(const QString &text)
-    {
-        child<SearchBox>(m_window.get(), "searcht")->setText(text);
-        QTest::mouseClick(child<QPushButton>(m_window.get(), "search"), Qt::LeftButton);
-    }
 
     QString searchForm(const QString &id)
     {
@@ -98,37 +78,31 @@ private:
 
     bool controlsEnabled() const
     {
-        return child<QWidget>(m_window.get(), "picStrip")->isEnabled()
-            && child<SearchBox>(m_window.get(), "searcht")->isEnabled();
+        return m.find("picStrip")->isEnabled()
+            && m.find("searcht")->isEnabled();
     }
 
 private Q_SLOTS:
     void initTestCase()
     {
-        clearSettings();
-        m_folder = std::make_unique<TestProgramFolder>(QStringList{QStringLiteral("quran.qu"), QStringLiteral("Jthr.qu")});
-        m_window = std::make_unique<FrmMain>(m_platform, m_state);
-        QVERIFY(m_window->Form_Load());
-        m_window->show();
-        m_results = m_window->findChild<ResultsFrame *>();
-        m_options = child<QWidget>(m_window.get(), "FrmOptions");
+        QVERIFY(m.open());
         child<QCheckBox>(m_options, "Check2")->click();
-        QVERIFY(m_verses.openFile(builtFile(QStringLiteral("quran.qu"))));
-        QVERIFY(m_roots.openFile(builtFile(QStringLiteral("Jthr.qu"))));
+        QVERIFY(m_verses.openFile(QStringLiteral(VELMORA_BUILD_DIR "/quran.qu")));
+        QVERIFY(m_roots.openFile(QStringLiteral(VELMORA_BUILD_DIR "/Jthr.qu")));
     }
 
     void init()
     {
-        m_platform.messages.clear();
-        m_platform.answers.clear();
+        m.platform.messages.clear();
+        m.platform.answers.clear();
         child<QRadioButton>(m_options, "alone")->click();
         child<QRadioButton>(m_options, "allsearch")->click();
     }
 
     void findsEveryFormOfTheRoot()
     {
-        search(QStringLiteral("الكتاب"));
-        QVERIFY(m_platform.messages.isEmpty());
+        m.search(QStringLiteral("الكتاب"));
+        QVERIFY(m.platform.messages.isEmpty());
         QVERIFY(controlsEnabled());
         const QList<ResultList::Row> rows = resultRows(*m_results);
         const QStringList forms = formsOf(QStringLiteral("الكتاب"));
@@ -158,14 +132,14 @@ private Q_SLOTS:
         QVERIFY(formsListed.contains(QStringLiteral("يكتبون")));
         // Every verse that holds a form as a whole word is listed under it.
         compareWithLike(rows, forms, QStringLiteral(" "), QString());
-        QCOMPARE(child<QLabel>(m_window.get(), "score")->text(), QString::number(rows.size()));
+        QCOMPARE(m.label("score"), QString::number(rows.size()));
 
         // The verse view highlights the row's own form.
-        auto *list = child<QListWidget>(m_window.get(), "suraayaalist");
+        auto *list = m.find<QListWidget>("suraayaalist");
         for (int i = 0; i < rows.size(); ++i) {
             if (rows.at(i).foundBy == QStringLiteral("يكتبون")) {
                 list->setCurrentRow(i);
-                QString drawn = highlightedText(child<QTextBrowser>(m_window.get(), "webPreview")->document());
+                QString drawn = highlightedText(m.find<QTextBrowser>("webPreview")->document());
                 drawn.removeIf([](QChar ch) { return ch.category() == QChar::Mark_NonSpacing; });
                 QCOMPARE(drawn, QStringLiteral("يكتبون"));
                 break;
@@ -175,11 +149,11 @@ private Q_SLOTS:
 
     void aLookupAfterwardsHighlightsNothing()
     {
-        search(QStringLiteral("الكتاب"));
-        auto *view = child<QTextBrowser>(m_window.get(), "webPreview");
+        m.search(QStringLiteral("الكتاب"));
+        auto *view = m.find<QTextBrowser>("webPreview");
         QVERIFY(!highlightedText(view->document()).isEmpty());
-        QTest::mouseClick(m_window->findChild<SideBar *>()->strip(5), Qt::LeftButton);
-        QWidget *lookup = child<QWidget>(m_window.get(), "FrmProSearch");
+        m.openHeader(5);
+        QWidget *lookup = m.find("FrmProSearch");
         auto *sura = child<QComboBox>(lookup, "searchname");
         sura->setCurrentIndex(1);
         Q_EMIT sura->activated(1);
@@ -194,7 +168,7 @@ private Q_SLOTS:
 
     void aVerseWithTwoFormsIsListedTwice()
     {
-        search(QStringLiteral("الكتاب"));
+        m.search(QStringLiteral("الكتاب"));
         QHash<QString, QStringList> formsOfVerse;
         for (const ResultList::Row &row : resultRows(*m_results))
             formsOfVerse[row.id].append(row.foundBy);
@@ -206,7 +180,7 @@ private Q_SLOTS:
 
     void theNameOfGodFindsEveryCliticForm()
     {
-        search(QStringLiteral("تالله"));
+        m.search(QStringLiteral("تالله"));
         QSet<QString> found;
         for (const ResultList::Row &row : resultRows(*m_results))
             found.insert(row.foundBy);
@@ -220,7 +194,7 @@ private Q_SLOTS:
         child<QComboBox>(m_options, "sora1")->setCurrentIndex(1);
         child<QComboBox>(m_options, "sora2")->setCurrentIndex(2);
         child<QRadioButton>(m_options, "sora12op")->click();
-        search(QStringLiteral("الكتاب"));
+        m.search(QStringLiteral("الكتاب"));
         const QList<ResultList::Row> rows = resultRows(*m_results);
         QVERIFY(!rows.isEmpty());
         compareWithLike(rows, formsOf(QStringLiteral("الكتاب")), QString(), QStringLiteral("soraano between 2 and 3"));
@@ -228,55 +202,55 @@ private Q_SLOTS:
         // No form in sura 1: nothing is on show, not even the last waiting page.
         child<QComboBox>(m_options, "sora")->setCurrentIndex(0);
         child<QRadioButton>(m_options, "soraop")->click();
-        search(QStringLiteral("الكتاب"));
+        m.search(QStringLiteral("الكتاب"));
         QCOMPARE(m_results->rowCount(), 0);
-        QVERIFY(child<QTextBrowser>(m_window.get(), "webPreview")->toPlainText().trimmed().isEmpty());
+        QVERIFY(m.find<QTextBrowser>("webPreview")->toPlainText().trimmed().isEmpty());
     }
 
     void messagesKeepThePreviousResults()
     {
-        search(QStringLiteral("الكتاب"));
+        m.search(QStringLiteral("الكتاب"));
         const int previous = m_results->rowCount();
         QVERIFY(previous > 0);
 
-        search(QStringLiteral("الكتاب الحكيم"));
-        QCOMPARE(m_platform.messages.size(), 1);
-        QCOMPARE(m_platform.messages.first().title, QStringLiteral("خطأ"));
-        QCOMPARE(m_platform.messages.first().text, QStringLiteral("إن البحث بإستخدام خاصية الجذر يجب أن يكون عن كلمة واحد فقط"));
+        m.search(QStringLiteral("الكتاب الحكيم"));
+        QCOMPARE(m.platform.messages.size(), 1);
+        QCOMPARE(m.platform.messages.first().title, QStringLiteral("خطأ"));
+        QCOMPARE(m.platform.messages.first().text, QStringLiteral("إن البحث بإستخدام خاصية الجذر يجب أن يكون عن كلمة واحد فقط"));
         QCOMPARE(m_results->rowCount(), previous);
         QVERIFY(controlsEnabled());
 
-        m_platform.answers.enqueue(Platform::Answer::Cancel);
-        search(QStringLiteral("كتب"));
-        QCOMPARE(m_platform.messages.size(), 2);
-        QCOMPARE(m_platform.messages.last().title, QStringLiteral("تنبيه"));
-        QCOMPARE(m_platform.messages.last().buttons, Platform::Buttons::OkCancel);
+        m.platform.answers.enqueue(Platform::Answer::Cancel);
+        m.search(QStringLiteral("كتب"));
+        QCOMPARE(m.platform.messages.size(), 2);
+        QCOMPARE(m.platform.messages.last().title, QStringLiteral("تنبيه"));
+        QCOMPARE(m.platform.messages.last().buttons, Platform::Buttons::OkCancel);
         QCOMPARE(m_results->rowCount(), previous);
         QVERIFY(controlsEnabled());
 
-        m_platform.answers.enqueue(Platform::Answer::Ok);
-        search(QStringLiteral("كتب"));
-        QCOMPARE(m_platform.messages.size(), 3);
+        m.platform.answers.enqueue(Platform::Answer::Ok);
+        m.search(QStringLiteral("كتب"));
+        QCOMPARE(m.platform.messages.size(), 3);
         QCOMPARE(m_results->rowCount(), previous); // the same root, the same verses
 
-        search(QStringLiteral("كتاب"));
-        QCOMPARE(m_platform.messages.size(), 3);
+        m.search(QStringLiteral("كتاب"));
+        QCOMPARE(m.platform.messages.size(), 3);
     }
 
     void quotesAndWildcardsAreNotSql()
     {
-        search(QStringLiteral("الكتاب"));
+        m.search(QStringLiteral("الكتاب"));
         const int previous = m_results->rowCount();
 
-        search(QStringLiteral("كتا'ب"));
-        QVERIFY(m_platform.messages.isEmpty());
+        m.search(QStringLiteral("كتا'ب"));
+        QVERIFY(m.platform.messages.isEmpty());
         QCOMPARE(m_results->rowCount(), 0);
         QVERIFY(controlsEnabled());
 
-        search(QStringLiteral("الكتاب"));
-        search(QStringLiteral("الكتا%"));
-        QCOMPARE(m_platform.messages.size(), 1);
-        QCOMPARE(m_platform.messages.first().title, QStringLiteral("خطأ"));
+        m.search(QStringLiteral("الكتاب"));
+        m.search(QStringLiteral("الكتا%"));
+        QCOMPARE(m.platform.messages.size(), 1);
+        QCOMPARE(m.platform.messages.first().title, QStringLiteral("خطأ"));
         QCOMPARE(m_results->rowCount(), previous);
         QVERIFY(controlsEnabled());
     }

@@ -1,10 +1,9 @@
 #include "media/FrmLink.h"
+#include "images/PageImage.h"
 #include "media/FrmRasm.h"
 #include "support/LocalHttpServer.h"
-#include "images/PageImage.h"
 #include "core/ProgramState.h"
 #include "support/ScriptedPlatform.h"
-#include "images/SiteImages.h"
 #include "core/SettingKeys.h"
 #include "core/Settings.h"
 #include "support/TestHelpers.h"
@@ -188,23 +187,6 @@ private Q_SLOTS:
         auto *area = child<QScrollArea>(window, "ImageArea");
         QVERIFY(area->verticalScrollBar()->isVisible());
         QCOMPARE(area->verticalScrollBar()->maximum(), 1266 - area->viewport()->height());
-    }
-
-    // The verse of the throne in the site's own picture, for looking at by eye
-    // (build/screenshots/rasm.png).
-    void pictureOfAVerse()
-    {
-        QString error;
-        const VerseLibrary library = VerseLibrary::load(m_folder->file(QStringLiteral("quran.qu")), &error);
-        const QList<PageVerse> page = library.pages.value(42);
-        const auto throne = std::find_if(page.cbegin(), page.cend(), [](const PageVerse &verse) { return verse.id == 262; });
-        QVERIFY(writeGif(renderVerse(*throne), m_folder->file(QStringLiteral("pic/2_255.gif")), &error));
-        QFile::copy(QStringLiteral(VELMORA_BUILD_DIR "/skn"), m_folder->file(QStringLiteral("skn")));
-        FrmRasm *window = openVerse(2, 255);
-        QVERIFY(m_server->requests.isEmpty());
-        QCOMPARE(child<QLabel>(window, "Image1")->size(), renderVerse(*throne).size());
-        QDir(QStringLiteral(VELMORA_BUILD_DIR)).mkpath(QStringLiteral("screenshots"));
-        QVERIFY(window->grab().save(QStringLiteral(VELMORA_BUILD_DIR "/screenshots/rasm.png")));
     }
 
     void placeIsRemembered()

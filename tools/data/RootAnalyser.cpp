@@ -197,6 +197,8 @@ const QHash<QString, QString> &irregularStems()
             {"انته", "نهي"}, {"ينته", "نهي"}, {"منته", "نهي"}, {"منتها", "نهي"}, {"تجد", "وجد"},
             {"تمس", "مسس"}, {"تحاج", "حجج"}, {"يحاج", "حجج"}, {"يتحاج", "حجج"}, {"ملت", "ملل"},
             {"ميزان", "وزن"}, {"زين", "زين"},
+            // الملائكة is read from لأك "send", not ملك "king", and stays apart.
+            {"ملائك", "لأك"},
             // فعلى nouns, whose final ى no pattern takes as a root letter: الحسنى، القربى.
             {"حسنى", "حسن"}, {"قربى", "قرب"}, {"وثقى", "وثق"}, {"موتى", "موت"}, {"قتلى", "قتل"},
             {"ذكرى", "ذكر"},
@@ -272,6 +274,8 @@ QList<Affix> suffixes()
     QList<Affix> list{{QString(), 0, true}};
     for (const QString &ending : inflections)
         list.append({ending, 1, NounEndings.contains(ending)});
+    // The ي of a related adjective with the indefinite alef: سخريا، عربيا.
+    list.append({QStringLiteral("يا"), 2, false});
     for (const QString &pronoun : pronouns) {
         if (!inflections.contains(pronoun))
             list.append({pronoun, 1, false});
@@ -298,6 +302,8 @@ const QList<Pattern> FullPatterns = {
     {"FALاء", 2},    {"مFAاL", 2},     {"اFطAL", 2},     {"يFطAL", 2},     {"تFطAL", 2},     {"مFطAL", 2},
     {"اFدAL", 2},    {"يFدAL", 2},     {"مFدAL", 2},     {"أFAيL", 2},     {"FAاFL", 3},
     {"أFALاء", 2},   {"يتFAL", 2},     {"تتFAL", 2},     {"نتFAL", 2},     {"متFAL", 2},     {"FAاLي", 2},
+    // Broken plurals فعائل (خلائف، طرائق) and أفاعيل (أساطير), and the noun تفعال (تبيان).
+    {"FAائL", 2},    {"أFاAيL", 2},    {"تFAاL", 2},
 };
 
 // Patterns of four-letter roots (Q the fourth letter).
@@ -468,6 +474,7 @@ struct ShortStemContext {
     bool elative = false;     // أفعل of a doubled root: أحب، أشد، أقل
     bool shortImperfect = false; // an imperfect without an ending that lengthens it: يقل، يكن (not يردون)
     bool derivedWhole = false; // a derived stem without ending keeps a defective letter: مستقر، اضطر
+    bool formFourPast = false; // أفعل of a hollow root before تم/تن: أقمتم، أفضتم (أعدّتم would be أعددتم)
 };
 
 void addTwoLetterRoots(Candidates &candidates, const QString &letters, const ShortPattern &pattern,
@@ -482,6 +489,11 @@ void addTwoLetterRoots(Candidates &candidates, const QString &letters, const Sho
     const double doubled = context.nominal ? 0 : context.elative ? 0.5 : 1;
     const double defective = context.nominal || context.derivedWhole ? 1.5 : 1;
     const double hollow = context.nominal && !context.hollowPast ? 1.5 : 1;
+    if (context.formFourPast) {
+        addCandidate(candidates, QString() + f + Waw + a, cost + hollow);
+        addCandidate(candidates, QString() + f + Ya + a, cost + hollow);
+        return;
+    }
     addCandidate(candidates, QString() + f + a + a, cost + doubled);     // doubled: مد، يمدون، الحق
     addCandidate(candidates, QString() + f + a + Waw, cost + defective); // defective: يدعون
     addCandidate(candidates, QString() + f + a + Ya, cost + defective);  // defective: يهدون
@@ -569,6 +581,8 @@ Candidates candidatesOf(const QString &word, const StemEndings &stemEndings)
         return list;
     }();
 
+    static const QString brokenPluralWithHamza = normalisedShape(QStringLiteral("FAائL"));
+
     Candidates candidates;
     Candidates listed;
     const QString form = analysisForm(word);
@@ -587,6 +601,10 @@ Candidates candidatesOf(const QString &word, const StemEndings &stemEndings)
             if (stemLength < 2 || !form.endsWith(suffix.text))
                 continue;
             const QString stem = form.mid(prefix.text.size(), stemLength);
+            // The related adjective's يا follows three letters or more, none a long vowel:
+            // سخريا، عربيا; جنيا، عصيا، رابيا are defective words with the indefinite alef.
+            if (suffix.text == QStringLiteral("يا") && (stem.size() < 3 || stem.contains(Alef)))
+                continue;
             // The future sign stands only before an imperfect verb: سيقولون.
             if (prefix.text.endsWith(u'س') && !QStringLiteral("يتنء").contains(stem.at(0)))
                 continue;
@@ -613,10 +631,22 @@ Candidates candidatesOf(const QString &word, const StemEndings &stemEndings)
             // The و of a plural past is not a root letter: نسوا is نس + وا (نسي), not نسو.
             if (suffix.text == QStringLiteral("ا") && stem.size() == 3 && stem.endsWith(Waw))
                 continue;
+            // An initial آ may be two hamzas, the prefix's and the root's: آذان is أأذان
+            // (أفعال of أذن), آتى is أأتى.
+            const QString doubleHamza = stem.startsWith(QString() + Hamza + Alef)
+                ? QString() + Hamza + Hamza + stem.mid(2) : QString();
             for (const Pattern &pattern : fullPatterns) {
                 // An imperative never starts with the article's letters: اليقين.
                 if (pattern.shape.startsWith(Alef) && stem.startsWith(QStringLiteral("ال")))
                     continue;
+                // The hamza of فعائل sits on ya: تراءت is a verb.
+                if (pattern.shape == brokenPluralWithHamza && !word.contains(QChar(0x0626)))
+                    continue;
+                if (!doubleHamza.isEmpty() && pattern.shape.startsWith(Hamza)) {
+                    const QString root = matchPattern(doubleHamza, pattern.shape);
+                    if (root.size() == 3)
+                        addThreeLetterRoot(candidates, root, affixCost + pattern.cost, false);
+                }
                 const QString root = matchPattern(stem, pattern.shape);
                 if (root.size() != 3)
                     continue;
@@ -646,10 +676,16 @@ Candidates candidatesOf(const QString &word, const StemEndings &stemEndings)
                 const QString letters = matchPattern(stem, pattern.shape);
                 if (letters.size() != 2)
                     continue;
-                // A past ending never follows an imperfect prefix: أعدت is a past verb.
-                if (pattern.imperfect && suffix.text.startsWith(u'ت'))
-                    continue;
+                // A past ending never follows an imperfect prefix (أعدت is a past verb), nor
+                // does the ي of a noun: يجري and يكفيكم keep their ي (a verb's "me" is ني).
+                const bool pastEnding = suffix.text.startsWith(u'ت');
                 ShortStemContext context;
+                // The ت alone may be a feminine's, which leaves a doubled root short:
+                // أقلّت, أعدّت; تم and تن are a subject's, which would part it.
+                context.formFourPast = !prefix.article && pattern.shape == analysisForm(QStringLiteral("أFA"))
+                    && (suffix.text.startsWith(QStringLiteral("تم")) || suffix.text.startsWith(QStringLiteral("تن")));
+                if (pattern.imperfect && !context.formFourPast && (pastEnding || suffix.text.startsWith(Ya)))
+                    continue;
                 context.bareWord = bareWord && suffix.text.isEmpty();
                 const bool activeParticiple = pattern.shape == analysisForm(QStringLiteral("FاA"));
                 // فاعّ only with an ending or the article: الضالين، دابة (not قال).

@@ -1,0 +1,485 @@
+// The program's own controls: the hover button, the search box, the progress bar and
+// the help window.
+
+#include "controls/CoolHoverButton.h"
+#include "controls/FrmHelp.h"
+#include "controls/SearchBox.h"
+#include "controls/VorelProgress.h"
+#include "core/ProgramState.h"
+#include "support/TestHelpers.h"
+
+#include <QAbstractButton>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+const QColor LightGray(224, 224, 224);
+const QColor IdleFill(192, 192, 255);
+const QColor IdleBorder(0, 0, 128);
+const QColor PressedBorder(64, 64, 64);
+
+std::unique_ptr<CoolHoverButton> makeButton(bool gray)
+{
+    auto button = gray ? std::make_unique<CoolHoverButtonGray>() : std::make_unique<CoolHoverButton>();
+    button->setCaption(QStringLiteral("عن البرنامج"));
+    button->resize(160, 40);
+    return button;
+}
+
+// The edge shows the highlight's border, just inside it its fill; both show the
+// ground while the highlight is hidden.
+QColor pixel(QWidget &widget, int x, int y)
+{
+    return widget.grab().toImage().pixelColor(x, y);
+}
+
+void movePointer(QWidget &button, bool over)
+{
+    QTest::mouseMove(&button, over ? button.rect().center() : button.rect().bottomRight() + QPoint(50, 50));
+}
+
+// Shows the button as a window of its own, with the pointer elsewhere.
+bool showAwayFromPointer(QWidget &button)
+{
+    button.move(100, 100);
+    QCursor::setPos(QPoint(20, 20));
+    button.show();
+    return QTest::qWaitForWindowExposed(&button);
+}
+
+void sendMove(QWidget &button)
+{
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), button.mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(&button, &move);
+}
+
+// Press, release, double click, release: what the desktop sends for a double click.
+void doubleClick(QWidget &button)
+{
+    QTest::mousePress(&button, Qt::LeftButton);
+    QTest::mouseRelease(&button, Qt::LeftButton);
+    QTest::mouseDClick(&button, Qt::LeftButton);
+    QTest::mouseRelease(&button, Qt::LeftButton);
+}
+
+// Arabic text cannot go through QTest::keyClicks here; each character is sent alone.
+void type(const SearchBox &box, const QString &text)
+{
+    for (const QChar ch : text)
+        QTest::sendKeyEvent(QTest::Click, box.findChild<QLineEdit *>(), Qt::Key_unknown, QString(ch), Qt::NoModifier);
+}
+
+// Counts the Enter presses that reach the widget it watches.
+class EnterCounter : public QObject
+{
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        count += event->type() == QEvent::KeyPress && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter);
+        return false;
+    }
+};
+
+// The columns of a row clear of the text that are filled (not white).
+int filledColumns(VorelProgress &bar)
+{
+    const QImage image = bar.grab().toImage();
+    int filled = 0;
+    for (int x = 0; x < image.width(); ++x)
+        filled += image.pixelColor(x, 0) != QColor(Qt::white) ? 1 : 0;
+    return filled;
+}
+
+} // namespace
+
+class TestControls : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void hoverButtonEventsAreGatedByEnabled()
+    {
+        const auto button = makeButton(false);
+        QSignalSpy clicked(button.get(), &CoolHoverButton::Click);
+        QSignalSpy doubleClicked(button.get(), &CoolHoverButton::DblClick);
+        QSignalSpy down(button.get(), &CoolHoverButton::MouseDown);
+        QSignalSpy up(button.get(), &CoolHoverButton::MouseUp);
+        QSignalSpy moved(button.get(), &CoolHoverButton::MouseMove);
+
+        QTest::mouseClick(button.get(), Qt::LeftButton);
+        QCOMPARE(clicked.count(), 1);
+        QCOMPARE(down.count(), 1);
+        QCOMPARE(up.count(), 1);
+        QCOMPARE(down.at(0).at(0).value<Qt::MouseButtons>(), Qt::MouseButtons(Qt::LeftButton));
+        // Over the caption the position is still the button's own.
+        QCOMPARE(down.at(0).at(2).toPointF(), QPointF(button->rect().center()));
+        doubleClick(*button);
+        QCOMPARE(clicked.count(), 2); // a double click is one click and one DblClick
+        QCOMPARE(doubleClicked.count(), 1);
+        sendMove(*button);
+        QCOMPARE(moved.count(), 1);
+
+        button->setEnabled(false);
+        QTest::mouseClick(button.get(), Qt::LeftButton);
+        doubleClick(*button);
+        QCOMPARE(clicked.count(), 2);
+        QCOMPARE(doubleClicked.count(), 1);
+        QCOMPARE(down.count(), 2);
+        QCOMPARE(up.count(), 3);
+        sendMove(*button);
+        QCOMPARE(moved.count(), 2);
+    }
+
+    void hoverButtonColours_data()
+    {
+        QTest::addColumn<bool>("gray");
+        QTest::addColumn<QColor>("ground");
+        QTest::addColumn<QColor>("pressedFill");
+        QTest::newRow("CoolHoverButton") << false << QColor(Qt::white) << IdleFill;
+        QTest::newRow("CoolHoverButtonGray") << true << LightGray << LightGray;
+    }
+
+    void hoverButtonColours()
+    {
+        QFETCH(bool, gray);
+        QFETCH(QColor, ground);
+        QFETCH(QColor, pressedFill);
+        const auto button = makeButton(gray);
+        QVERIFY(showAwayFromPointer(*button));
+        const auto looks = [&](const QColor &edge, const QColor &inside) {
+            return pixel(*button, 0, 0) == edge && pixel(*button, 3, 3) == inside;
+        };
+        QVERIFY(looks(ground, ground));
+
+        // The highlight follows the pointer.
+        movePointer(*button, true);
+        QVERIFY(looks(IdleBorder, IdleFill));
+        movePointer(*button, false);
+        QVERIFY(looks(ground, ground));
+
+        // A disabled button never lights up, and lights up once enabled under the pointer.
+        button->setEnabled(false);
+        movePointer(*button, true);
+        QVERIFY(looks(ground, ground));
+        sendMove(*button);
+        QVERIFY(looks(ground, ground));
+        button->setEnabled(true);
+        QVERIFY(looks(IdleBorder, IdleFill));
+
+        // Disabled while lit, it keeps the highlight; enabled away from the pointer, it drops it.
+        button->setEnabled(false);
+        movePointer(*button, false);
+        QVERIFY(looks(IdleBorder, IdleFill));
+        button->setEnabled(true);
+        QVERIFY(looks(ground, ground));
+
+        movePointer(*button, true);
+        QTest::mousePress(button.get(), Qt::LeftButton);
+        QVERIFY(looks(PressedBorder, pressedFill));
+        QTest::mouseRelease(button.get(), Qt::LeftButton);
+        QVERIFY(looks(IdleBorder, IdleFill));
+
+        // A host that disables the button from MouseDown still gets the idle colours
+        // back on release, without MouseUp or Click.
+        QSignalSpy up(button.get(), &CoolHoverButton::MouseUp);
+        QSignalSpy clicked(button.get(), &CoolHoverButton::Click);
+        connect(button.get(), &CoolHoverButton::MouseDown, button.get(), [&] { button->setEnabled(false); });
+        QTest::mousePress(button.get(), Qt::LeftButton);
+        QCOMPARE(pixel(*button, 0, 0), PressedBorder);
+        QTest::mouseRelease(button.get(), Qt::LeftButton);
+        QVERIFY(looks(IdleBorder, IdleFill));
+        QCOMPARE(up.count() + clicked.count(), 0);
+    }
+
+    void hoverButtonCaptions()
+    {
+        CoolHoverButton button;
+        button.resize(200, 60);
+        auto *main = button.findChild<QLabel *>(QStringLiteral("Go"));
+        auto *second = button.findChild<QLabel *>(QStringLiteral("GO2"));
+
+        // Only the main caption, centred, however long it grows.
+        for (const QString &caption : {QStringLiteral("الجزء"), QStringLiteral("جمع سور / آيات للطباعة")}) {
+            button.setCaption(caption);
+            QVERIFY(second->isHidden());
+            QVERIFY(main->width() >= main->sizeHint().width());
+            QVERIFY(qAbs(main->geometry().center().x() - 100) <= 1);
+            QVERIFY(qAbs(main->geometry().center().y() - 30) <= 1);
+        }
+
+        button.setCaption(QString());
+        button.setCaptionSec(QStringLiteral("صفحة تسجيل الحفظ سوف تمكنك من حفظ و تسجيل الآيات"));
+        QVERIFY(!second->isHidden());
+        button.setCaptionSec(QString());
+        QVERIFY(second->isHidden());
+
+        // A disabled button serves as a description panel: it looks as it did enabled.
+        button.setCaptionSec(QStringLiteral("معلومات عن ما تحفظ"));
+        const QImage enabledLook = button.grab().toImage();
+        button.setEnabled(false);
+        QCOMPARE(button.grab().toImage(), enabledLook);
+    }
+
+    // The search waits for a pause in typing, measured from the last change, and runs
+    // once per pause with the trimmed text.
+    void searchBoxPause()
+    {
+        SearchBox box;
+        box.resize(200, 23);
+        QCOMPARE(pixel(box, 0, 0), QColor(127, 157, 185));
+        QCOMPARE(pixel(box, 199, 22), QColor(127, 157, 185));
+        QCOMPARE(pixel(box, 1, 1), QColor(Qt::white));
+        QSignalSpy searched(&box, &SearchBox::SearchRequested);
+        auto *pause = child<QTimer>(&box, "tmrSearchInterval");
+        auto *clear = child<QAbstractButton>(&box, "imgSearchClearButton");
+        QVERIFY(clear->isHidden());
+
+        type(box, QStringLiteral("قل"));
+        QVERIFY(!clear->isHidden());
+        QCOMPARE(box.searchTiggerInterval(), QStringLiteral("1000"));
+        QVERIFY(pause->isActive() && pause->interval() == 1000);
+        QTest::qWait(200);
+        type(box, QStringLiteral("ب "));
+        QVERIFY2(pause->remainingTime() > 800, "the pause starts again at each change");
+        QCOMPARE(searched.count(), 0);
+
+        // A shorter pause takes effect; text that is no number of milliseconds is ignored.
+        box.setSearchTiggerInterval(QStringLiteral("50"));
+        box.setSearchTiggerInterval(QStringLiteral("soon"));
+        QCOMPARE(box.searchTiggerInterval(), QStringLiteral("50"));
+        QVERIFY(searched.wait(2000));
+        QCOMPARE(searched.at(0).at(0).toString(), QStringLiteral("قلب"));
+        QVERIFY(!pause->isActive()); // one search per pause
+        QCOMPARE(box.text(), QStringLiteral("قلب "));
+        QVERIFY(!clear->isHidden());
+        type(box, QStringLiteral("ي"));
+        QVERIFY(searched.wait(2000));
+        QCOMPARE(searched.at(1).at(0).toString(), QStringLiteral("قلب ي"));
+    }
+
+    void searchBoxEnterSearchesAtOnceAndGoesNoFurther()
+    {
+        QWidget host;
+        auto *box = new SearchBox(&host);
+        EnterCounter hostKeys;
+        host.installEventFilter(&hostKeys);
+        QShortcut hostShortcut(QKeySequence(Qt::Key_Return), &host);
+        QSignalSpy shortcutUsed(&hostShortcut, &QShortcut::activated);
+        QSignalSpy focused(box, &SearchBox::GotFocus);
+        host.show();
+        QVERIFY(QTest::qWaitForWindowActive(&host));
+        box->setFocus();
+        QCOMPARE(focused.count(), 1);
+
+        QSignalSpy searched(box, &SearchBox::SearchRequested);
+        type(*box, QStringLiteral("نور "));
+        for (const Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter})
+            QTest::keyClick(box->findChild<QLineEdit *>(), enter);
+        QCOMPARE(searched.count(), 2);
+        QCOMPARE(searched.at(0).at(0).toString(), QStringLiteral("نور"));
+        QCOMPARE(box->text(), QStringLiteral("نور "));
+        QCOMPARE(hostKeys.count, 0);
+        QCOMPARE(shortcutUsed.count(), 0);
+        QVERIFY(!child<QTimer>(box, "tmrSearchInterval")->isActive()); // Enter also ended the pending pause
+    }
+
+    void searchBoxBlankEmptiedOrClearedTextCancels()
+    {
+        SearchBox box;
+        QSignalSpy searched(&box, &SearchBox::SearchRequested);
+        QSignalSpy canceled(&box, &SearchBox::SearchCanceled);
+        auto *clear = child<QAbstractButton>(&box, "imgSearchClearButton");
+
+        type(box, QStringLiteral("  "));
+        QCOMPARE(box.text(), QString());
+        QVERIFY(clear->isHidden());
+        QCOMPARE(canceled.count(), 2); // once per blank, never twice for one change
+
+        // Deleting the last letter, or the clear button, abandons the waiting search.
+        type(box, QStringLiteral("ن"));
+        QTest::keyClick(box.findChild<QLineEdit *>(), Qt::Key_Backspace);
+        QCOMPARE(canceled.count(), 3);
+        QVERIFY(!child<QTimer>(&box, "tmrSearchInterval")->isActive());
+        type(box, QStringLiteral("رحمة"));
+        QTest::mouseClick(clear, Qt::LeftButton);
+        QCOMPARE(box.text(), QString());
+        QVERIFY(clear->isHidden());
+        QCOMPARE(canceled.count(), 4);
+        QVERIFY(!child<QTimer>(&box, "tmrSearchInterval")->isActive());
+        QCOMPARE(searched.count(), 0);
+    }
+
+    void searchBoxDisabledOrMenuLessButtonsDoNothing()
+    {
+        SearchBox box;
+        QSignalSpy dropDown(&box, &SearchBox::DropDownClick);
+        QSignalSpy canceled(&box, &SearchBox::SearchCanceled);
+        auto *clear = child<QAbstractButton>(&box, "imgSearchClearButton");
+        auto *menu = child<QAbstractButton>(&box, "imgSearchDropDownButton");
+        const QImage clearPicture = clear->grab().toImage();
+        const QImage menuPicture = menu->grab().toImage();
+
+        // Only the left button asks for the menu, and at once on the press.
+        QTest::mouseClick(menu, Qt::RightButton);
+        QCOMPARE(dropDown.count(), 0);
+        QTest::mousePress(menu, Qt::LeftButton);
+        QCOMPARE(dropDown.count(), 1);
+        QTest::mouseRelease(menu, Qt::LeftButton);
+
+        type(box, QStringLiteral("صبر"));
+        box.setEnabled(false);
+        QVERIFY(!box.findChild<QLineEdit *>()->isEnabled());
+        QVERIFY(clear->grab().toImage() != clearPicture);
+        QVERIFY(menu->grab().toImage() != menuPicture);
+        QTest::mouseClick(clear, Qt::LeftButton);
+        QTest::mouseClick(menu, Qt::LeftButton);
+        QCOMPARE(box.text(), QStringLiteral("صبر"));
+        QCOMPARE(canceled.count(), 0);
+        QCOMPARE(dropDown.count(), 1);
+
+        box.setEnabled(true);
+        QCOMPARE(clear->grab().toImage(), clearPicture);
+        QCOMPARE(menu->grab().toImage(), menuPicture);
+
+        // Without a menu the button shows another picture and asks for nothing.
+        box.setPopupMenu(false);
+        QVERIFY(menu->grab().toImage() != menuPicture);
+        QTest::mouseClick(menu, Qt::LeftButton);
+        QCOMPARE(dropDown.count(), 1);
+    }
+
+    void progressText_data()
+    {
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("maximum");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("45 of 100") << 45 << 100 << "45%";
+        QTest::newRow("a third") << 1 << 3 << "33%";
+        QTest::newRow("two thirds") << 2 << 3 << "67%";
+        // A half goes to the even neighbour.
+        QTest::newRow("12.5") << 1 << 8 << "12%";
+        QTest::newRow("37.5") << 3 << 8 << "38%";
+    }
+
+    void progressText()
+    {
+        QFETCH(int, value);
+        QFETCH(int, maximum);
+        QFETCH(QString, text);
+        QCOMPARE(progressPercentageText(value, maximum), text);
+    }
+
+    void progressBar()
+    {
+        VorelProgress bar;
+        bar.resize(200, 20);
+        bar.show();
+        QCOMPARE(bar.percentageText(), QStringLiteral("0%"));
+        QCOMPARE(filledColumns(bar), 0);
+        bar.setValue(45);
+        QCOMPARE(bar.percentageText(), QStringLiteral("45%"));
+        QCOMPARE(filledColumns(bar), 90);
+        bar.setValue(100);
+        QCOMPARE(filledColumns(bar), 200);
+        QCOMPARE(progressFillWidth(5, 0, 10, 33), 16);
+
+        // Writes out of range are refused.
+        bar.setValue(45);
+        for (int refused : {101, -1})
+            bar.setValue(refused);
+        QCOMPARE(bar.value(), 45);
+        bar.setMaximum(0);
+        QCOMPARE(bar.maximum(), 100);
+        for (int refused : {-5, 100})
+            bar.setMinimum(refused);
+        QCOMPARE(bar.minimum(), 0);
+        bar.setMinimum(10);
+        bar.setMaximum(10);
+        QCOMPARE(bar.maximum(), 100);
+        bar.setValue(5);
+        QCOMPARE(bar.value(), 45);
+        bar.setMaximum(50);
+        QCOMPARE(bar.maximum(), 50);
+        bar.setValue(50);
+        QCOMPARE(bar.value(), 50);
+
+        // 300 x 100 twips asked, 500 x 180 twips kept (15 twips a pixel).
+        bar.resize(20, 7);
+        QCOMPARE(bar.size(), QSize(33, 12));
+        bar.resize(120, 30);
+        QCOMPARE(bar.size(), QSize(120, 30));
+
+        QSignalSpy down(&bar, &VorelProgress::MouseDown);
+        QSignalSpy up(&bar, &VorelProgress::MouseUp);
+        QSignalSpy click(&bar, &VorelProgress::Click);
+        QSignalSpy doubleClick(&bar, &VorelProgress::DblClick);
+        QTest::mouseClick(&bar, Qt::RightButton, Qt::ShiftModifier, QPoint(10, 5));
+        QCOMPARE(down.size(), 1);
+        QCOMPARE(down.first().at(0).value<Qt::MouseButtons>(), Qt::MouseButtons(Qt::RightButton));
+        QCOMPARE(down.first().at(1).value<Qt::KeyboardModifiers>(), Qt::KeyboardModifiers(Qt::ShiftModifier));
+        QCOMPARE(down.first().at(2).toPointF(), QPointF(10, 5));
+        QCOMPARE(up.size(), 1);
+        QCOMPARE(click.size(), 1);
+        QTest::mouseDClick(&bar, Qt::LeftButton, {}, QPoint(10, 5));
+        QCOMPARE(doubleClick.size(), 1);
+    }
+
+    void helpTopics_data()
+    {
+        QTest::addColumn<int>("topic");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("mentions");
+        QTest::newRow("search") << 1 << "Frame1" << "مجال البحث";
+        QTest::newRow("tracker") << 15 << "Frame2" << "ملخص الحفظ";
+        QTest::newRow("lookup and gathering") << 30 << "Frame3" << "جمع الآيات المختارة";
+        QTest::newRow("unknown topic: as laid out") << 7 << "Frame1" << "مجال البحث";
+    }
+
+    void helpTopics()
+    {
+        QFETCH(int, topic);
+        QFETCH(QString, page);
+        QFETCH(QString, mentions);
+        ProgramState state;
+        QWidget owner;
+        owner.show();
+        FrmHelp *help = showHelp(state, topic, &owner);
+        QCOMPARE(state.HelpTopic, topic);
+        QVERIFY(help->isVisible());
+        QCOMPARE(help->windowModality(), Qt::WindowModal);
+        for (const char *name : {"Frame1", "Frame2", "Frame3"}) {
+            auto *frame = child<QTextBrowser>(help, name);
+            QCOMPARE(frame->isVisible(), page == QLatin1String(name));
+            if (frame->isVisible())
+                QVERIFY(frame->toPlainText().contains(mentions));
+        }
+
+        // The one button closes the window, which then goes away.
+        QPointer<FrmHelp> alive(help);
+        auto *close = child<QPushButton>(help, "Command1");
+        QCOMPARE(close->text(), QStringLiteral("إغلاق النافذة"));
+        close->click();
+        QVERIFY(!help->isVisible());
+        QTRY_VERIFY(alive.isNull());
+    }
+};
+
+QTEST_MAIN(TestControls)
+#include "tst_controls.moc"
