@@ -27,7 +27,7 @@ bool readScope(const QStringList &arguments, qsizetype *next, SearchCommand &com
     const QString kind = arguments.at((*next)++);
     SearchChoices &c = command.choices;
     if (kind == QLatin1String("whole")) {
-        command.scope = 0;
+        command.scope = SearchScope::WholeText;
         return true;
     }
     if (kind == QLatin1String("part") || kind == QLatin1String("sura")) {
@@ -35,7 +35,7 @@ bool readScope(const QStringList &arguments, qsizetype *next, SearchCommand &com
         const std::optional<int> n = number(arguments, next, part ? PartCount : SuraCount);
         if (!n)
             return false;
-        command.scope = part ? 1 : 3;
+        command.scope = part ? SearchScope::OnePart : SearchScope::OneSura;
         (part ? c.part : c.sura) = *n;
         return true;
     }
@@ -46,7 +46,7 @@ bool readScope(const QStringList &arguments, qsizetype *next, SearchCommand &com
         const std::optional<int> second = number(arguments, next, last);
         if (!first || !second)
             return false;
-        command.scope = parts ? 2 : 4;
+        command.scope = parts ? SearchScope::PartRange : SearchScope::SuraRange;
         (parts ? c.firstPart : c.firstSura) = *first;
         (parts ? c.lastPart : c.lastSura) = *second;
         return true;

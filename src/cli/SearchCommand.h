@@ -17,7 +17,7 @@ struct SearchCommand {
     bool withText = false;
     bool json = false;
     QString dataFolder;   // empty: the folder of the executable
-    int scope = 0;        // 0 whole text, 1 one part, 2 parts, 3 one sura, 4 suras
+    SearchScope scope = SearchScope::WholeText;
     SearchChoices choices;
 };
 

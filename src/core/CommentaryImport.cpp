@@ -83,6 +83,11 @@ namespace CommentaryImport {
 
 const QStringList Columns = {QStringLiteral("taf2"), QStringLiteral("taf")};
 
+QString filledVersesQuery(const QString &column)
+{
+    return QStringLiteral("SELECT count(*) AS filled FROM Ayat WHERE %1 <> ''").arg(column);
+}
+
 Result importFile(const QString &programFolder, const QString &column, const QString &path, FileOperations &files)
 {
     Q_ASSERT(Columns.contains(column));

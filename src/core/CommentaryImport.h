@@ -12,6 +12,9 @@ namespace CommentaryImport {
 // The columns a file can fill, in the order of the commentary buttons.
 extern const QStringList Columns; // "taf2", "taf"
 
+// The number of verses of quran.qu whose `column` holds a text, as "filled".
+QString filledVersesQuery(const QString &column);
+
 struct Result {
     bool imported = false;
     int verses = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/SearchChoices.h"
+
 #include <QString>
 
 // The few values the windows share for the length of a run. One object, passed to
@@ -9,7 +11,7 @@ struct ProgramState {
     // The verse column SearchWord is marked in: the search form, or its folded form after
     // a forgiving search.
     QString SearchWordColumn = QStringLiteral("ayaaindex");
-    int SearchScope = 0;                  // 0 whole text, 1 one part, 2 parts, 3 one sura, 4 suras
+    ::SearchScope SearchScope = ::SearchScope::WholeText;
     QString HighlightColor = QStringLiteral("#FF0000");
     QString CurrentUser;                  // the memorisation user whose records are open
     int RasmSura = 0;                     // verse whose script image is asked for

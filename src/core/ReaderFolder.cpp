@@ -21,15 +21,6 @@ const QString VerseDatabase = QStringLiteral("quran.qu");
 const QString PendingUpdate = QStringLiteral("newdb.qu");
 const QString UserDatabase = QStringLiteral("db.mdb");
 
-QString databaseVersion(const QString &folder)
-{
-    DataSource database;
-    if (!database.openFile(folder + u'/' + VerseDatabase)
-        || !database.runQuery(QStringLiteral("SELECT * FROM DBversion")))
-        return {};
-    return database.text(QStringLiteral("DBversion"));
-}
-
 QList<int> versionNumbers(const QString &version)
 {
     static const QRegularExpression number(QStringLiteral("\\d+"));
@@ -68,6 +59,15 @@ QString dataFolderFor(const QString &executableFolder)
 {
     const QString folder = programFolderFor(executableFolder);
     return QFileInfo::exists(QDir(folder).filePath(VerseDatabase)) ? folder : installedDataFor(executableFolder);
+}
+
+QString databaseVersion(const QString &folder)
+{
+    DataSource database;
+    if (!database.openFile(folder + u'/' + VerseDatabase)
+        || !database.runQuery(QStringLiteral("SELECT * FROM DBversion")))
+        return {};
+    return database.text(QStringLiteral("DBversion"));
 }
 
 bool isNewerVersion(const QString &candidate, const QString &current)

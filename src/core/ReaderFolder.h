@@ -42,6 +42,9 @@ Seeding seed(const QString &installedFolder, const QString &readerFolder,
 // told to the reader; false when the program cannot start.
 bool setUp(Platform &platform, const QString &executableFolder);
 
+// The DBversion of the quran.qu in `folder`; empty when it cannot be read.
+QString databaseVersion(const QString &folder);
+
 // True when version text `candidate` is newer than `current`: their numbers are
 // compared in order ("1.0 (quran-json 3.1.2, …)"). An unreadable current version is older.
 bool isNewerVersion(const QString &candidate, const QString &current);

@@ -1,5 +1,8 @@
 #pragma once
 
+// Where a search looks, in the order of the options frame's scope choices.
+enum class SearchScope { WholeText, OnePart, PartRange, OneSura, SuraRange };
+
 // What the options frame says about how to search, read when a search starts.
 // Part and sura numbers count from 1.
 struct SearchChoices {

@@ -1,6 +1,5 @@
 #include "mainwindow/FrmMain.h"
 
-#include "core/Bidi.h"
 #include "controls/CoolHoverButton.h"
 #include "controls/DisplayFont.h"
 #include "shell/FrmAbout.h"
@@ -19,8 +18,8 @@
 #include "media/Listn2Quran.h"
 #include "media/PlayerStrip.h"
 #include "media/RecitationPlayer.h"
-#include "net/PendingUpdate.h"
 #include "core/Platform.h"
+#include "core/Named.h"
 #include "core/ProgramFolder.h"
 #include "core/ProgramState.h"
 #include "study/ResultsFrame.h"
@@ -30,6 +29,8 @@
 #include "core/SettingKeys.h"
 #include "core/Settings.h"
 #include "controls/SideBar.h"
+#include "mainwindow/MainSideBar.h"
+#include "mainwindow/StartupDatabases.h"
 #include "controls/Skin.h"
 #include "search/TextSearchQuery.h"
 #include "core/Twips.h"
@@ -41,7 +42,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -54,26 +54,6 @@ namespace {
 
 constexpr int Margin = 6;
 constexpr int SideBarWidth = 200;
-constexpr int HeaderHeight = 28;
-
-const QStringList StripCaptions = {
-    QStringLiteral("البحث في القرآن الكريم"), QStringLiteral("المصحف الشريف"),
-    QStringLiteral("الإستماع للقرآن"),        QStringLiteral("تحفيظ القرآن"),
-    QStringLiteral("دليل مواضيع القرآن"),     QStringLiteral("البحث عن سورة او جزء"),
-    QStringLiteral("خدمات الجمع"),            QStringLiteral("خصائص و مساعدة"),
-};
-
-// What each header offers, shown in its panel above the panel's own commands.
-const QStringList PanelNotes = {
-    QStringLiteral("اكتب كلمة أو جملة، ويبدأ البحث بعد توقفك عن الكتابة أو عند الضغط على زر الإدخال."),
-    QStringLiteral("قراءة المصحف الشريف صفحة صفحة في نافذة مستقلة، مع حفظ الصفحات المفضلة."),
-    QStringLiteral("الاستماع لتلاوة سورة كاملة أو آيات منها بصوت القارئ الذي تختاره."),
-    QStringLiteral("متابعة ما حفظه كل فرد من أفراد الأسرة من القرآن الكريم، مع الإحصاءات."),
-    QStringLiteral("تصفح مواضيع القرآن الكريم والآيات الواردة في كل موضوع."),
-    QStringLiteral("عرض آيات سورة برقمها أو جزء كامل."),
-    QStringLiteral("جمع الآيات المختارة أو سور وأجزاء كاملة في نص واحد للنسخ والطباعة."),
-    QStringLiteral("خيارات البحث والعرض، وتحديث البرنامج، ومعلومات عنه."),
-};
 
 // How the program ends after a download, so that the next start installs it: every
 // window closes and the event loop ends.
@@ -81,15 +61,6 @@ void closeProgram()
 {
     QApplication::closeAllWindows();
     QCoreApplication::quit();
-}
-
-CoolHoverButton *hoverButton(const char *name, const QString &caption, QWidget *parent)
-{
-    auto *button = new CoolHoverButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setCaption(caption);
-    button->setFixedHeight(34);
-    return button;
 }
 
 } // namespace
@@ -106,7 +77,7 @@ FrmMain::FrmMain(Platform &platform, ProgramState &state, QWidget *parent)
     setFixedSize(twips(10970), twips(6755));
 
     const QRect content(Margin, Margin, width() - 3 * Margin - SideBarWidth, height() - 2 * Margin);
-    picStrip = new SideBar(StripCaptions, QSize(SideBarWidth, content.height()), HeaderHeight, this);
+    picStrip = createMainSideBar(QSize(SideBarWidth, content.height()), this);
     picStrip->move(width() - Margin - SideBarWidth, Margin);
     connect(picStrip, &SideBar::stripClicked, this, &FrmMain::strip_Click);
 
@@ -191,26 +162,13 @@ FrmMain::~FrmMain()
 
 void FrmMain::createPanels()
 {
-    for (int i = 0; i < picStrip->count(); ++i) {
-        auto *layout = new QVBoxLayout(picStrip->PicFrame(i));
-        layout->setContentsMargins(8, 8, 8, 8);
-        auto *note = new QLabel(PanelNotes.at(i), picStrip->PicFrame(i));
-        note->setWordWrap(true);
-        note->setStyleSheet(QStringLiteral("color: #5a5a5a;"));
-        layout->addWidget(note);
-    }
-
     // Header 0: the search box and its commands.
     QWidget *searchPanel = picStrip->PicFrame(0);
-    searcht = new SearchBox(searchPanel);
-    searcht->setObjectName(QStringLiteral("searcht"));
-    search = new QPushButton(QStringLiteral("بحث"), searchPanel);
-    search->setObjectName(QStringLiteral("search"));
-    SearchOptions = new QPushButton(QStringLiteral("خصائص البحث"), searchPanel);
-    SearchOptions->setObjectName(QStringLiteral("SearchOptions"));
+    searcht = named(new SearchBox(searchPanel), "searcht");
+    search = named(new QPushButton(QStringLiteral("بحث"), searchPanel), "search");
+    SearchOptions = named(new QPushButton(QStringLiteral("خصائص البحث"), searchPanel), "SearchOptions");
     // Where the next search looks, kept in view: reopening the options resets the choosers.
-    SearchScopeText = new QLabel(searchPanel);
-    SearchScopeText->setObjectName(QStringLiteral("SearchScopeText"));
+    SearchScopeText = named(new QLabel(searchPanel), "SearchScopeText");
     SearchScopeText->setWordWrap(true);
     SearchScopeText->setStyleSheet(QStringLiteral("font-weight: bold; color: #2f6b4f;"));
     auto *searchLayout = static_cast<QVBoxLayout *>(searchPanel->layout());
@@ -229,12 +187,12 @@ void FrmMain::createPanels()
     connect(SearchOptions, &QPushButton::clicked, this, &FrmMain::CoolHoverButton9_Click);
 
     // Header 6: gathering.
-    CoolHoverButton8 = hoverButton("CoolHoverButton8", QStringLiteral("جمع الآيات المختارة"), picStrip->PicFrame(6));
-    CoolHoverButton12 = hoverButton("CoolHoverButton12", QStringLiteral("جمع سور / آيات للطباعة"), picStrip->PicFrame(6));
+    CoolHoverButton8 = panelCommand("CoolHoverButton8", QStringLiteral("جمع الآيات المختارة"), picStrip->PicFrame(6));
+    CoolHoverButton12 = panelCommand("CoolHoverButton12", QStringLiteral("جمع سور / آيات للطباعة"), picStrip->PicFrame(6));
     // Header 7: options and help.
-    CoolHoverButton9 = hoverButton("CoolHoverButton9", QStringLiteral("خصائص البرنامج"), picStrip->PicFrame(7));
-    CoolHoverButton13 = hoverButton("CoolHoverButton13", QStringLiteral("تحديث البرنامج"), picStrip->PicFrame(7));
-    CoolHoverButton14 = hoverButton("CoolHoverButton14", QStringLiteral("عن البرنامج"), picStrip->PicFrame(7));
+    CoolHoverButton9 = panelCommand("CoolHoverButton9", QStringLiteral("خصائص البرنامج"), picStrip->PicFrame(7));
+    CoolHoverButton13 = panelCommand("CoolHoverButton13", QStringLiteral("تحديث البرنامج"), picStrip->PicFrame(7));
+    CoolHoverButton14 = panelCommand("CoolHoverButton14", QStringLiteral("عن البرنامج"), picStrip->PicFrame(7));
     for (CoolHoverButton *button : {CoolHoverButton8, CoolHoverButton12, CoolHoverButton9, CoolHoverButton13, CoolHoverButton14})
         button->parentWidget()->layout()->addWidget(button);
     for (int i = 0; i < picStrip->count(); ++i)
@@ -300,7 +258,7 @@ bool FrmMain::Form_Load()
     folder.mkpath(QStringLiteral("pic2"));
 
     // 8-9. A database downloaded last time takes its place now; then the databases.
-    if (!openDatabases(installPendingDatabase(ProgramFolder::path(), m_platform.files())))
+    if (!openStartupDatabases(m_platform, {Adodc1, Adodc2, Adodc4, Adodc5}))
         return false;
 
     // 10. Arabic typing.
@@ -313,69 +271,6 @@ bool FrmMain::Form_Load()
     strip_Click(0);
     resultsFrame->closeCommentaryLayout();
     return true;
-}
-
-bool FrmMain::openVerseDatabase()
-{
-    // A damaged file fails here, with its reason, instead of finding nothing later.
-    const QString verses = ProgramFolder::file(QStringLiteral("quran.qu"));
-    return Adodc1.openFile(verses, DataFileKind::Verses) && Adodc2.openFile(verses);
-}
-
-bool FrmMain::openDatabases(const std::optional<Installation> &update)
-{
-    const QString folder = ProgramFolder::path();
-    bool opened = openVerseDatabase();
-    const QString openingError = Adodc1.isOpen() ? Adodc2.errorString() : Adodc1.errorString();
-    // A database installed now, or by a start that ended before this point, is kept
-    // only once it opens; otherwise the one it replaced comes back.
-    const bool rolledBack = settleVerseDatabase(folder, opened, m_platform.files());
-    if (rolledBack) {
-        m_platform.message(QStringLiteral("تعذر فتح قاعدة البيانات الجديدة (%1)، لذلك أعيدت قاعدة البيانات السابقة "
-                                          "وسيستمر البرنامج في استخدامها.")
-                               .arg(openingError),
-                           QStringLiteral("التحديث"), Platform::Buttons::Ok, Platform::Icon::Warning);
-        opened = openVerseDatabase();
-    } else if (update) {
-        reportInstallation(*update);
-    }
-    if (!opened) {
-        const QString reason = Adodc1.isOpen() ? Adodc2.errorString() : Adodc1.errorString();
-        m_platform.message(QStringLiteral("لا يمكن تشغيل البرنامج بدون قاعدة بيانات الآيات quran.qu.\n%1").arg(reason),
-                           QStringLiteral("خطأ"), Platform::Buttons::Ok, Platform::Icon::Critical);
-        return false;
-    }
-    // Without the root database only the root search is unavailable; it says so itself
-    // when asked. A damaged one is reported now, with what still works.
-    const QString roots = ProgramFolder::file(QStringLiteral("Jthr.qu"));
-    if (Adodc4.openFile(roots, DataFileKind::Roots))
-        Adodc5.openFile(roots);
-    else if (QFileInfo::exists(roots))
-        m_platform.message(QStringLiteral("ملف الجذور Jthr.qu تالف، لذلك لن يعمل البحث بالجذر. بقية البرنامج يعمل كالمعتاد.\n%1")
-                               .arg(Adodc4.errorString()),
-                           QStringLiteral("خطأ"), Platform::Buttons::Ok, Platform::Icon::Warning);
-    return true;
-}
-
-void FrmMain::reportInstallation(const Installation &update)
-{
-    switch (update.result) {
-    case Installation::Result::Installed:
-        m_platform.message(QStringLiteral("تم الإنتهاء من عملية التحديث بنجاح شكرا لك"), QStringLiteral("التحديث"));
-        break;
-    case Installation::Result::Rejected:
-        m_platform.message(QStringLiteral("ملف التحديث الذي تم تحميله غير صالح (%1)، لذلك لم يتم تركيبه وسيستمر البرنامج "
-                                          "في استخدام قاعدة البيانات الحالية. تم الاحتفاظ بالملف باسم:\n%2")
-                               .arg(update.reason, leftToRightRun(update.setAsideFile)),
-                           QStringLiteral("التحديث"), Platform::Buttons::Ok, Platform::Icon::Warning);
-        break;
-    case Installation::Result::Failed:
-        m_platform.message(QStringLiteral("لم يتم تركيب تحديث قاعدة البيانات الذي تم تحميله: %1.\nسيستمر البرنامج في "
-                                          "استخدام قاعدة البيانات الحالية، وستعاد المحاولة عند التشغيل القادم.")
-                               .arg(update.reason),
-                           QStringLiteral("التحديث"), Platform::Buttons::Ok, Platform::Icon::Warning);
-        break;
-    }
 }
 
 void FrmMain::loadSettings()

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/CheckedInstall.h"
 #include "core/DataSource.h"
 #include "core/SingleInstance.h"
 #include "search/TextSearch.h"
@@ -9,7 +8,6 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <optional>
 
 class CoolHoverButton;
 class FrmAbout;
@@ -65,9 +63,6 @@ private:
     void showContentFrame(QWidget *frame);
     // Header 0 open and the results frame on show, its verse as already drawn.
     void showResultsFrame();
-    bool openVerseDatabase();
-    bool openDatabases(const std::optional<Installation> &update);
-    void reportInstallation(const Installation &update);
     void loadSettings();
     void setDisplayFont(const QFont &font);
     void showSearchScope();

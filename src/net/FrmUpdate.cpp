@@ -1,13 +1,13 @@
 #include "net/FrmUpdate.h"
 
 #include "core/Bidi.h"
-#include "core/DataSource.h"
 #include "net/DownloadChecks.h"
 #include "net/FrmDownload.h"
 #include "net/Http.h"
 #include "core/Platform.h"
 #include "core/ProgramFolder.h"
 #include "core/ProgramState.h"
+#include "core/ReaderFolder.h"
 #include "core/Servers.h"
 #include "controls/Skin.h"
 #include "net/UpdateFiles.h"
@@ -156,11 +156,7 @@ void FrmUpdate::onProbed(bool connected)
 
 void FrmUpdate::showLocalVersion()
 {
-    DataSource database;
-    QString version;
-    if (database.openFile(ProgramFolder::file(QStringLiteral("quran.qu")))
-        && database.runQuery(QStringLiteral("SELECT * FROM DBversion")))
-        version = database.text(QStringLiteral("DBversion"));
+    const QString version = ReaderFolder::databaseVersion(ProgramFolder::path());
     lbluserdb->setText(version);
     lbluserdbShow->setText(leftToRightRun(version));
 }

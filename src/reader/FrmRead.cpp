@@ -8,6 +8,7 @@
 #include "core/Platform.h"
 #include "core/ProgramFolder.h"
 #include "reader/ScaledPicture.h"
+#include "search/LookupQuery.h"
 #include "core/Servers.h"
 #include "core/SettingKeys.h"
 #include "core/Settings.h"
@@ -264,7 +265,7 @@ void FrmRead::downloadFinished(Side &side, qint64 total, const QString &file)
 
 void FrmRead::ShowPageVerses(const QString &page)
 {
-    m_verses.runQuery(QStringLiteral("SELECT *  FROM Ayat where Ayat.pageno Like ") + page + QStringLiteral(" order by ID"));
+    m_verses.runQuery(pageQuery(page));
     if (m_verses.atEnd())
         return;
     showVerseRange(QStringLiteral("soraano"));
@@ -274,8 +275,7 @@ void FrmRead::goToSura(int index)
 {
     if (index < 0)
         return;
-    m_verses.runQuery(QStringLiteral("SELECT *  FROM Ayat where soraano like ") + QString::number(index + 1)
-                      + QStringLiteral(" order by ID"));
+    m_verses.runQuery(wholeSuraQuery(index + 1));
     if (m_verses.atEnd())
         return;
     showVerseRange(QStringLiteral("pageno"));

@@ -24,6 +24,11 @@ QString wholeSuraQuery(int sura)
     return SelectVerses + QStringLiteral("Ayat.soraano like ") + QString::number(sura) + QStringLiteral(" order by ID");
 }
 
+QString pageQuery(const QString &page)
+{
+    return SelectVerses + QStringLiteral("Ayat.pageno Like ") + page + QStringLiteral(" order by ID");
+}
+
 QString printPartQuery(const QString &part)
 {
     return SelectVerses + QStringLiteral("Ayat.chapterNO = ") + part + QStringLiteral(" order by ID");
@@ -32,6 +37,11 @@ QString printPartQuery(const QString &part)
 QString collectedVerseQuery(const QString &id)
 {
     return QStringLiteral("SELECT * FROM Ayat where Ayat.ID like ") + id + QStringLiteral(" order by ID");
+}
+
+QString translationVerseQuery(const QString &id)
+{
+    return QStringLiteral("SELECT *  FROM Taf where Taf.ID like ") + id;
 }
 
 QString printTextPiece(const QString &verseText, const QString &verseNumber)

@@ -14,7 +14,7 @@ bool failed(const DataSource &source, QString *error)
 
 } // namespace
 
-bool RootFormSearch::run(const QString &word, int scope, const SearchChoices &choices,
+bool RootFormSearch::run(const QString &word, SearchScope scope, const SearchChoices &choices,
                          const std::function<void(const QString &)> &starting,
                          const std::function<void(const QString &)> &found, QString *error)
 {

@@ -20,7 +20,7 @@ struct RootFormSearch {
     // it, `found(form)` while `verses` holds the form's verses in reading order.
     // False, with the reason in `error`, when a query failed: what was found before
     // stays found, and nothing after it is looked for.
-    bool run(const QString &word, int scope, const SearchChoices &choices,
+    bool run(const QString &word, SearchScope scope, const SearchChoices &choices,
              const std::function<void(const QString &form)> &starting,
              const std::function<void(const QString &form)> &found, QString *error);
 };

@@ -96,7 +96,7 @@ bool RootSearch::acceptsSearchText(const QString &searchText)
     return true;
 }
 
-bool RootSearch::run(const QString &searchText, int scope, const SearchChoices &choices, const QFont &displayFont)
+bool RootSearch::run(const QString &searchText, SearchScope scope, const SearchChoices &choices, const QFont &displayFont)
 {
     if (!acceptsSearchText(searchText))
         return false;

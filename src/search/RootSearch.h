@@ -27,7 +27,7 @@ public:
     // Runs the search for the trimmed, non-empty `searchText`. False when it stopped
     // at a message: before searching (the result list is then as it was) or at a
     // failed query (the result list is then empty).
-    bool run(const QString &searchText, int scope, const SearchChoices &choices, const QFont &displayFont);
+    bool run(const QString &searchText, SearchScope scope, const SearchChoices &choices, const QFont &displayFont);
 
 private:
     bool acceptsSearchText(const QString &searchText);

@@ -17,24 +17,11 @@ QString formsOfRootQuery(const QString &root)
         + QStringLiteral("'") + QStringLiteral("order by JathrID");
 }
 
-QString rootSearchScopeQuery(int scope, const SearchChoices &choices)
+QString rootSearchScopeQuery(SearchScope scope, const SearchChoices &choices)
 {
-    const QString select = QStringLiteral("SELECT ID, AyaaIndex FROM Ayat");
-    const QString order = QStringLiteral(" order by ID");
-    switch (scope) {
-    case 1:
-        return select + QStringLiteral(" where chapterNO = ") + QString::number(choices.part) + order;
-    case 2:
-        return select + QStringLiteral(" where chapterNO between ") + QString::number(choices.firstPart)
-            + QStringLiteral(" and ") + QString::number(choices.lastPart) + order;
-    case 3:
-        return select + QStringLiteral(" where soraano = ") + QString::number(choices.sura) + order;
-    case 4:
-        return select + QStringLiteral(" where soraano between ") + QString::number(choices.firstSura)
-            + QStringLiteral(" and ") + QString::number(choices.lastSura) + order;
-    default:
-        return select + order;
-    }
+    const QString within = scopeCondition(scope, choices);
+    return QStringLiteral("SELECT ID, AyaaIndex FROM Ayat") + (within.isEmpty() ? QString() : QStringLiteral(" where ") + within)
+        + QStringLiteral(" order by ID");
 }
 
 QString versesByIdQuery(const QList<int> &ids)

@@ -15,10 +15,9 @@ QString rootsOfWordQuery(const QString &word);
 // Every word form of one root, in the order the root table holds them.
 QString formsOfRootQuery(const QString &root);
 
-// The verses of a scope (0 the whole text, 1 one part, 2 a range of parts, 3 one sura,
-// 4 a range of suras), running number and search form only, in reading order: the
+// The verses of a scope, running number and search form only, in reading order: the
 // root search reads them once and finds every form of the root among them.
-QString rootSearchScopeQuery(int scope, const SearchChoices &choices);
+QString rootSearchScopeQuery(SearchScope scope, const SearchChoices &choices);
 
 // Whole verses by running number, in reading order.
 QString versesByIdQuery(const QList<int> &ids);

@@ -24,7 +24,7 @@ qsizetype matchIn(const QString &folded, const QString &pattern, bool wholeWord,
 
 } // namespace
 
-TextSearchResult TextSearch::run(const QString &typed, int scope, const SearchChoices &choices, bool forgiving)
+TextSearchResult TextSearch::run(const QString &typed, SearchScope scope, const SearchChoices &choices, bool forgiving)
 {
     TextSearchResult result;
     result.searchForm = searchFormOfTypedText(typed);

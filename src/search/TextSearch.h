@@ -30,7 +30,7 @@ public:
     explicit TextSearch(DataSource &verses) : m_verses(verses) {}
 
     // `typed` is the trimmed, non-empty text of the search box.
-    TextSearchResult run(const QString &typed, int scope, const SearchChoices &choices, bool forgiving = true);
+    TextSearchResult run(const QString &typed, SearchScope scope, const SearchChoices &choices, bool forgiving = true);
 
     // For a search that found nothing: up to five texts close to `searchForm`, each the
     // searched text with its first word that the index does not hold replaced by one

@@ -48,41 +48,49 @@ QString textSearchCondition(const QString &searchWord, bool wholeWord, bool allW
     return condition + QStringLiteral(" )");
 }
 
-QString textSearchQuery(const QString &condition, int scope, const SearchChoices &options)
+QString scopeCondition(SearchScope scope, const SearchChoices &options)
 {
-    const QString select = QStringLiteral("SELECT *  FROM Ayat where ");
-    const QString order = QStringLiteral(" order by ID");
-    const QString andCondition = QStringLiteral(" And ") + condition + order;
+    const auto between = [](const char *column, int first, int last) {
+        return QLatin1String(column) + QStringLiteral(" between ") + QString::number(first) + QStringLiteral(" and ")
+            + QString::number(last);
+    };
     switch (scope) {
-    case 1:
-        return select + QStringLiteral("chapterNO = ") + QString::number(options.part) + andCondition;
-    case 2:
-        return select + QStringLiteral("chapterNO between ") + QString::number(options.firstPart) + QStringLiteral(" and ")
-            + QString::number(options.lastPart) + andCondition;
-    case 3:
-        return select + QStringLiteral("soraano = ") + QString::number(options.sura) + andCondition;
-    case 4:
-        return select + QStringLiteral("soraano between ") + QString::number(options.firstSura) + QStringLiteral(" and ")
-            + QString::number(options.lastSura) + andCondition;
-    default:
-        return select + condition + order;
+    case SearchScope::OnePart:
+        return QStringLiteral("chapterNO = ") + QString::number(options.part);
+    case SearchScope::PartRange:
+        return between("chapterNO", options.firstPart, options.lastPart);
+    case SearchScope::OneSura:
+        return QStringLiteral("soraano = ") + QString::number(options.sura);
+    case SearchScope::SuraRange:
+        return between("soraano", options.firstSura, options.lastSura);
+    case SearchScope::WholeText:
+        break;
     }
+    return {};
 }
 
-QString searchScopeText(int scope, const SearchChoices &options)
+QString textSearchQuery(const QString &condition, SearchScope scope, const SearchChoices &options)
+{
+    const QString within = scopeCondition(scope, options);
+    return QStringLiteral("SELECT *  FROM Ayat where ") + (within.isEmpty() ? QString() : within + QStringLiteral(" And "))
+        + condition + QStringLiteral(" order by ID");
+}
+
+QString searchScopeText(SearchScope scope, const SearchChoices &options)
 {
     const auto sura = [](int number) { return QStringLiteral("سورة ") + SuraNames.value(number - 1); };
     const auto part = [](int number) { return QStringLiteral("الجزء ") + QString::number(number); };
     switch (scope) {
-    case 1:
+    case SearchScope::OnePart:
         return QStringLiteral("البحث في: ") + part(options.part);
-    case 2:
+    case SearchScope::PartRange:
         return QStringLiteral("البحث من ") + part(options.firstPart) + QStringLiteral(" إلى ") + part(options.lastPart);
-    case 3:
+    case SearchScope::OneSura:
         return QStringLiteral("البحث في: ") + sura(options.sura);
-    case 4:
+    case SearchScope::SuraRange:
         return QStringLiteral("البحث من ") + sura(options.firstSura) + QStringLiteral(" إلى ") + sura(options.lastSura);
-    default:
-        return QStringLiteral("البحث في: القرآن الكريم كاملا");
+    case SearchScope::WholeText:
+        break;
     }
+    return QStringLiteral("البحث في: القرآن الكريم كاملا");
 }

@@ -21,9 +21,12 @@ enum class IndexColumn { Exact, Folded };
 QString textSearchCondition(const QString &searchWord, bool wholeWord, bool allWords,
                             const QSet<QString> &vocativeWords = {}, IndexColumn column = IndexColumn::Exact);
 
-// The whole query for a condition within a scope: 0 the whole text, 1 one part,
-// 2 a range of parts, 3 one sura, 4 a range of suras (numbers from `options`).
-QString textSearchQuery(const QString &condition, int scope, const SearchChoices &options);
+// The condition on the verses of a scope (numbers from `options`): "chapterNO = 3",
+// "soraano between 2 and 5"; empty for the whole text.
+QString scopeCondition(SearchScope scope, const SearchChoices &options);
+
+// The whole query for a condition within a scope.
+QString textSearchQuery(const QString &condition, SearchScope scope, const SearchChoices &options);
 
 // The same scope in the reader's words: "البحث في: سورة البقرة".
-QString searchScopeText(int scope, const SearchChoices &options);
+QString searchScopeText(SearchScope scope, const SearchChoices &options);

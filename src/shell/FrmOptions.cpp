@@ -230,11 +230,11 @@ void FrmOptions::namecomb_Click()
 
 void FrmOptions::UpdateScope()
 {
-    // Tested in this order; with one option chosen the scope is that option's number.
+    // Tested in this order; with one option chosen the scope is that option's.
     const QList<QRadioButton *> options = {allsearch, partop, part12op, soraop, sora12op};
     for (int scope = 0; scope < options.size(); ++scope) {
         if (options.at(scope)->isChecked())
-            m_state.SearchScope = scope;
+            m_state.SearchScope = static_cast<SearchScope>(scope);
     }
     Q_EMIT scopeChanged();
 }

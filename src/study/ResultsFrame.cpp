@@ -3,22 +3,26 @@
 #include "core/Blanks.h"
 #include "core/CommentaryImport.h"
 #include "controls/CoolHoverButton.h"
+#include "controls/MirroredLabel.h"
 #include "core/DataSource.h"
 #include "core/EventLoopYield.h"
 #include "core/SearchChoices.h"
 #include "core/HtmlPage.h"
+#include "core/MissingCommentary.h"
+#include "core/Named.h"
 #include "core/Platform.h"
 #include "core/ProgramFolder.h"
 #include "core/ProgramState.h"
 #include "core/SuraTables.h"
-#include "core/TranslationCatalogue.h"
 #include "core/Twips.h"
+#include "search/LookupQuery.h"
+#include "study/AddCommentary.h"
 #include "search/VersePage.h"
+#include "study/TranslationMenu.h"
 
 #include <algorithm>
 
 #include <QTextOption>
-#include <QApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -26,7 +30,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPropertyAnimation>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QTextEdit>
@@ -43,20 +46,6 @@ constexpr int ButtonTop = 406;
 constexpr int ButtonHeight = 30;
 constexpr int ImportCommandHeight = 24;
 constexpr int ImportCommandTop = ButtonTop - 4 - ImportCommandHeight;
-constexpr int MenuRowsBeforeScrolling = 10;
-constexpr int MenuSlideMilliseconds = 160;
-
-const QString ImportCommand = QStringLiteral("إضافة تفسير من ملف");
-const QString MissingCommentary = QStringLiteral(
-    "هذا التفسير غير موجود في هذه النسخة من البرنامج. إن كان لديك ملف نصي له، فيه سطر لكل آية، "
-    "فأضفه من <a href=\"import\">%1</a>.").arg(ImportCommand);
-
-QLabel *label(const char *name, const QString &text, QWidget *parent)
-{
-    auto *field = new QLabel(text, parent);
-    field->setObjectName(QLatin1String(name));
-    return field;
-}
 
 } // namespace
 
@@ -71,8 +60,7 @@ ResultsFrame::ResultsFrame(Platform &platform, ProgramState &state, DataSource &
 {
     setObjectName(QStringLiteral("FrmMain"));
 
-    suraayaalist = new QListWidget(this);
-    suraayaalist->setObjectName(QStringLiteral("suraayaalist"));
+    suraayaalist = named(new QListWidget(this), "suraayaalist");
     // Rows are all one line of the same font: no need to measure each of thousands.
     suraayaalist->setUniformItemSizes(true);
     suraayaalist->setGeometry(Width - ListWidth, 0, ListWidth, twips(5295));
@@ -80,12 +68,10 @@ ResultsFrame::ResultsFrame(Platform &platform, ProgramState &state, DataSource &
     connect(suraayaalist, &QListWidget::currentRowChanged, this, &ResultsFrame::suraayaalist_Click);
     connect(suraayaalist, &QListWidget::itemDoubleClicked, this, [this] { Q_EMIT resultDoubleClicked(suraayaalist->currentRow()); });
 
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1 = named(new QLineEdit(this), "Text1");
     Text1->hide();
 
-    webPreview = new QTextBrowser(this);
-    webPreview->setObjectName(QStringLiteral("webPreview"));
+    webPreview = named(new QTextBrowser(this), "webPreview");
     webPreview->setOpenLinks(false);
     // Quran fonts set their marks high above and low below the letters: give lines room.
     webPreview->document()->setDefaultStyleSheet(QStringLiteral("p { line-height: 170%; }"));
@@ -100,12 +86,11 @@ ResultsFrame::ResultsFrame(Platform &platform, ProgramState &state, DataSource &
             Q_EMIT suggestionClicked(text);
     });
 
-    Text2 = new QTextEdit(this);
-    Text2->setObjectName(QStringLiteral("Text2"));
+    Text2 = named(new QTextEdit(this), "Text2");
     Text2->setReadOnly(true);
     // Where a commentary is missing, the box says so and offers to add it from a file.
-    tafPlaceholder = new QLabel(MissingCommentary, Text2->viewport());
-    tafPlaceholder->setObjectName(QStringLiteral("tafPlaceholder"));
+    const QString importLink = QStringLiteral("<a href=\"import\">%1</a>").arg(importCommentaryCommand());
+    tafPlaceholder = named(new QLabel(missingCommentaryText(importLink), Text2->viewport()), "tafPlaceholder");
     tafPlaceholder->setWordWrap(true);
     tafPlaceholder->setTextFormat(Qt::RichText);
     tafPlaceholder->setAlignment(Qt::AlignTop | Qt::AlignRight);
@@ -124,44 +109,36 @@ ResultsFrame::ResultsFrame(Platform &platform, ProgramState &state, DataSource &
 
 void ResultsFrame::createInfoFrame()
 {
-    FrmInfo = new QFrame(this);
-    FrmInfo->setObjectName(QStringLiteral("FrmInfo"));
+    FrmInfo = named(new QFrame(this), "FrmInfo");
     FrmInfo->setFrameShape(QFrame::StyledPanel);
 
     // The fields bound to the verse stay hidden; each copies its text into a visible label.
-    suraanumber = label("suraanumber", QString(), FrmInfo);
-    pagenotext = label("pagenotext", QString(), FrmInfo);
-    chapterNOtext = label("chapterNOtext", QString(), FrmInfo);
-    typetext = label("typetext", QStringLiteral("---"), FrmInfo);
-    soraayanum = label("soraayanum", QStringLiteral("0"), FrmInfo);
-    score = label("score", QString(), FrmInfo);
-    ayaanolab = label("ayaanolab", QString(), FrmInfo);
-
     struct Field {
         QString caption;
-        QLabel *source;
+        const char *name;
+        QString text;
         const char *mirror;
+        MirroredLabel **field;
     };
     const QList<Field> fields = {
-        {QStringLiteral("رقم السورة"), suraanumber, "SkinLabel5"},
-        {QStringLiteral("الآية المختارة"), ayaanolab, nullptr},
-        {QStringLiteral("رقم الصفحة"), pagenotext, "SkinLabel1"},
-        {QStringLiteral("الجزء"), chapterNOtext, "SkinLabel2"},
-        {QStringLiteral("التصنيف"), typetext, "SkinLabel6"},
-        {QStringLiteral("عدد آيات السورة"), soraayanum, "SkinLabel3"},
-        {QStringLiteral("عدد النتائج"), score, "SkinLabel4"},
+        {QStringLiteral("رقم السورة"), "suraanumber", QString(), "SkinLabel5", &suraanumber},
+        {QStringLiteral("الآية المختارة"), "ayaanolab", QString(), nullptr, nullptr},
+        {QStringLiteral("رقم الصفحة"), "pagenotext", QString(), "SkinLabel1", &pagenotext},
+        {QStringLiteral("الجزء"), "chapterNOtext", QString(), "SkinLabel2", &chapterNOtext},
+        {QStringLiteral("التصنيف"), "typetext", QStringLiteral("---"), "SkinLabel6", &typetext},
+        {QStringLiteral("عدد آيات السورة"), "soraayanum", QStringLiteral("0"), "SkinLabel3", &soraayanum},
+        {QStringLiteral("عدد النتائج"), "score", QString(), "SkinLabel4", &score},
     };
     auto *grid = new QGridLayout(FrmInfo);
     grid->setContentsMargins(6, 2, 6, 2);
     grid->setVerticalSpacing(0);
     for (int i = 0; i < fields.size(); ++i) {
         const Field &field = fields.at(i);
-        QLabel *shown = field.source;
-        if (field.mirror) {
-            shown = label(field.mirror, field.source->text(), FrmInfo);
-            field.source->hide();
-            m_mirrors.insert(field.source, shown);
-        }
+        QLabel *shown = named(new QLabel(field.text, FrmInfo), field.mirror ? field.mirror : field.name);
+        if (field.field)
+            *field.field = new MirroredLabel(field.name, field.text, shown, FrmInfo);
+        else
+            ayaanolab = shown;
         shown->setStyleSheet(QStringLiteral("font-weight: bold; color: #2f6b4f;"));
         grid->addWidget(new QLabel(field.caption + QStringLiteral(":"), FrmInfo), i / 4, (i % 4) * 2);
         grid->addWidget(shown, i / 4, (i % 4) * 2 + 1);
@@ -197,30 +174,22 @@ void ResultsFrame::createCommentaryButtons()
     connect(CoolHoverButton15, &CoolHoverButton::MouseDown, this, &ResultsFrame::CoolHoverButton15_MouseDown);
 
     // Adding a commentary from a file stands above the two commentary buttons.
-    cmdImportTaf = new CoolHoverButton(this);
-    cmdImportTaf->setObjectName(QStringLiteral("cmdImportTaf"));
-    cmdImportTaf->setCaption(ImportCommand);
+    cmdImportTaf = named(new CoolHoverButton(this), "cmdImportTaf");
+    cmdImportTaf->setCaption(importCommentaryCommand());
     cmdImportTaf->setStyleSheet(QStringLiteral("QLabel { font-size: 8pt; }"));
     cmdImportTaf->setGeometry(CoolHoverButton2->x(), ImportCommandTop, Width - CoolHoverButton2->x(), ImportCommandHeight);
     connect(cmdImportTaf, &CoolHoverButton::Click, this, &ResultsFrame::importCommentary);
 
-    lstMenu = new QListWidget(this);
-    lstMenu->setObjectName(QStringLiteral("lstMenu"));
-    lstMenu->addItems({QStringLiteral("تحميل ترجمة جديدة"), QStringLiteral(" ---------------------")});
+    lstMenu = new TranslationMenu(this);
     lstMenu->setGeometry(CoolHoverButton15->x(), ButtonTop - 160, buttonWidth, 156);
-    lstMenu->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    lstMenu->hide();
-    lstMenu->setEnabled(false);
-    lstMenu->installEventFilter(this);
-    connect(lstMenu, &QListWidget::itemDoubleClicked, this, &ResultsFrame::lstMenu_DblClick);
-    m_menuSlide = new QPropertyAnimation(lstMenu, "pos", this);
-    m_menuSlide->setDuration(MenuSlideMilliseconds);
+    connect(lstMenu, &TranslationMenu::downloadRequested, this, &ResultsFrame::translationDownloadRequested);
+    connect(lstMenu, &TranslationMenu::fileChosen, this, &ResultsFrame::showTranslation);
+    connect(lstMenu, &TranslationMenu::closing, CoolHoverButton15, [this] { CoolHoverButton15->setEnabled(true); });
 }
 
 void ResultsFrame::createResultMenu()
 {
-    show1 = new QMenu(this);
-    show1->setObjectName(QStringLiteral("show1"));
+    show1 = named(new QMenu(this), "show1");
     const QList<QPair<const char *, QString>> entries = {
         {"rasm", QStringLiteral("الرسم القرآني لهذه الآية")},
         {"cutme", QStringLiteral("-")},
@@ -255,8 +224,9 @@ void ResultsFrame::clearShownVerse()
     txtAyaaInexForColoring.clear();
     Text2->clear();
     WriteHtmlPage(htmlPage({}));
-    for (QLabel *field : {suraanumber, ayaanolab, pagenotext, chapterNOtext, typetext, soraayanum})
-        setInfo(field, QString());
+    ayaanolab->clear();
+    for (MirroredLabel *field : {suraanumber, pagenotext, chapterNOtext, typetext, soraayanum})
+        field->setInfo(QString());
 }
 
 void ResultsFrame::copy12_Click()
@@ -276,27 +246,7 @@ void ResultsFrame::WriteHtmlPage(const QString &html)
 
 void ResultsFrame::fillTranslationMenu(const QStringList &translationFiles)
 {
-    File1 = translationFiles;
-    EventLoopYield yield;
-    for (const QString &file : File1) {
-        if (const std::optional<int> entry = translationEntryOfFile(file)) {
-            lstMenu->addItem(TranslationNames.at(*entry));
-            m_menuFiles.append(file);
-        }
-        yield();
-    }
-    // Wide enough for its longest row in the skin's font: nothing clipped, no sideways scrolling.
-    lstMenu->ensurePolished();
-    const int rowsWidth = lstMenu->sizeHintForColumn(0) + 2 * lstMenu->frameWidth() + 4;
-    if (rowsWidth > lstMenu->width())
-        lstMenu->resize(rowsWidth, lstMenu->height());
-    if (lstMenu->count() > MenuRowsBeforeScrolling) {
-        // Room for the scroll bar: 180 twips wider, grown towards the left.
-        lstMenu->setGeometry(lstMenu->x() - twips(180), lstMenu->y(), lstMenu->width() + twips(180), lstMenu->height());
-        m_menuSlideSteps = 85;
-    } else {
-        m_menuSlideSteps = 76;
-    }
+    lstMenu->fill(translationFiles);
 }
 
 QFont ResultsFrame::displayFont() const
@@ -345,7 +295,7 @@ void ResultsFrame::appendResults(DataSource &source, const QString &foundBy)
 
 void ResultsFrame::showResultCount()
 {
-    setInfo(score, QString::number(suraayaalist->count()));
+    score->setInfo(QString::number(suraayaalist->count()));
 }
 
 void ResultsFrame::selectFirstResult()
@@ -411,19 +361,19 @@ void ResultsFrame::suraayaalist_Click()
         return;
 
     const QString id = ayaalist.at(row);
-    Adodc2.runQuery(QStringLiteral("SELECT *  FROM Ayat where Ayat.ID like ") + id);
+    Adodc2.runQuery(collectedVerseQuery(id));
     // Set once, already trimmed: each setText lays the verse out again in the display font.
     Text1->setText(trimBlanks(Adodc2.text(m_options.withoutDiacritics() ? QStringLiteral("AyaaIndex") : QStringLiteral("Ayaa"))));
     txtAyaaInexForColoring = Adodc2.text(m_state.SearchWordColumn);
     txtmaintaf = Adodc2.text(m_commentaryColumn);
     ayaanolab->setText(Adodc2.text(QStringLiteral("ayaano")));
-    setInfo(suraanumber, Adodc2.text(QStringLiteral("soraano")));
-    setInfo(pagenotext, Adodc2.text(QStringLiteral("pageno")));
-    setInfo(chapterNOtext, Adodc2.text(QStringLiteral("chapterNO")));
+    suraanumber->setInfo(Adodc2.text(QStringLiteral("soraano")));
+    pagenotext->setInfo(Adodc2.text(QStringLiteral("pageno")));
+    chapterNOtext->setInfo(Adodc2.text(QStringLiteral("chapterNO")));
 
     if (Adodc3.isOpen()) {
         // A failed read says so; it never shows as an empty translation.
-        Text2->setPlainText(Adodc3.runQuery(QStringLiteral("SELECT *  FROM Taf where Taf.ID like ") + id)
+        Text2->setPlainText(Adodc3.runQuery(translationVerseQuery(id))
                                 ? Adodc3.text(QStringLiteral("Taf"))
                                 : Adodc3.errorString());
         tafPlaceholder->hide();
@@ -434,8 +384,8 @@ void ResultsFrame::suraayaalist_Click()
     }
 
     const int sura = soraanolist.at(row).toInt();
-    setInfo(typetext, SuraTypes.value(sura - 1));
-    setInfo(soraayanum, QString::number(SuraVerseCounts.at(std::clamp(sura, 1, SuraCount) - 1)));
+    typetext->setInfo(SuraTypes.value(sura - 1));
+    soraayanum->setInfo(QString::number(SuraVerseCounts.at(std::clamp(sura, 1, SuraCount) - 1)));
     RenderSelectedVerse();
 }
 
@@ -462,13 +412,6 @@ void ResultsFrame::RenderSelectedVerse()
     WriteHtmlPage(versePage(input));
 }
 
-void ResultsFrame::setInfo(QLabel *field, const QString &text)
-{
-    field->setText(text);
-    if (QLabel *mirror = m_mirrors.value(field))
-        mirror->setText(text);
-}
-
 void ResultsFrame::chooseStoredCommentary(const QString &column, Qt::LayoutDirection direction)
 {
     openCommentaryLayout();
@@ -480,39 +423,15 @@ void ResultsFrame::chooseStoredCommentary(const QString &column, Qt::LayoutDirec
 
 void ResultsFrame::importCommentary()
 {
-    const QString file = m_platform.openFileName(ImportCommand, QStringLiteral("ملفات نصية (*.txt);;كل الملفات (*)"));
-    if (file.isEmpty())
+    const std::optional<AddedCommentary> added
+        = addCommentaryFromFile(m_platform, {CoolHoverButton1->caption(), CoolHoverButton2->caption()}, m_commentaryColumn);
+    if (!added)
         return;
-    const std::optional<int> choice = m_platform.chooseItem(
-        QStringLiteral("أي التفسيرين في هذا الملف؟"), ImportCommand, {CoolHoverButton1->caption(), CoolHoverButton2->caption()},
-        std::max<int>(0, int(CommentaryImport::Columns.indexOf(m_commentaryColumn))));
-    if (!choice || *choice < 0 || *choice >= CommentaryImport::Columns.size())
-        return;
-    const QString column = CommentaryImport::Columns.at(*choice);
-    const QString name = *choice == 0 ? CoolHoverButton1->caption() : CoolHoverButton2->caption();
-
-    DataSource verses;
-    if (verses.openFile(ProgramFolder::file(QStringLiteral("quran.qu")))
-        && verses.runQuery(QStringLiteral("SELECT count(*) AS filled FROM Ayat WHERE %1 <> ''").arg(column))
-        && verses.text(QStringLiteral("filled")).toInt() > 0
-        && m_platform.message(QStringLiteral("يوجد في البرنامج نص لـ«%1»، وسيحل محله ما في الملف. هل تريد المتابعة؟").arg(name),
-                              QStringLiteral("تنبيه"), Platform::Buttons::OkCancel, Platform::Icon::Warning)
-               != Platform::Answer::Ok)
-        return;
-    verses.close();
-
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const CommentaryImport::Result result = CommentaryImport::importFile(ProgramFolder::path(), column, file, m_platform.files());
-    QApplication::restoreOverrideCursor();
-    if (!result.imported) {
-        m_platform.message(result.problem, QStringLiteral("خطأ"), Platform::Buttons::Ok, Platform::Icon::Critical);
-        return;
-    }
     // The verse on show is read from the new file from now on.
     Adodc2.openFile(ProgramFolder::file(QStringLiteral("quran.qu")));
     Q_EMIT verseDatabaseReplaced();
-    chooseStoredCommentary(column, Qt::RightToLeft);
-    m_platform.message(QStringLiteral("تمت إضافة «%1» من الملف: نص %2 آية.").arg(name).arg(result.verses));
+    chooseStoredCommentary(added->column, Qt::RightToLeft);
+    m_platform.message(added->report);
 }
 
 void ResultsFrame::setCommentaryDirection(Qt::LayoutDirection direction)
@@ -526,54 +445,24 @@ void ResultsFrame::setCommentaryDirection(Qt::LayoutDirection direction)
 
 void ResultsFrame::CoolHoverButton15_MouseDown()
 {
-    lstMenu->setEnabled(true);
     CoolHoverButton15->setEnabled(false);
-    lstMenu->show();
-    lstMenu->raise();
-    slideTranslationMenu(m_menuSlideSteps);
-    lstMenu->setFocus();
+    lstMenu->slideOut();
 }
 
-void ResultsFrame::closeTranslationMenu()
+void ResultsFrame::showTranslation(const QString &file)
 {
-    lstMenu->setEnabled(false);
-    CoolHoverButton15->setEnabled(true);
-    slideTranslationMenu(-m_menuSlideSteps);
-    connect(m_menuSlide, &QPropertyAnimation::finished, lstMenu, &QWidget::hide, Qt::SingleShotConnection);
-}
-
-// Each slide step moves the menu 20 twips (ten moves of 2 twips); a closing slide
-// undoes the opening one, so the menu ends where it started.
-void ResultsFrame::slideTranslationMenu(int steps)
-{
-    const QPoint from = m_menuSlide->state() == QAbstractAnimation::Running ? m_menuSlide->endValue().toPoint() : lstMenu->pos();
-    m_menuSlide->stop();
-    lstMenu->move(from);
-    m_menuSlide->setStartValue(from);
-    m_menuSlide->setEndValue(from + QPoint(twips(steps * 20), 0));
-    m_menuSlide->start();
-}
-
-void ResultsFrame::lstMenu_DblClick()
-{
-    const int row = lstMenu->currentRow();
-    if (row == 0) {
-        Q_EMIT translationDownloadRequested();
-    } else if (row >= 2) {
-        const QString file = m_menuFiles.value(row - 2);
-        if (!Adodc3.openFile(ProgramFolder::file(file), DataFileKind::Translation)) {
-            m_platform.message(QStringLiteral("لا يمكن عرض هذه الترجمة لأن ملفها %1 تالف.\n%2\nبقية البرنامج يعمل كالمعتاد، "
-                                              "ويمكن تحميل الترجمة من جديد من السطر الأول في هذه القائمة.")
-                                   .arg(file, Adodc3.errorString()),
-                               QStringLiteral("خطأ"), Platform::Buttons::Ok, Platform::Icon::Warning);
-            suraayaalist_Click();
-            return;
-        }
-        openCommentaryLayout();
-        setCommentaryDirection(Qt::LeftToRight);
+    if (!Adodc3.openFile(ProgramFolder::file(file), DataFileKind::Translation)) {
+        m_platform.message(QStringLiteral("لا يمكن عرض هذه الترجمة لأن ملفها %1 تالف.\n%2\nبقية البرنامج يعمل كالمعتاد، "
+                                          "ويمكن تحميل الترجمة من جديد من السطر الأول في هذه القائمة.")
+                               .arg(file, Adodc3.errorString()),
+                           QStringLiteral("خطأ"), Platform::Buttons::Ok, Platform::Icon::Warning);
         suraayaalist_Click();
-        suraayaalist->setFocus();
+        return;
     }
+    openCommentaryLayout();
+    setCommentaryDirection(Qt::LeftToRight);
+    suraayaalist_Click();
+    suraayaalist->setFocus();
 }
 
 void ResultsFrame::suraayaalist_MouseDown(Qt::MouseButton button, const QPoint &position)
@@ -598,8 +487,6 @@ bool ResultsFrame::eventFilter(QObject *watched, QEvent *event)
         // The right button is fully handled here; the left one goes on to the list.
         return press->button() == Qt::RightButton;
     }
-    if (watched == lstMenu && event->type() == QEvent::FocusOut && lstMenu->isEnabled())
-        closeTranslationMenu();
     if (watched == webPreview && event->type() == QEvent::FocusIn)
         m_platform.activateArabicKeyboard();
     return QWidget::eventFilter(watched, event);

@@ -2,7 +2,6 @@
 
 #include "core/ResultList.h"
 
-#include <QHash>
 #include <QStringList>
 #include <QWidget>
 
@@ -12,13 +11,14 @@ class DataSource;
 class SearchSettings;
 class Platform;
 class QFrame;
+class MirroredLabel;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
-class QPropertyAnimation;
 class QTextBrowser;
 class QTextEdit;
+class TranslationMenu;
 struct ProgramState;
 
 // The results frame: the verse list the searches fill, the chosen verse rendered with
@@ -40,7 +40,6 @@ public:
     // entry its name holds; other files are left out), then room for a scroll bar when
     // the menu outgrows its height.
     void fillTranslationMenu(const QStringList &translationFiles);
-    int MenuSlideSteps() const { return m_menuSlideSteps; }
 
     // The reader's display font, carried by the hidden Text1; setting it redraws the verse
     // on show.
@@ -101,11 +100,9 @@ private:
     // "إضافة تفسير من ملف": a checked file fills one of the two commentaries.
     void importCommentary();
     void RenderSelectedVerse();
-    void setInfo(QLabel *field, const QString &text);
     void CoolHoverButton15_MouseDown();
-    void closeTranslationMenu();
-    void slideTranslationMenu(int steps);
-    void lstMenu_DblClick();
+    // A row of the translation menu: its file shows beside every verse from now on.
+    void showTranslation(const QString &file);
     void suraayaalist_MouseDown(Qt::MouseButton button, const QPoint &position);
     void copy12_Click();
 
@@ -133,14 +130,13 @@ private:
 
     QTextBrowser *webPreview = nullptr;
     QFrame *FrmInfo = nullptr;
-    QLabel *suraanumber = nullptr;
+    MirroredLabel *suraanumber = nullptr;
     QLabel *ayaanolab = nullptr;
-    QLabel *pagenotext = nullptr;
-    QLabel *chapterNOtext = nullptr;
-    QLabel *score = nullptr;
-    QLabel *typetext = nullptr;
-    QLabel *soraayanum = nullptr;
-    QHash<QLabel *, QLabel *> m_mirrors; // hidden field -> its visible label SkinLabelN
+    MirroredLabel *pagenotext = nullptr;
+    MirroredLabel *chapterNOtext = nullptr;
+    MirroredLabel *score = nullptr;
+    MirroredLabel *typetext = nullptr;
+    MirroredLabel *soraayanum = nullptr;
     QTextEdit *Text2 = nullptr;
     QLabel *tafPlaceholder = nullptr;
 
@@ -151,11 +147,7 @@ private:
     CoolHoverButton *CoolHoverButton15 = nullptr;
     CoolHoverButton *cmdImportTaf = nullptr;
 
-    QListWidget *lstMenu = nullptr;
-    QPropertyAnimation *m_menuSlide = nullptr;
-    QStringList File1;       // the "*.qut" files of the program folder, in list order
-    QStringList m_menuFiles; // the file behind each translation row of lstMenu
-    int m_menuSlideSteps = 76;
+    TranslationMenu *lstMenu = nullptr;
 
     QMenu *show1 = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "core/SingleInstance.h"
 #include "shell/clrPicker.h"
 #include "study/ResultsFrame.h"
+#include "study/TranslationMenu.h"
 #include "support/MainWindowFixture.h"
 #include "support/SideBarStacking.h"
 
@@ -75,14 +76,14 @@ private Q_SLOTS:
         QVERIFY(m.platform.keyboardLayouts.contains(QStringLiteral("00000401")));
 
         QCOMPARE(menuRows(m.window), (QStringList{QStringLiteral("تحميل ترجمة جديدة"), QStringLiteral(" ---------------------")}));
-        QCOMPARE(m.results()->MenuSlideSteps(), 76);
+        QCOMPARE(m.window.findChild<TranslationMenu *>()->slideSteps(), 76);
 
         const QFont font = m.find<QLineEdit>("Text1")->font();
         QCOMPARE(font.family(), QStringLiteral("Tahoma"));
         QCOMPARE(font.pointSizeF(), 16.0);
         QVERIFY(!font.bold() && !font.italic());
         QCOMPARE(m.state.HighlightColor, QStringLiteral("#FF0000"));
-        QCOMPARE(m.state.SearchScope, 0);
+        QCOMPARE(m.state.SearchScope, SearchScope::WholeText);
 
         // Header 0 open, the results frame alone, the commentary box closed.
         QCOMPARE(m.sideBar()->CurrentStrip(), 0);
@@ -129,7 +130,7 @@ private Q_SLOTS:
         const QRect designGeometry = FrmMain(m.platform, m.state).findChild<QListWidget *>(QStringLiteral("lstMenu"))->geometry();
         QVERIFY(m.window.Form_Load());
         QCOMPARE(menuRows(m.window).size(), rows);
-        QCOMPARE(m.results()->MenuSlideSteps(), slideSteps);
+        QCOMPARE(m.window.findChild<TranslationMenu *>()->slideSteps(), slideSteps);
         auto *menu = m.find<QListWidget>("lstMenu");
         const QRect geometry = menu->geometry();
         // As wide as its longest row needs, and 12 px more, grown to the left, for a scroll bar.
@@ -144,11 +145,13 @@ private Q_SLOTS:
     {
         MainWindowFixture m;
         m.folder.write(QStringLiteral("210.qut"), QByteArray());
+        m.folder.write(QStringLiteral("22x.qut"), QByteArray()); // no catalogue entry: no row
         m.folder.write(QStringLiteral("25.qut"), QByteArray());
         QVERIFY(m.window.Form_Load());
         QCOMPARE(menuRows(m.window).mid(2), (QStringList{QStringLiteral("اللغة المكسيكية"), QStringLiteral("اللغة الألمانية")}));
 
-        // A file that is no translation is named when chosen, never shown as a blank box.
+        // The row after the skipped name opens its own file; a file that is no translation
+        // is named when chosen, never shown as a blank box.
         auto *menu = m.find<QListWidget>("lstMenu");
         menu->setCurrentRow(3);
         Q_EMIT menu->itemDoubleClicked(menu->item(3));

@@ -8,6 +8,7 @@
 #include "core/EventLoopYield.h"
 #include "controls/FrmHelp.h"
 #include "memorise/FrmSaveQuran.h"
+#include "memorise/TrackerRecordingPage.h"
 #include "memorise/FrmSaveTiny.h"
 #include "memorise/Marking.h"
 #include "core/ProgramFolder.h"
@@ -102,16 +103,16 @@ struct Tracker {
     void chooseRange(int sura, int from, int to) const
     {
         window->strip_Click(1);
-        auto *page = find<QWidget>("FrmSvDetailed");
+        auto *page = window->findChild<TrackerRecordingPage *>();
         auto *suras = child<QComboBox>(page, "searchname");
         suras->setCurrentIndex(sura - 1);
-        window->searchname_Click();
+        page->searchname_Click();
         auto *first = child<QComboBox>(page, "Combo1");
         first->setCurrentIndex(from - 1);
-        window->Combo1_Click();
+        page->Combo1_Click();
         auto *last = child<QComboBox>(page, "Combo2");
         last->setCurrentIndex(to - from);
-        window->Combo2_Click();
+        page->Combo2_Click();
     }
 
     void press(const char *button) const

@@ -22,18 +22,18 @@ private Q_SLOTS:
 
     void scopeQueries_data()
     {
-        QTest::addColumn<int>("scope");
+        QTest::addColumn<SearchScope>("scope");
         QTest::addColumn<QString>("query");
-        QTest::newRow("whole text") << 0 << QStringLiteral("SELECT ID, AyaaIndex FROM Ayat order by ID");
-        QTest::newRow("one part") << 1 << QStringLiteral("SELECT ID, AyaaIndex FROM Ayat where chapterNO = 3 order by ID");
-        QTest::newRow("parts") << 2 << QStringLiteral("SELECT ID, AyaaIndex FROM Ayat where chapterNO between 5 and 3 order by ID");
-        QTest::newRow("one sura") << 3 << QStringLiteral("SELECT ID, AyaaIndex FROM Ayat where soraano = 2 order by ID");
-        QTest::newRow("suras") << 4 << QStringLiteral("SELECT ID, AyaaIndex FROM Ayat where soraano between 2 and 3 order by ID");
+        QTest::newRow("whole text") << SearchScope::WholeText << QStringLiteral("SELECT ID, AyaaIndex FROM Ayat order by ID");
+        QTest::newRow("one part") << SearchScope::OnePart << QStringLiteral("SELECT ID, AyaaIndex FROM Ayat where chapterNO = 3 order by ID");
+        QTest::newRow("parts") << SearchScope::PartRange << QStringLiteral("SELECT ID, AyaaIndex FROM Ayat where chapterNO between 5 and 3 order by ID");
+        QTest::newRow("one sura") << SearchScope::OneSura << QStringLiteral("SELECT ID, AyaaIndex FROM Ayat where soraano = 2 order by ID");
+        QTest::newRow("suras") << SearchScope::SuraRange << QStringLiteral("SELECT ID, AyaaIndex FROM Ayat where soraano between 2 and 3 order by ID");
     }
 
     void scopeQueries()
     {
-        QFETCH(int, scope);
+        QFETCH(SearchScope, scope);
         QFETCH(QString, query);
         SearchChoices choices;
         choices.part = 3;

@@ -33,7 +33,7 @@ class TestTextSearch : public QObject
     {
         SearchChoices choices;
         choices.wholeWord = wholeWord;
-        const TextSearchResult found = m_search.run(typed, 0, choices);
+        const TextSearchResult found = m_search.run(typed, SearchScope::WholeText, choices);
         if (result)
             *result = found;
         return found.ok ? foundIds(m_verses) : QList<int>{-1};
@@ -141,7 +141,7 @@ private Q_SLOTS:
     void nearestWordsForASearchThatFindsNothing()
     {
         TextSearch &search = m_search;
-        TextSearchResult result = search.run(QStringLiteral("الرحمان"), 0, SearchChoices());
+        TextSearchResult result = search.run(QStringLiteral("الرحمان"), SearchScope::WholeText, SearchChoices());
         QVERIFY(result.ok);
         QCOMPARE(m_verses.recordCount(), 0);
         const QStringList offered = search.suggestions(result.searchForm);

@@ -13,11 +13,11 @@ private Q_SLOTS:
     {
         SearchChoices choices;
         const QString allah = textSearchCondition(QStringLiteral("الله"), true, false);
-        QCOMPARE(textSearchQuery(allah, 0, choices),
+        QCOMPARE(textSearchQuery(allah, SearchScope::WholeText, choices),
                  QStringLiteral("SELECT *  FROM Ayat where Ayat.AyaaIndex Like  '% الله %' order by ID"));
 
         choices.sura = 2;
-        QCOMPARE(textSearchQuery(textSearchCondition(QStringLiteral("الله"), false, false), 3, choices),
+        QCOMPARE(textSearchQuery(textSearchCondition(QStringLiteral("الله"), false, false), SearchScope::OneSura, choices),
                  QStringLiteral("SELECT *  FROM Ayat where soraano = 2 And Ayat.AyaaIndex Like  '%الله%' order by ID"));
 
         QCOMPARE(textSearchCondition(QStringLiteral("رب العالمين"), true, true),
@@ -36,11 +36,11 @@ private Q_SLOTS:
         choices.firstSura = 2;
         choices.lastSura = 3;
         const QString word = textSearchCondition(QStringLiteral("كتاب"), false, false);
-        QCOMPARE(textSearchQuery(word, 1, choices),
+        QCOMPARE(textSearchQuery(word, SearchScope::OnePart, choices),
                  QStringLiteral("SELECT *  FROM Ayat where chapterNO = 30 And Ayat.AyaaIndex Like  '%كتاب%' order by ID"));
-        QCOMPARE(textSearchQuery(word, 2, choices),
+        QCOMPARE(textSearchQuery(word, SearchScope::PartRange, choices),
                  QStringLiteral("SELECT *  FROM Ayat where chapterNO between 5 and 3 And Ayat.AyaaIndex Like  '%كتاب%' order by ID"));
-        QCOMPARE(textSearchQuery(word, 4, choices),
+        QCOMPARE(textSearchQuery(word, SearchScope::SuraRange, choices),
                  QStringLiteral("SELECT *  FROM Ayat where soraano between 2 and 3 And Ayat.AyaaIndex Like  '%كتاب%' order by ID"));
     }
 
@@ -53,7 +53,7 @@ private Q_SLOTS:
         QVERIFY(verses.openFile(FixtureDatabase::path()));
         for (const QString &text : {QStringLiteral("'"), QStringLiteral("x' or '1'='1"), QStringLiteral("الله' or ''='")}) {
             for (bool allWords : {false, true}) {
-                const QString sql = textSearchQuery(textSearchCondition(text, false, allWords), 0, SearchChoices());
+                const QString sql = textSearchQuery(textSearchCondition(text, false, allWords), SearchScope::WholeText, SearchChoices());
                 QVERIFY2(verses.runQuery(sql), qPrintable(verses.errorString()));
                 QCOMPARE(verses.recordCount(), 0);
             }
@@ -67,7 +67,7 @@ private Q_SLOTS:
         choices.lastPart = 29;
         DataSource verses;
         QVERIFY(verses.openFile(FixtureDatabase::path()));
-        QVERIFY(verses.runQuery(textSearchQuery(textSearchCondition(QStringLiteral("الله"), true, false), 2, choices)));
+        QVERIFY(verses.runQuery(textSearchQuery(textSearchCondition(QStringLiteral("الله"), true, false), SearchScope::PartRange, choices)));
         QCOMPARE(verses.recordCount(), 7);
         QSet<int> parts;
         for (; !verses.atEnd(); verses.moveNext())

@@ -150,11 +150,11 @@ private Q_SLOTS:
         ScriptedPlatform platform;
         ProgramState state;
         FrmOptions options(platform, state, Reciters);
-        QCOMPARE(state.SearchScope, 0);
+        QCOMPARE(state.SearchScope, SearchScope::WholeText);
         const char *scopes[] = {"allsearch", "partop", "part12op", "soraop", "sora12op"};
         for (int scope : {3, 1, 4, 2, 0}) {
             child<QRadioButton>(&options, scopes[scope])->click();
-            QCOMPARE(state.SearchScope, scope);
+            QCOMPARE(state.SearchScope, static_cast<SearchScope>(scope));
         }
 
         child<QComboBox>(&options, "sora")->setCurrentIndex(1);
