@@ -109,8 +109,7 @@ private Q_SLOTS:
                                                 "والبرنامج لا يفرق بينهما. يرجى إدخال اسم آخر للمستخدم");
         const QString duplicate = QStringLiteral("إن هذا المستخدم موجود مسبقا , يرجى إدخال اسم جديد للمستخدم");
         for (const auto &[name, told] : {std::pair{users.list()->item(1)->text(), duplicate}, {QStringLiteral("OMAR"), caseOnly},
-                                         {QStringLiteral("a; DROP TABLE b"), UnacceptableUserNameMessage},
-                                         {QStringLiteral("x (suranum number);--"), UnacceptableUserNameMessage}}) {
+                                         {QStringLiteral("a; DROP TABLE b"), UnacceptableUserNameMessage}}) {
             users.platform.messages.clear();
             users.create(name);
             QCOMPARE(users.platform.messages.size(), 1);
