@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QAbstractItemModel>
 #include <QColor>
 #include <QObject>
 #include <QSettings>
 #include <QString>
+#include <QStringList>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
@@ -20,6 +22,15 @@ T *child(const QObject *parent, const char *name)
     if (!found)
         qFatal("no control named %s", name);
     return found;
+}
+
+// The entries of a list or chooser, in order.
+inline QStringList entries(const QAbstractItemModel *model)
+{
+    QStringList all;
+    for (int row = 0; row < model->rowCount(); ++row)
+        all.append(model->index(row, 0).data().toString());
+    return all;
 }
 
 // Forgets every stored setting of this test's own settings folder.
