@@ -24,7 +24,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
-#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextEdit>
 #include <QTimer>
