@@ -38,13 +38,6 @@ QStringList numbers(int from, int to)
     return texts;
 }
 
-// Chooses a row of a combo box as the reader does.
-void choose(QComboBox *box, int index)
-{
-    box->setCurrentIndex(index);
-    Q_EMIT box->activated(index);
-}
-
 } // namespace
 
 class TestSearch : public QObject
