@@ -191,7 +191,7 @@ private Q_SLOTS:
         QSqlDatabase::removeDatabase(QStringLiteral("engine"));
     }
 
-    void adapts_data()
+    void dialectAdapts_data()
     {
         QTest::addColumn<QString>("sql");
         QTest::addColumn<QString>("expected");
@@ -222,7 +222,7 @@ private Q_SLOTS:
             << "where a like '5' or b like 2.5 or c like 7x" << "where a like '5' or b like 2.5 or c = 7 x";
     }
 
-    void adapts()
+    void dialectAdapts()
     {
         QFETCH(QString, sql);
         QFETCH(QString, expected);
