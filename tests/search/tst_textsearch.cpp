@@ -58,20 +58,18 @@ private Q_SLOTS:
         QVERIFY(m_plain.openFile(file));
     }
 
+    // The typed forms themselves are tst_searchform's; the window's test has the hamza-less alef.
     void typedFormsFindWhatTheStandardSpellingFinds_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("standard");
         QTest::addColumn<bool>("forgiving");
         QTest::newRow("vocative phrase") << QStringLiteral("يا أيها الذين آمنوا") << QStringLiteral("ياأيها الذين آمنوا") << false;
-        QTest::newRow("hamza-less alef") << QStringLiteral("ابراهيم") << QStringLiteral("إبراهيم") << true;
         QTest::newRow("hamza-less madda") << QStringLiteral("امنوا") << QStringLiteral("آمنوا") << true;
         QTest::newRow("final heh for teh marbuta") << QStringLiteral("الجنه") << QStringLiteral("الجنة") << true;
         QTest::newRow("final yeh for alef maksura") << QStringLiteral("عيسي") << QStringLiteral("عيسى") << true;
         QTest::newRow("hamza seat") << QStringLiteral("مسئولا") << QStringLiteral("مسؤولا") << true;
-        QTest::newRow("pasted with diacritics") << QStringLiteral("القَيُّوم") << QStringLiteral("القيوم") << false;
         QTest::newRow("copied from the verse view") << QStringLiteral("ٱلۡقَيُّومُ") << QStringLiteral("القيوم") << false;
-        QTest::newRow("direction marks") << QStringLiteral("\u200fالقيوم\u200e") << QStringLiteral("القيوم") << false;
     }
 
     void typedFormsFindWhatTheStandardSpellingFinds()
@@ -96,7 +94,6 @@ private Q_SLOTS:
         const QList<int> moses = search(QStringLiteral("موسى"));
         QCOMPARE(moses, plain(QStringLiteral("ayaaindex like '% موسى %' or ayaaindex like '% ياموسى %'")));
         QVERIFY(moses.size() > plain(QStringLiteral("ayaaindex like '% موسى %'")).size());
-        QVERIFY(moses.contains(1098)); // 7:144 يا موسى إني اصطفيتك
         // A word that begins with the letters of the vocative but is no vocative (يابس) is not taken for one.
         QVERIFY(search(QStringLiteral("بس")).isEmpty());
         // The forgiving pass knows the vocative too.
@@ -144,13 +141,10 @@ private Q_SLOTS:
 
     void nearestWordsForASearchThatFindsNothing()
     {
+        // (The window's test searches for the nearest word offered.)
         TextSearch &search = m_search;
-        TextSearchResult result = search.run(QStringLiteral("الرحمان"), SearchScope::WholeText, SearchChoices());
-        QVERIFY(result.ok);
-        QCOMPARE(m_verses.recordCount(), 0);
-        const QStringList offered = search.suggestions(result.searchForm);
-        QVERIFY(offered.size() <= 5);
-        QCOMPARE(offered.value(0), QStringLiteral("الرحمن"));
+        const QStringList offered = search.suggestions(QStringLiteral("الرحمان"));
+        QVERIFY(offered.size() <= 5 && offered.value(0) == QStringLiteral("الرحمن"));
         // In a phrase the word the text does not hold is the one replaced.
         QCOMPARE(search.suggestions(QStringLiteral("بسم الله الرحمان")).value(0), QStringLiteral("بسم الله الرحمن"));
         QVERIFY(search.suggestions(QStringLiteral("بسم الله")).isEmpty());
