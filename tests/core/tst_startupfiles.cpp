@@ -1,6 +1,7 @@
 // What the program reads and settles at start: its settings, servers.ini, the names of
 // translation files and a pending database update.
 
+#include "core/Connection.h"
 #include "core/ProgramFolder.h"
 #include "core/Servers.h"
 #include "core/Settings.h"
@@ -14,8 +15,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -30,14 +29,10 @@ QByteArray contentOf(const QString &path)
 
 void runSql(const QString &path, const QStringList &statements)
 {
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("edit"));
-        db.setDatabaseName(path);
-        QVERIFY(db.open());
-        for (const QString &statement : statements)
-            QVERIFY(QSqlQuery(db).exec(statement));
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("edit"));
+    Connection file;
+    QVERIFY(file.openFile(path));
+    for (const QString &statement : statements)
+        QVERIFY(file.execute(statement));
 }
 
 } // namespace
@@ -47,17 +42,15 @@ class TestStartupFiles : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // 25.qut, 210.qut and a skipped 22x.qut are the main window's (translationNamesComeFromTheCatalogue),
+    // the names of rows 0 and 17 the download page's.
     void translationFileNames()
     {
-        QCOMPARE(translationEntryOfFile(QStringLiteral("25.qut")), 5);
-        QCOMPARE(translationEntryOfFile(QStringLiteral("210.qut")), 10);
         QCOMPARE(translationEntryOfFile(QStringLiteral("20.qut")), 0);
         QCOMPARE(translationEntryOfFile(QStringLiteral("217.qut")), 17);
         QCOMPARE(translationEntryOfFile(QStringLiteral("2x.qut")), std::nullopt);
         QCOMPARE(translationEntryOfFile(QStringLiteral("notes.qut")), std::nullopt);
         QCOMPARE(translationEntryOfFile(QStringLiteral("230.qut")), std::nullopt); // past the catalogue
-        QCOMPARE(translationFileName(4), QStringLiteral("24.qut"));
-        QCOMPARE(translationFileName(12), QStringLiteral("212.qut"));
     }
 
     void goodUpdateIsInstalledAndKeptOnlyOnceItOpens()
@@ -111,7 +104,7 @@ private Q_SLOTS:
         else if (kind == u"empty")
             folder.write(QStringLiteral("newdb.qu"), {});
         else if (kind == u"schema")
-            runSql(pending, {QStringLiteral("CREATE TABLE Ayat(x)"), QStringLiteral("INSERT INTO Ayat VALUES (1)")});
+            runSql(writeFile(pending, {}), {QStringLiteral("CREATE TABLE Ayat(x)"), QStringLiteral("INSERT INTO Ayat VALUES (1)")});
         else if (kind == u"translation")
             folder.copyBuilt(QStringLiteral("22.qut"), QStringLiteral("newdb.qu"));
         else
