@@ -1,11 +1,17 @@
+// Reading the program's data files, and the SQL dialect step every query goes through.
+
 #include "core/Connection.h"
 #include "core/DataSource.h"
+#include "core/SqlDialect.h"
+#include "core/SqliteLike.h"
 #include "support/FixtureDatabase.h"
 #include "support/TestProgramFolder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -26,23 +32,12 @@ class TestDataSource : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void filesOpenFromAnyFolder()
-    {
-        // ";" and "\\" are ordinary characters of a folder name here.
-        QTemporaryDir root;
-        const QString folder = root.filePath(QStringLiteral("Data Source=x;y\\z ;Persist"));
-        QVERIFY(QDir().mkpath(folder));
-        FixtureDatabase::write(folder + QStringLiteral("/quran.qu"));
-        DataSource source;
-        QVERIFY2(source.openFile(folder + QStringLiteral("/quran.qu"), DataFileKind::Verses), qPrintable(source.errorString()));
-        QVERIFY(source.runQuery(QStringLiteral("SELECT *  FROM Ayat where Ayat.ID like 1")));
-        QCOMPARE(source.text(QStringLiteral("soraano")), QStringLiteral("1"));
-    }
-
     void programQueriesRunAsWritten()
     {
         DataSource source;
         QVERIFY2(source.openFile(FixtureDatabase::path()), qPrintable(source.errorString()));
+        // A verse database is never written.
+        QVERIFY(!source.runQuery(QStringLiteral("DELETE FROM Ayat where ID like 1")));
 
         QVERIFY(source.runQuery(QStringLiteral("SELECT *  FROM Ayat where Ayat.soraano like 67And ayaano between 1 and 7 order by ID")));
         QCOMPARE(column(source, QStringLiteral("ayaano")), (QList<int>{1, 2, 3, 4, 5, 6, 7}));
@@ -63,6 +58,17 @@ private Q_SLOTS:
         QVERIFY(source.runQuery(QStringLiteral("SELECT *  FROM Ayat where soraano between 110 and 113 And Ayat.AyaaIndex Like  '%الله%' order by ID")));
         QCOMPARE(column(source, QStringLiteral("ayaano")), (QList<int>{1, 2, 1, 2}));
         QCOMPARE(column(source, QStringLiteral("soraano")), (QList<int>{110, 110, 112, 112}));
+        // The cursor walks, stops at the end and starts again on a refresh.
+        source.moveFirst();
+        source.moveNext();
+        QCOMPARE(source.position(), 1);
+        QCOMPARE(source.text(QStringLiteral("ayaano")), QStringLiteral("2"));
+        QVERIFY(source.refresh());
+        QCOMPARE(source.position(), 0);
+        for (int i = 0; i < 10; ++i)
+            source.moveNext();
+        QVERIFY(source.atEnd());
+        QCOMPARE(source.position(), 4);
 
         // A clause straight after a closing quote.
         QVERIFY2(source.runQuery(QStringLiteral("SELECT *  FROM Ayat where ayaaindex like '% الرحمن %'order by ID")),
@@ -86,28 +92,19 @@ private Q_SLOTS:
                  QStringList({QStringLiteral("1.5"), QStringLiteral("2"), QString(), QStringLiteral("نص")}));
     }
 
-    void cursorWalksAndRereads()
-    {
-        DataSource source;
-        QVERIFY(source.openFile(FixtureDatabase::path()));
-        QVERIFY(source.runQuery(QStringLiteral("SELECT *  FROM Ayat where Ayat.soraano like 114 order by ID")));
-        QCOMPARE(source.recordCount(), 6);
-        source.moveNext();
-        source.moveNext();
-        QCOMPARE(source.position(), 2);
-        QCOMPARE(source.text(QStringLiteral("ayaano")), QStringLiteral("3"));
-        QVERIFY(source.refresh());
-        QCOMPARE(source.position(), 0);
-        for (int i = 0; i < 10; ++i)
-            source.moveNext();
-        QVERIFY(source.atEnd());
-        QCOMPARE(source.position(), 6);
-    }
-
-    void missingOrCorruptFilesFailAndCreateNothing()
+    // Files open from any folder; missing or corrupt ones fail and create nothing.
+    void filesOpenFromAnyFolderOrFail()
     {
         QTemporaryDir folder;
         DataSource source;
+        // ";" and "\\" are ordinary characters of a folder name here.
+        const QString odd = folder.filePath(QStringLiteral("Data Source=x;y\\z ;Persist"));
+        QVERIFY(QDir().mkpath(odd));
+        FixtureDatabase::write(odd + QStringLiteral("/quran.qu"));
+        DataSource anywhere;
+        QVERIFY2(anywhere.openFile(odd + QStringLiteral("/quran.qu"), DataFileKind::Verses), qPrintable(anywhere.errorString()));
+        QVERIFY(anywhere.runQuery(QStringLiteral("SELECT *  FROM Ayat where Ayat.ID like 1")));
+        QCOMPARE(anywhere.text(QStringLiteral("soraano")), QStringLiteral("1"));
 
         const QString missing = folder.filePath(QStringLiteral("quran.qu"));
         QVERIFY(!source.openFile(missing));
@@ -125,15 +122,6 @@ private Q_SLOTS:
         QVERIFY(!connection.openFile(folder.filePath(QStringLiteral("db.mdb"))));
         QVERIFY(!QFileInfo::exists(folder.filePath(QStringLiteral("db.mdb"))));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("Jthr.qu")});
-    }
-
-    void verseDatabasesAreNeverWritten()
-    {
-        DataSource source;
-        QVERIFY(source.openFile(FixtureDatabase::path()));
-        QVERIFY(!source.runQuery(QStringLiteral("DELETE FROM Ayat where ID like 1")));
-        QVERIFY(source.runQuery(QStringLiteral("SELECT *  FROM Ayat where Ayat.ID like 1")));
-        QCOMPARE(source.recordCount(), 1);
     }
 
     void userDatabaseStatements()
@@ -164,6 +152,81 @@ private Q_SLOTS:
         QVERIFY(reader.openFile(path));
         QVERIFY(reader.runQuery(QStringLiteral("SELECT *  FROM ahmad order by ayaanum")));
         QCOMPARE(column(reader, QStringLiteral("AyaaNum")), (QList<int>{1, 2, 8, 9, 10}));
+    }
+
+    void likeAsTheEngineMeansIt()
+    {
+        // The engine's own LIKE, on a connection that is not given the program's.
+        QSqlDatabase engine = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("engine"));
+        engine.setDatabaseName(QStringLiteral(":memory:"));
+        QVERIFY(engine.open());
+        QSqlQuery query(engine);
+        QVERIFY(query.prepare(QStringLiteral("SELECT ? LIKE ?")));
+        const QStringList texts = {QString(), QStringLiteral(" بسم الله الرحمن الرحيم "), QStringLiteral("Allah, the Merciful"),
+                                   QStringLiteral("262"), QStringLiteral("ياأيها الذين آمنوا"), QStringLiteral("a_b%c"),
+                                   QStringLiteral("ءآأؤإئ")};
+        const QStringList patterns = {QString(), QStringLiteral("%"), QStringLiteral("%%"), QStringLiteral("% الله %"),
+                                      QStringLiteral("%الرحيم"), QStringLiteral("بسم%"), QStringLiteral("% بسم%"),
+                                      QStringLiteral("%ALLAH%"), QStringLiteral("allah%"), QStringLiteral("%merciful"),
+                                      QStringLiteral("26_"), QStringLiteral("262"), QStringLiteral("2%2"),
+                                      QStringLiteral("%ا_أيها%"), QStringLiteral("_اأيها%"), QStringLiteral("__أيها%"),
+                                      QStringLiteral("%ا%ذ%ا"), QStringLiteral("a\\_b%"), QStringLiteral("%_%_%"),
+                                      QStringLiteral("ءآأؤإئ"), QStringLiteral("______"), QStringLiteral("%ئ_")};
+        for (const QString &text : texts) {
+            for (const QString &pattern : patterns) {
+                query.addBindValue(text.isNull() ? QVariant() : QVariant(text));
+                query.addBindValue(pattern.isNull() ? QVariant() : QVariant(pattern));
+                QVERIFY(query.exec() && query.next());
+                if (text.isNull() || pattern.isNull()) {
+                    QVERIFY(query.value(0).isNull());
+                    continue;
+                }
+                QVERIFY2(sqlLikeMatches(pattern.toUtf8(), text.toUtf8()) == query.value(0).toBool(),
+                         qPrintable(text + QStringLiteral(" LIKE ") + pattern));
+            }
+        }
+        query = QSqlQuery();
+        engine.close();
+        engine = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("engine"));
+    }
+
+    void adapts_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("number touching a keyword")
+            << "SELECT *  FROM Ayat where Ayat.soraano like 2And ayaano between 1 and 7 order by ID"
+            << "SELECT *  FROM Ayat where Ayat.soraano = 2 And ayaano between 1 and 7 order by ID";
+        QTest::newRow("bounds given larger first")
+            << "DELETE FROM x where ayaanum between 9 and 3"
+            << "DELETE FROM x where ayaanum between 3 and 9";
+        QTest::newRow("upper-case keywords, larger first, number touching a letter")
+            << "select * from t where a BETWEEN 120 AND 17And b like 1"
+            << "select * from t where a BETWEEN 17 AND 120 And b = 1";
+        QTest::newRow("bounds in order stay")
+            << "where soraano between 2 and 3 And x" << "where soraano between 2 and 3 And x";
+        QTest::newRow("equal bounds stay") << "between 5 and 5" << "between 5 and 5";
+        QTest::newRow("digits ending a name stay") << "SELECT Adodc1 FROM t2x" << "SELECT Adodc1 FROM t2x";
+        QTest::newRow("number inside quotes untouched")
+            << "where ayaaindex like '% 2And between 9 and 3 %'order by ID"
+            << "where ayaaindex like '% 2And between 9 and 3 %'order by ID";
+        QTest::newRow("doubled quote stays inside the string")
+            << "like '% it''s 2And %' and 3And" << "like '% it''s 2And %' and 3 And";
+        QTest::newRow("brackets and two blanks untouched")
+            << "SELECT *  FROM [user1] where [suranum] like 2" << "SELECT *  FROM [user1] where [suranum] = 2";
+        QTest::newRow("a number looked up by key")
+            << "SELECT *  FROM Ayat where Ayat.ID Like 262" << "SELECT *  FROM Ayat where Ayat.ID = 262";
+        QTest::newRow("a pattern or a decimal keeps its LIKE")
+            << "where a like '5' or b like 2.5 or c like 7x" << "where a like '5' or b like 2.5 or c = 7 x";
+    }
+
+    void adapts()
+    {
+        QFETCH(QString, sql);
+        QFETCH(QString, expected);
+        QCOMPARE(toSqliteDialect(sql), expected);
     }
 };
 

@@ -41,6 +41,7 @@ private Q_SLOTS:
             const int verse = m_verses.text(QStringLiteral("ayaano")).toInt();
             QCOMPARE(id, ++expectedId);
             QCOMPARE(verseId(sura, verse), id);
+            QCOMPARE(verseOfId(id), (VerseRef{sura, verse}));
             ++perSura[sura - 1];
 
             const int part = m_verses.text(QStringLiteral("chapterNO")).toInt();
@@ -59,6 +60,15 @@ private Q_SLOTS:
         }
         for (int s = 0; s < SuraCount; ++s)
             QCOMPARE(perSura[s], SuraVerseCounts[s]);
+        QVERIFY(!verseOfId(0) && !verseOfId(VerseTotal + 1));
+        for (const auto &[sura, verse] : {std::pair{0, 1}, {1, 8}, {115, 1}, {2, 0}})
+            QCOMPARE(verseId(sura, verse), std::nullopt);
+        // The program's own tables of the suras.
+        QCOMPARE(SuraNames.size(), SuraCount);
+        QCOMPARE(SuraTypes.count(QStringLiteral("مكية")), 85);
+        QCOMPARE(SuraTypes.count(QStringLiteral("مدنية")), 28);
+        // Sura 57 has always been shown with this spelling.
+        QCOMPARE(SuraTypes.at(57 - 1), QStringLiteral("مدينة"));
     }
 
     void placesOfKnownVerses()

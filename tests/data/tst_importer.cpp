@@ -50,14 +50,14 @@ private Q_SLOTS:
     {
         QTemporaryDir folder;
         const CommentaryFile good = readCommentaryFile(writeFile(folder, QStringLiteral("good.txt"),
-            "1|1|first text\n"
+            "1|1|first\u200c text\n" // a zero-width non-joiner belongs to the text
             "\n"
             "1|2|a text | with a bar and \"\"quoted\"\" words\n"
             "114|6|last\n"
             "# publisher's note\n"));
         QCOMPARE(good.problem, CommentaryFile::Problem::None);
         QCOMPARE(good.texts.size(), 3);
-        QCOMPARE(good.texts.value(1), QStringLiteral("first text"));
+        QCOMPARE(good.texts.value(1), QStringLiteral("first\u200c text"));
         QCOMPARE(good.texts.value(2), QStringLiteral("a text | with a bar and \"quoted\" words"));
         QCOMPARE(good.texts.value(VerseTotal), QStringLiteral("last"));
 
@@ -88,29 +88,6 @@ private Q_SLOTS:
         QVERIFY2(error.contains(options.taf2File + QStringLiteral(":2")), qPrintable(error));
     }
 
-    void realCommentaryFiles()
-    {
-        const QString muyassar = QStringLiteral(VELMORA_REFERENCE_DIR "/ar.muyassar.txt");
-        const QString jalalayn = QStringLiteral(VELMORA_REFERENCE_DIR "/ar.jalalayn.txt");
-        if (!QFileInfo::exists(muyassar) || !QFileInfo::exists(jalalayn))
-            QSKIP("the reference commentary files are not beside this clone");
-        for (const QString &path : {muyassar, jalalayn}) {
-            const CommentaryFile file = readCommentaryFile(path);
-            QCOMPARE(file.problem, CommentaryFile::Problem::None);
-            QCOMPARE(file.texts.size(), VerseTotal);
-            for (const QString &text : file.texts) {
-                QVERIFY(!text.isEmpty());
-                QVERIFY(!text.contains(QStringLiteral("\"\"")));
-            }
-        }
-        QVERIFY(readCommentaryFile(jalalayn).texts.value(VerseTotal).contains(QStringLiteral("\" شياطين الإنس والجن \"")));
-        // Zero-width non-joiners belong to the text and are kept.
-        bool keptJoinerControl = false;
-        for (const QString &text : readCommentaryFile(muyassar).texts)
-            keptJoinerControl = keptJoinerControl || text.contains(QChar(0x200C));
-        QVERIFY(keptJoinerControl);
-    }
-
     void placeListsMustHaveTheirShape()
     {
         QTemporaryDir folder;
@@ -126,38 +103,28 @@ private Q_SLOTS:
         QVERIFY(!error.isEmpty());
     }
 
-    void rootsFromASuppliedTable()
-    {
-        QTemporaryDir out;
-        QString error;
-        DataBuildOptions options{sourcesFolder(), out.filePath(QStringLiteral("program")), {}, {}, {}, {}, {}};
-        options.rootsFile = writeFile(out, QStringLiteral("roots.txt"), "# word and root\nالكتاب\tكتب\nكتابه\tكتب\n");
-        QVERIFY2(buildProgramData(options, [](const QString &) {}, &error), qPrintable(error));
-
-        DataSource words;
-        QVERIFY(words.openFile(options.outFolder + QStringLiteral("/Jthr.qu")));
-        QVERIFY(words.runQuery(QStringLiteral("SELECT * FROM Words where JathrID like 'كتب' order by Word")));
-        QCOMPARE(words.recordCount(), 2);
-        QCOMPARE(words.text(QStringLiteral("Word")), QStringLiteral("الكتاب"));
-        // A word the table does not list is found only by itself.
-        QVERIFY(words.runQuery(QStringLiteral("SELECT * FROM Words where Word like 'الرحمن'")));
-        QCOMPARE(words.text(QStringLiteral("JathrID")), QStringLiteral("~الرحمن"));
-        words.close();
-
-        options.rootsFile = writeFile(out, QStringLiteral("bad-roots.txt"), "الكتاب\tكتب\nno tab here\n");
-        QVERIFY(!buildProgramData(options, [](const QString &) {}, &error));
-        QVERIFY2(error.contains(QStringLiteral("bad-roots.txt:2")), qPrintable(error));
-    }
-
-    void rebuildKeepsTheReadersFiles()
+    // A build from supplied commentary, roots, skin and servers; a rebuild keeps the
+    // reader's files, and a failed one the files it would have replaced.
+    void buildAndRebuild()
     {
         QTemporaryDir out;
         QString error;
         const QString servers = writeFile(out, QStringLiteral("servers-template.ini"), "[Servers]\nUpdateServer=http://a/\n");
         const QString skin = writeFile(out, QStringLiteral("skin.qss"), "QWidget { color: black; }");
         const QString taf2 = writeFile(out, QStringLiteral("taf2.txt"), "2|255|آية الكرسي\n");
-        DataBuildOptions options{sourcesFolder(), out.filePath(QStringLiteral("program")), taf2, {}, skin, servers};
+        const QString roots = writeFile(out, QStringLiteral("roots.txt"), "# word and root\nالكتاب\tكتب\nكتابه\tكتب\n");
+        DataBuildOptions options{sourcesFolder(), out.filePath(QStringLiteral("program")), taf2, {}, skin, servers, roots};
         QVERIFY2(buildProgramData(options, [](const QString &) {}, &error), qPrintable(error));
+
+        // The roots of a supplied table; a word it does not list is found only by itself.
+        DataSource words;
+        QVERIFY(words.openFile(options.outFolder + QStringLiteral("/Jthr.qu")));
+        QVERIFY(words.runQuery(QStringLiteral("SELECT * FROM Words where JathrID like 'كتب' order by Word")));
+        QCOMPARE(words.recordCount(), 2);
+        QCOMPARE(words.text(QStringLiteral("Word")), QStringLiteral("الكتاب"));
+        QVERIFY(words.runQuery(QStringLiteral("SELECT * FROM Words where Word like 'الرحمن'")));
+        QCOMPARE(words.text(QStringLiteral("JathrID")), QStringLiteral("~الرحمن"));
+        words.close();
 
         DataSource verses;
         QVERIFY(verses.openFile(options.outFolder + QStringLiteral("/quran.qu")));
@@ -188,6 +155,10 @@ private Q_SLOTS:
         QVERIFY(error.contains(QStringLiteral("broken.txt:1")));
         QCOMPARE(QFileInfo(program + QStringLiteral("quran.qu")).lastModified(), before);
         QVERIFY(QDir(options.outFolder).entryList({QStringLiteral("*.partial")}).isEmpty());
+        options.tafFile.clear();
+        options.rootsFile = writeFile(out, QStringLiteral("bad-roots.txt"), "الكتاب\tكتب\nno tab here\n");
+        QVERIFY(!buildProgramData(options, [](const QString &) {}, &error));
+        QVERIFY2(error.contains(QStringLiteral("bad-roots.txt:2")), qPrintable(error));
     }
 };
 

@@ -5,7 +5,6 @@
 #include "core/DataSource.h"
 #include "support/MainWindowFixture.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -23,11 +22,11 @@ QString write(const TestProgramFolder &folder, const QString &name, const QByteA
     return folder.file(name);
 }
 
-QByteArray digest(const QString &path)
+QByteArray contents(const QString &path)
 {
     QFile file(path);
     file.open(QIODevice::ReadOnly);
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+    return file.readAll();
 }
 
 // The stored commentaries of a verse: (taf2, taf).
@@ -69,17 +68,16 @@ private Q_SLOTS:
             QVERIFY(!placeholder->text().contains(QStringLiteral("docs")));
             QVERIFY(command->isVisible());
             QCOMPARE(command->caption(), Command);
-            QCOMPARE(program->find<QListWidget>("lstMenu")->count(), 2);
 
             // One bad line: nothing is imported and the reader is told which line.
-            const QByteArray before = digest(verses);
+            const QByteArray before = contents(verses);
             program->platform.fileNames.enqueue(write(folder, QStringLiteral("bad.txt"), "2|255|a\n2|256|b\n2|x|c\n"));
             program->platform.choices.enqueue(1);
             Q_EMIT placeholder->linkActivated(QStringLiteral("import"));
             QCOMPARE(program->platform.messages.last().title, QStringLiteral("خطأ"));
             QVERIFY2(program->platform.messages.last().text.contains(QStringLiteral("السطر 3")),
                      qPrintable(program->platform.messages.last().text));
-            QCOMPARE(digest(verses), before);
+            QCOMPARE(contents(verses), before);
             QVERIFY(placeholder->isVisible());
 
             // A good file fills the chosen commentary, shown at once.
@@ -104,9 +102,7 @@ private Q_SLOTS:
             program->click("cmdImportTaf");
             QCOMPARE(program->platform.messages.size(), messages + 1);
             QCOMPARE(program->platform.messages.last().title, QStringLiteral("تنبيه"));
-            QFile file(verses);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            withAdditions = file.readAll();
+            withAdditions = contents(verses);
         }
         program.reset();
 
@@ -117,21 +113,6 @@ private Q_SLOTS:
         QVERIFY(next.window.Form_Load());
         QVERIFY(!QFileInfo::exists(next.folder.file(QStringLiteral("newdb.qu"))));
         QCOMPARE(stored(next.folder.path(), AliImran2), qMakePair(QString(), QStringLiteral("تفسير الآية الثانية")));
-    }
-
-    void realCommentaryFile()
-    {
-        const QString muyassar = QStringLiteral(VELMORA_REFERENCE_DIR "/ar.muyassar.txt");
-        if (!QFileInfo::exists(muyassar))
-            QSKIP("the reference commentary files are not beside this clone");
-        MainWindowFixture program;
-        QVERIFY(program.window.Form_Load());
-        program.platform.fileNames.enqueue(muyassar);
-        program.platform.choices.enqueue(0);
-        program.click("cmdImportTaf");
-        QVERIFY2(program.platform.messages.last().text.contains(QStringLiteral("6236")),
-                 qPrintable(program.platform.messages.last().text));
-        QVERIFY(!stored(program.folder.path(), AyatAlKursi).first.isEmpty());
     }
 };
 

@@ -14,8 +14,6 @@
 #include <QSqlQuery>
 #include <QTest>
 
-#include <memory>
-
 namespace {
 
 // The main result list as the topic frame sees it.
@@ -50,14 +48,6 @@ private:
     QList<Row> m_rows;
     int m_selected = -1;
 };
-
-QStringList rows(const QListWidget *list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts.append(list->item(i)->text());
-    return texts;
-}
 
 void doubleClick(QListWidget *list, const QString &text)
 {
@@ -100,101 +90,84 @@ class TestFrmSubBook : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init()
+    // The reader walks the tree down to a leaf and loads its references as results.
+    void browsesTheTreeAndLoadsReferences()
     {
-        m_folder = std::make_unique<TestProgramFolder>();
-        writeTopics(m_folder->file(QStringLiteral("quran.qu")));
-        QVERIFY(Adodc1.openFile(ProgramFolder::file(QStringLiteral("quran.qu"))));
-        m_frame = std::make_unique<FrmSubBook>(m_state, m_results, Adodc1);
-        m_frame->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
-        mainsearch = child<QListWidget>(m_frame.get(), "mainsearch");
-        mainlist = child<QListWidget>(m_frame.get(), "mainlist");
-        references = child<QListWidget>(m_frame.get(), "suraayaalistsubbook");
-    }
+        TestProgramFolder folder;
+        writeTopics(folder.file(QStringLiteral("quran.qu")));
+        DataSource verses;
+        QVERIFY(verses.openFile(ProgramFolder::file(QStringLiteral("quran.qu"))));
+        ProgramState state;
+        RecordingResults results;
+        FrmSubBook frame(state, results, verses);
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        auto *mainsearch = child<QListWidget>(&frame, "mainsearch");
+        auto *mainlist = child<QListWidget>(&frame, "mainlist");
+        auto *references = child<QListWidget>(&frame, "suraayaalistsubbook");
 
-    void cleanup()
-    {
-        m_frame.reset();
-        Adodc1.close();
-        m_folder.reset();
-        m_results.clearResults();
-    }
-
-    void browsesTheTree()
-    {
         QCOMPARE(mainlist->count(), 0); // nothing is read before the header is chosen
-        m_frame->openTopics();
+        frame.openTopics();
         const QStringList topLevel = {QStringLiteral("العبادات"), QStringLiteral("القرآن"), QStringLiteral("الأخلاق")};
-        QCOMPARE(rows(mainlist), topLevel);
-        QCOMPARE(rows(mainsearch), QStringList{QStringLiteral("القائمة الرئيسية")});
+        QCOMPARE(entries(mainlist->model()), topLevel);
+        QCOMPARE(entries(mainsearch->model()), QStringList{QStringLiteral("القائمة الرئيسية")});
 
         doubleClick(mainlist, QStringLiteral("العبادات"));
         const QStringList worship = {QStringLiteral("الصيام"), QStringLiteral("الصلاة")};
-        QCOMPARE(rows(mainlist), worship);
+        QCOMPARE(entries(mainlist->model()), worship);
 
         // Choosing the header again keeps the level the reader left.
-        m_frame->openTopics();
-        QCOMPARE(rows(mainlist), worship);
-
-        // A leaf lists its references and keeps its siblings on show.
-        doubleClick(mainlist, QStringLiteral("الصيام"));
-        QCOMPARE(rows(mainlist), worship);
-        const QStringList fastingReferences = {QStringLiteral("البقرة : (1 2)"), QStringLiteral("البقرة : (5-7)"),
-                                               QStringLiteral("البقرة : (9 3 5-6)"), QStringLiteral("البقرة : ()"),
-                                               QStringLiteral("الإخلاص : (4-2)")};
-        QCOMPARE(rows(references), fastingReferences);
+        frame.openTopics();
+        QCOMPARE(entries(mainlist->model()), worship);
 
         // A leaf without references leaves the list empty.
         doubleClick(mainlist, QStringLiteral("الصلاة"));
         QCOMPARE(references->count(), 0);
 
+        // A leaf lists its references and keeps its siblings on show.
         doubleClick(mainlist, QStringLiteral("الصيام"));
-        QTest::mouseClick(mainsearch->viewport(), Qt::LeftButton, {},
-                          mainsearch->visualItemRect(mainsearch->item(0)).center());
-        QCOMPARE(rows(mainlist), topLevel);
-        QCOMPARE(references->count(), 0);
-        QVERIFY(mainsearch->selectedItems().isEmpty());
+        QCOMPARE(entries(mainlist->model()), worship);
+        const QStringList fastingReferences = {QStringLiteral("البقرة : (1 2)"), QStringLiteral("البقرة : (5-7)"),
+                                               QStringLiteral("البقرة : (9 3 5-6)"), QStringLiteral("البقرة : ()"),
+                                               QStringLiteral("الإخلاص : (4-2)")};
+        QCOMPARE(entries(references->model()), fastingReferences);
 
-        // The top level again, then another branch.
-        doubleClick(mainlist, QStringLiteral("الأخلاق"));
-        QCOMPARE(rows(mainlist), QStringList{QStringLiteral("الصبر")});
-        doubleClick(mainlist, QStringLiteral("الصبر"));
-        QCOMPARE(rows(references), QStringList{QStringLiteral("العصر : (3)")});
-    }
-
-    void loadsReferenceVerses()
-    {
-        m_frame->openTopics();
-        doubleClick(mainlist, QStringLiteral("العبادات"));
-        doubleClick(mainlist, QStringLiteral("الصيام"));
-        QSignalSpy showResults(m_frame.get(), &FrmSubBook::showResults);
-
-        m_state.SearchWord = QStringLiteral("الصيام");
+        QSignalSpy showResults(&frame, &FrmSubBook::showResults);
+        state.SearchWord = QStringLiteral("الصيام");
         doubleClick(references, QStringLiteral("البقرة : (5-7)"));
-        QCOMPARE(m_results.verses(), (QStringList{QStringLiteral("2:5"), QStringLiteral("2:6"), QStringLiteral("2:7")}));
-        QCOMPARE(m_results.resultRow(0).id, QStringLiteral("12")); // 7 verses of sura 1 come first
-        QCOMPARE(m_results.resultRow(0).foundBy, QString());
-        QCOMPARE(m_results.shownCount, 3);
-        QCOMPARE(m_results.selectedRow(), 0);
-        QCOMPARE(m_state.SearchWord, QString()); // shown without highlighting
+        QCOMPARE(results.verses(), (QStringList{QStringLiteral("2:5"), QStringLiteral("2:6"), QStringLiteral("2:7")}));
+        QCOMPARE(results.resultRow(0).id, QStringLiteral("12")); // 7 verses of sura 1 come first
+        QCOMPARE(results.resultRow(0).foundBy, QString());
+        QCOMPARE(results.shownCount, 3);
+        QCOMPARE(results.selectedRow(), 0);
+        QCOMPARE(state.SearchWord, QString()); // shown without highlighting
         QCOMPARE(showResults.count(), 1);
 
         // Written out of order, loaded in reading order.
         doubleClick(references, QStringLiteral("البقرة : (9 3 5-6)"));
-        QCOMPARE(m_results.verses(),
+        QCOMPARE(results.verses(),
                  (QStringList{QStringLiteral("2:3"), QStringLiteral("2:5"), QStringLiteral("2:6"), QStringLiteral("2:9")}));
-        QCOMPARE(showResults.count(), 2);
 
         // A range written backwards stands for its first verse.
         doubleClick(references, QStringLiteral("الإخلاص : (4-2)"));
-        QCOMPARE(m_results.verses(), QStringList{QStringLiteral("112:4")});
+        QCOMPARE(results.verses(), QStringList{QStringLiteral("112:4")});
         QCOMPARE(showResults.count(), 3);
 
         // An empty reference asks for nothing and leaves the result list as it was.
         doubleClick(references, QStringLiteral("البقرة : ()"));
-        QCOMPARE(m_results.verses(), QStringList{QStringLiteral("112:4")});
+        QCOMPARE(results.verses(), QStringList{QStringLiteral("112:4")});
         QCOMPARE(showResults.count(), 3);
+
+        // The top level again, then another branch.
+        QTest::mouseClick(mainsearch->viewport(), Qt::LeftButton, {},
+                          mainsearch->visualItemRect(mainsearch->item(0)).center());
+        QCOMPARE(entries(mainlist->model()), topLevel);
+        QCOMPARE(references->count(), 0);
+        QVERIFY(mainsearch->selectedItems().isEmpty());
+        doubleClick(mainlist, QStringLiteral("الأخلاق"));
+        QCOMPARE(entries(mainlist->model()), QStringList{QStringLiteral("الصبر")});
+        doubleClick(mainlist, QStringLiteral("الصبر"));
+        QCOMPARE(entries(references->model()), QStringList{QStringLiteral("العصر : (3)")});
     }
 
     // Which verse numbers of a reference reach the query.
@@ -211,16 +184,6 @@ private Q_SLOTS:
         // A mistyped end stops at the longest sura.
         QCOMPARE(topicVerseNumbers(QStringLiteral("280-99999")).size(), 7);
     }
-
-private:
-    std::unique_ptr<TestProgramFolder> m_folder;
-    ProgramState m_state;
-    RecordingResults m_results;
-    DataSource Adodc1;
-    std::unique_ptr<FrmSubBook> m_frame;
-    QListWidget *mainsearch = nullptr;
-    QListWidget *mainlist = nullptr;
-    QListWidget *references = nullptr;
 };
 
 QTEST_MAIN(TestFrmSubBook)

@@ -1,10 +1,13 @@
+// The query texts of the text and the root search, and the root search's waiting page.
+
 #include "core/DataSource.h"
+#include "search/RootSearchQuery.h"
 #include "search/TextSearchQuery.h"
 #include "support/FixtureDatabase.h"
 
 #include <QTest>
 
-class TestTextSearchQuery : public QObject
+class TestSearchQueries : public QObject
 {
     Q_OBJECT
 
@@ -74,7 +77,46 @@ private Q_SLOTS:
             parts.insert(verses.text(QStringLiteral("chapterNO")).toInt());
         QCOMPARE(parts, (QSet<int>{29, 30}));
     }
+
+    void rootDatabaseQueries()
+    {
+        QCOMPARE(rootsOfWordQuery(QStringLiteral("الكتاب")),
+                 QStringLiteral("SELECT *  FROM Words where Word like 'الكتاب'order by JathrID"));
+        QCOMPARE(formsOfRootQuery(QStringLiteral("كتب")),
+                 QStringLiteral("SELECT *  FROM Words where JathrID like 'كتب'order by JathrID"));
+        // A quote is searched for, not the end of the string.
+        QCOMPARE(rootsOfWordQuery(QStringLiteral("a'b")),
+                 QStringLiteral("SELECT *  FROM Words where Word like 'a''b'order by JathrID"));
+    }
+
+    // The scope conditions themselves are those of the text search (conditionsAndScopes).
+    void scopeQueries()
+    {
+        SearchChoices choices;
+        choices.firstPart = 5;
+        choices.lastPart = 3;
+        QCOMPARE(rootSearchScopeQuery(SearchScope::WholeText, choices), QStringLiteral("SELECT ID, AyaaIndex FROM Ayat order by ID"));
+        QCOMPARE(rootSearchScopeQuery(SearchScope::PartRange, choices),
+                 QStringLiteral("SELECT ID, AyaaIndex FROM Ayat where chapterNO between 5 and 3 order by ID"));
+        QCOMPARE(versesByIdQuery({7, 86, 2001}), QStringLiteral("SELECT *  FROM Ayat where ID in (7,86,2001) order by ID"));
+    }
+
+    void waitingPage()
+    {
+        QCOMPARE(rootSearchWaitingPage(QStringLiteral("Tahoma"), 16, QStringLiteral("كتب")),
+                 QStringLiteral("<HTML><html dir=\"rtl\"><HEAD></HEAD><BODY><p align=Center dir=rtl><font face=\"Tahoma \"style=\"font-size: 16pt\">"
+                                "يرجى الإنتظار ... يتم الآن البحث عن <p align=Center><font color=\"#FF0000\">كتب</font></p>"
+                                "</font></p></BODY></HTML>"));
+        QVERIFY(rootSearchWaitingPage(QStringLiteral("Amiri"), 10.5, QStringLiteral("x")).contains(QStringLiteral("font-size: 10.5pt")));
+    }
+
+    void wildcards()
+    {
+        QVERIFY(hasLikeWildcard(QStringLiteral("كت%")));
+        QVERIFY(hasLikeWildcard(QStringLiteral("_كتب")));
+        QVERIFY(!hasLikeWildcard(QStringLiteral("الكتاب")));
+    }
 };
 
-QTEST_GUILESS_MAIN(TestTextSearchQuery)
-#include "tst_textsearchquery.moc"
+QTEST_GUILESS_MAIN(TestSearchQueries)
+#include "tst_searchqueries.moc"
