@@ -39,11 +39,8 @@ private Q_SLOTS:
         // A verse database is never written.
         QVERIFY(!source.runQuery(QStringLiteral("DELETE FROM Ayat where ID like 1")));
 
-        QVERIFY(source.runQuery(QStringLiteral("SELECT *  FROM Ayat where Ayat.soraano like 67And ayaano between 1 and 7 order by ID")));
-        QCOMPARE(column(source, QStringLiteral("ayaano")), (QList<int>{1, 2, 3, 4, 5, 6, 7}));
-        QCOMPARE(column(source, QStringLiteral("SORAANO")), QList<int>(7, 67));
-
-        QVERIFY(source.runQuery(QStringLiteral("SELECT *  FROM Ayat where Ayat.soraano like 67 and ayaano between 9 and 3 order by ID")));
+        // Through the dialect step (dialectAdapts): a number touching a keyword, bounds larger first.
+        QVERIFY(source.runQuery(QStringLiteral("SELECT *  FROM Ayat where Ayat.soraano like 67And ayaano between 9 and 3 order by ID")));
         QCOMPARE(column(source, QStringLiteral("ayaano")), (QList<int>{3, 4, 5, 6, 7, 8, 9}));
 
         QVERIFY(source.runQuery(QStringLiteral("SELECT *  FROM Ayat where Ayat.ID like 1")));
@@ -69,11 +66,6 @@ private Q_SLOTS:
             source.moveNext();
         QVERIFY(source.atEnd());
         QCOMPARE(source.position(), 4);
-
-        // A clause straight after a closing quote.
-        QVERIFY2(source.runQuery(QStringLiteral("SELECT *  FROM Ayat where ayaaindex like '% الرحمن %'order by ID")),
-                 qPrintable(source.errorString()));
-        QVERIFY(!source.atEnd());
 
         // Nothing found: the cursor stands at the end and reads give empty texts.
         QVERIFY(source.runQuery(QStringLiteral("SELECT *  FROM Ayat where ayaaindex like '% لاتوجدكلمةكهذه %'")));
@@ -191,7 +183,7 @@ private Q_SLOTS:
         QSqlDatabase::removeDatabase(QStringLiteral("engine"));
     }
 
-    void adapts_data()
+    void dialectAdapts_data()
     {
         QTest::addColumn<QString>("sql");
         QTest::addColumn<QString>("expected");
@@ -222,7 +214,7 @@ private Q_SLOTS:
             << "where a like '5' or b like 2.5 or c like 7x" << "where a like '5' or b like 2.5 or c = 7 x";
     }
 
-    void adapts()
+    void dialectAdapts()
     {
         QFETCH(QString, sql);
         QFETCH(QString, expected);
