@@ -10,7 +10,6 @@
 #include "support/TestProgramFolder.h"
 
 #include <QAction>
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
