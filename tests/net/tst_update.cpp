@@ -5,10 +5,12 @@
 #include "core/ProgramState.h"
 #include "core/ReaderFolder.h"
 #include "core/TranslationCatalogue.h"
+#include "data/Site.h"
 #include "media/FrmDownloadT.h"
 #include "net/FrmDownload.h"
 #include "net/FrmUpdate.h"
 #include "net/PendingUpdate.h"
+#include "net/UpdateFiles.h"
 #include "support/LocalHttpServer.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestHelpers.h"
@@ -22,6 +24,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 #include <QTextLayout>
@@ -307,6 +310,42 @@ private Q_SLOTS:
         QCOMPARE(site.state.DownloadItem, 24);
         QCOMPARE(site.server.requests.last(), u'/' + path);
         QCOMPARE(QFile(site.folder.file(QStringLiteral("24.qut"))).size(), whole.size());
+    }
+
+    // The site the program's build writes for the update check to talk to.
+    void siteHoldsTheBuiltFiles()
+    {
+        const QString built = QStringLiteral(VELMORA_BUILD_DIR);
+        QTemporaryDir site;
+        QString error;
+        QVERIFY2(writeSite(built, site.path(), &error), qPrintable(error));
+        // Writing again over an existing site works the same.
+        QVERIFY2(writeSite(built, site.path(), &error), qPrintable(error));
+
+        const QDir update(site.filePath(QStringLiteral("communication/update")));
+        QCOMPARE(contents(update.filePath(QStringLiteral("newdb.qu"))), contents(built + QStringLiteral("/quran.qu")));
+        const QStringList translations = QDir(built).entryList({QStringLiteral("*.qut")}, QDir::Files, QDir::Name);
+        QVERIFY(translations.contains(QStringLiteral("217.qut")));
+        QStringList expected = translations;
+        expected << QStringLiteral("newdb.qu") << QStringLiteral("update5.0.php");
+        expected.sort();
+        QCOMPARE(update.entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+        for (const QString &name : translations)
+            QCOMPARE(contents(update.filePath(name)), contents(built + u'/' + name));
+
+        // The answer names the built database's version, so a program running on
+        // the same build finds nothing to update.
+        UpdateAnswer answer;
+        QVERIFY(parseUpdateAnswer(QString::fromUtf8(contents(update.filePath(QStringLiteral("update5.0.php")))), &answer));
+        QCOMPARE(answer.version, ReaderFolder::databaseVersion(built));
+        QVERIFY(!answer.notes.isEmpty());
+        QVERIFY(!answer.notes.endsWith(u'\n'));
+
+        // Without a built database there is no site to write.
+        QTemporaryDir empty, nothing;
+        QVERIFY(!writeSite(empty.path(), nothing.path(), &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(!QFile::exists(nothing.filePath(QStringLiteral("communication/update/update5.0.php"))));
     }
 };
 
