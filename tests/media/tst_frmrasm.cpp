@@ -37,13 +37,6 @@ QByteArray pictureBytes(QColor colour, int width, int height = 40)
     return file.readAll();
 }
 
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
 void trigger(FrmRasm *window, const char *entry)
 {
     window->findChild<QMenu *>(QStringLiteral("menuopen"))->findChild<QAction *>(QLatin1String(entry))->trigger();
@@ -153,7 +146,7 @@ private Q_SLOTS:
         m_server->serve(QStringLiteral("/quran/image/114_006.gif"), pictureBytes(Qt::darkBlue, 250));
         trigger(window, "redownload");
         QTRY_COMPARE(child<QLabel>(window, "Image1")->pixmap().width(), 250);
-        const QByteArray picture = contentOf(m_folder->file(QStringLiteral("pic/114_006.gif")));
+        const QByteArray picture = readFile(m_folder->file(QStringLiteral("pic/114_006.gif")));
         QVERIFY(picture == pictureBytes(Qt::darkBlue, 250));
 
         // Saving over the reader's own file: a copy that fails leaves that file whole.
@@ -164,12 +157,12 @@ private Q_SLOTS:
         trigger(window, "save");
         QCOMPARE(m_platform.messages.size(), 3);
         QCOMPARE(m_platform.messages.last().title, QStringLiteral("خطأ"));
-        QCOMPARE(contentOf(copy), QByteArray("the reader's own file"));
+        QCOMPARE(readFile(copy), QByteArray("the reader's own file"));
 
         m_platform.fileOperations.bytesUntilFull = -1;
         m_platform.fileNames.enqueue(copy);
         trigger(window, "save");
-        QVERIFY(contentOf(copy) == picture);
+        QVERIFY(readFile(copy) == picture);
         QCOMPARE(QDir(m_folder->path()).entryList({QStringLiteral("copy.gif*")}), QStringList{QStringLiteral("copy.gif")});
         trigger(window, "save"); // cancelled: nothing happens
         QCOMPARE(m_platform.messages.size(), 3);

@@ -91,16 +91,9 @@ qreal drawnX(const QLabel *label, qsizetype index)
     return line.cursorToX(int(index));
 }
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
 QByteArray builtFile(const QString &name)
 {
-    return contents(QStringLiteral(VELMORA_BUILD_DIR "/") + name);
+    return readFile(QStringLiteral(VELMORA_BUILD_DIR "/") + name);
 }
 
 } // namespace
@@ -223,7 +216,7 @@ private Q_SLOTS:
         QTest::mouseClick(child<QPushButton>(window, "cmdReDownload"), Qt::LeftButton);
         QVERIFY(QTest::qWaitFor([&] { return site.programEnds == 1; }, 20000));
         QCOMPARE(site.server.requests, QStringList(2, QStringLiteral("/communication/update/217.qut")));
-        QVERIFY(contents(site.folder.file(QStringLiteral("217.qut"))) == translation);
+        QVERIFY(readFile(site.folder.file(QStringLiteral("217.qut"))) == translation);
         QCOMPARE(text(window, "ProgressReport"), QStringLiteral("%1   /   %1").arg(translation.size()));
         auto *bar = child<QProgressBar>(window, "ProgressBar");
         QCOMPARE(bar->value(), bar->maximum());
@@ -323,7 +316,7 @@ private Q_SLOTS:
         QVERIFY2(writeSite(built, site.path(), &error), qPrintable(error));
 
         const QDir update(site.filePath(QStringLiteral("communication/update")));
-        QCOMPARE(contents(update.filePath(QStringLiteral("newdb.qu"))), contents(built + QStringLiteral("/quran.qu")));
+        QCOMPARE(readFile(update.filePath(QStringLiteral("newdb.qu"))), readFile(built + QStringLiteral("/quran.qu")));
         const QStringList translations = QDir(built).entryList({QStringLiteral("*.qut")}, QDir::Files, QDir::Name);
         QVERIFY(translations.contains(QStringLiteral("217.qut")));
         QStringList expected = translations;
@@ -331,12 +324,12 @@ private Q_SLOTS:
         expected.sort();
         QCOMPARE(update.entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
         for (const QString &name : translations)
-            QCOMPARE(contents(update.filePath(name)), contents(built + u'/' + name));
+            QCOMPARE(readFile(update.filePath(name)), readFile(built + u'/' + name));
 
         // The answer names the built database's version, so a program running on
         // the same build finds nothing to update.
         UpdateAnswer answer;
-        QVERIFY(parseUpdateAnswer(QString::fromUtf8(contents(update.filePath(QStringLiteral("update5.0.php")))), &answer));
+        QVERIFY(parseUpdateAnswer(QString::fromUtf8(readFile(update.filePath(QStringLiteral("update5.0.php")))), &answer));
         QCOMPARE(answer.version, ReaderFolder::databaseVersion(built));
         QVERIFY(!answer.notes.isEmpty());
         QVERIFY(!answer.notes.endsWith(u'\n'));
