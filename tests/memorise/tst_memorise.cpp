@@ -43,20 +43,30 @@ using Rows = QList<QPair<int, int>>; // (suranum, ayaanum), by ayaanum
 
 const QString User = QStringLiteral("hafiz");
 
-// One user's tracker on the fixture verses (unless told otherwise) and a new, empty db.mdb.
-struct Tracker {
+// A fresh program folder with the fixture verses and a new, empty db.mdb, unless told otherwise.
+struct MemoriseFolder {
     TestProgramFolder folder{QStringList{}};
     ScriptedPlatform platform;
     ProgramState state;
+
+    MemoriseFolder(bool withVerses, bool withUserFile)
+    {
+        clearSettings();
+        if (withVerses)
+            folder.writeFixture();
+        if (withUserFile)
+            folder.write(QStringLiteral("db.mdb"), {}); // an empty file is an empty database
+    }
+};
+
+// One user's tracker.
+struct Tracker : MemoriseFolder {
     UserDatabase users{ProgramFolder::path()};
     std::unique_ptr<FrmSaveQuran> window;
 
     explicit Tracker(const QStringList &before = {}, bool withVerses = true)
+        : MemoriseFolder(withVerses, true)
     {
-        clearSettings();
-        folder.write(QStringLiteral("db.mdb"), {}); // an empty file is an empty database
-        if (withVerses)
-            folder.writeFixture();
         users.run(QStringList{createUserStatement(User)} + before);
         state.CurrentUser = User;
         window = std::make_unique<FrmSaveQuran>(platform, state, users);
@@ -147,21 +157,16 @@ QStringList inserts(const Rows &rows)
     return statements;
 }
 
-// The users window on a fresh program folder, loaded.
-struct Users {
+// The users window, loaded.
+struct Users : MemoriseFolder {
+    FrmEnterPage window{platform, state};
+
     explicit Users(bool withUserFile = true)
+        : MemoriseFolder(true, withUserFile)
     {
-        clearSettings();
-        folder.writeFixture();
-        if (withUserFile)
-            folder.write(QStringLiteral("db.mdb"), {}); // an empty file is an empty database
         window.Form_Load();
         window.show();
     }
-    TestProgramFolder folder{QStringList{}};
-    ScriptedPlatform platform;
-    ProgramState state;
-    FrmEnterPage window{platform, state};
 
     void press(const char *button) { child<QPushButton>(&window, button)->click(); }
     QListWidget *list() const { return child<QListWidget>(&window, "List1"); }
