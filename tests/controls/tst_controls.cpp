@@ -300,7 +300,7 @@ private Q_SLOTS:
         QVERIFY(!child<QTimer>(box, "tmrSearchInterval")->isActive()); // Enter also ended the pending pause
     }
 
-    void searchBoxBlankEmptiedOrClearedTextCancels()
+    void searchBoxCancelsAndDisables()
     {
         SearchBox box;
         QSignalSpy searched(&box, &SearchBox::SearchRequested);
@@ -324,14 +324,9 @@ private Q_SLOTS:
         QCOMPARE(canceled.count(), 4);
         QVERIFY(!child<QTimer>(&box, "tmrSearchInterval")->isActive());
         QCOMPARE(searched.count(), 0);
-    }
 
-    void searchBoxDisabledOrMenuLessButtonsDoNothing()
-    {
-        SearchBox box;
+        // Disabled, or without a menu, its buttons do nothing.
         QSignalSpy dropDown(&box, &SearchBox::DropDownClick);
-        QSignalSpy canceled(&box, &SearchBox::SearchCanceled);
-        auto *clear = child<QAbstractButton>(&box, "imgSearchClearButton");
         auto *menu = child<QAbstractButton>(&box, "imgSearchDropDownButton");
         const QImage clearPicture = clear->grab().toImage();
         const QImage menuPicture = menu->grab().toImage();
@@ -351,7 +346,7 @@ private Q_SLOTS:
         QTest::mouseClick(clear, Qt::LeftButton);
         QTest::mouseClick(menu, Qt::LeftButton);
         QCOMPARE(box.text(), QStringLiteral("صبر"));
-        QCOMPARE(canceled.count(), 0);
+        QCOMPARE(canceled.count(), 4);
         QCOMPARE(dropDown.count(), 1);
 
         box.setEnabled(true);
@@ -473,9 +468,7 @@ private Q_SLOTS:
 
         // The one button closes the window, which then goes away.
         QPointer<FrmHelp> alive(help);
-        auto *close = child<QPushButton>(help, "Command1");
-        QCOMPARE(close->text(), QStringLiteral("إغلاق النافذة"));
-        close->click();
+        child<QPushButton>(help, "Command1")->click();
         QVERIFY(!help->isVisible());
         QTRY_VERIFY(alive.isNull());
     }

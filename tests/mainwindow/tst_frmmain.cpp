@@ -51,18 +51,19 @@ class TestFrmMain : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // The first start, then the side bar and the Tab key through every command.
     void firstStart()
     {
         MainWindowFixture m;
-        QDir(m.folder.path()).mkpath(QStringLiteral("pic2"));
-        m.folder.write(QStringLiteral("pic2/007.jpg"), "page");
+        QDir(m.folder.path()).mkpath(QStringLiteral("pic"));
+        m.folder.write(QStringLiteral("pic/2_255.gif"), "verse");
         QVERIFY(m.open());
 
         QVERIFY(m.platform.messages.isEmpty());
         QCOMPARE(m.window.size(), QSize(731, 450));
         QCOMPARE(m.window.layoutDirection(), Qt::RightToLeft);
-        QVERIFY(QFileInfo(m.folder.file(QStringLiteral("pic"))).isDir());
-        QVERIFY(QFileInfo::exists(m.folder.file(QStringLiteral("pic2/007.jpg")))); // caches are left alone
+        QVERIFY(QFileInfo(m.folder.file(QStringLiteral("pic2"))).isDir());
+        QVERIFY(QFileInfo::exists(m.folder.file(QStringLiteral("pic/2_255.gif")))); // caches are left alone
         QVERIFY(m.platform.keyboardLayouts.contains(QStringLiteral("00000401")));
 
         QCOMPARE(entries(m.find<QListWidget>("lstMenu")->model()), (QStringList{QStringLiteral("تحميل ترجمة جديدة"), QStringLiteral(" ---------------------")}));
@@ -71,11 +72,8 @@ private Q_SLOTS:
         QCOMPARE(font.family(), QStringLiteral("Tahoma"));
         QCOMPARE(font.pointSizeF(), 16.0);
         QVERIFY(!font.bold() && !font.italic());
-        QCOMPARE(m.state.HighlightColor, QStringLiteral("#FF0000"));
-        QCOMPARE(m.state.SearchScope, SearchScope::WholeText);
 
         // Header 0 open, the results frame alone, the commentary box closed.
-        QCOMPARE(m.sideBar()->CurrentStrip(), 0);
         QCOMPARE(stacking(*m.sideBar()), QStringLiteral("tbbbbbbb"));
         QCOMPARE(visibleContentFrames(m.window), only(m.window, nullptr));
         QVERIFY(!m.find("Text2")->isVisibleTo(&m.window));
@@ -84,6 +82,85 @@ private Q_SLOTS:
         // The window keeps its size whatever is asked of it.
         m.window.resize(1000, 700);
         QCOMPARE(m.window.size(), QSize(731, 450));
+
+        auto *bar = m.sideBar();
+        const int headerHeight = bar->strip(0)->height();
+
+        m.openHeader(5);
+        QCOMPARE(stacking(*bar), QStringLiteral("ttttttbb"));
+        for (int j = 0; j <= 5; ++j)
+            QCOMPARE(bar->strip(j)->y(), j * headerHeight);
+        QCOMPARE(bar->strip(7)->y(), bar->height() - headerHeight);
+        QCOMPARE(bar->strip(6)->y(), bar->height() - 2 * headerHeight);
+        QCOMPARE(visibleContentFrames(m.window), only(m.window, "FrmProSearch"));
+
+        m.openHeader(2);
+        QCOMPARE(stacking(*bar), QStringLiteral("tttbbbbb"));
+        QCOMPARE(bar->strip(3)->y(), bar->height() - 5 * headerHeight);
+
+        // The open header again: nothing moves, the side bar takes the focus.
+        m.openHeader(2);
+        QCOMPARE(stacking(*bar), QStringLiteral("tttbbbbb"));
+        QVERIFY(bar->hasFocus());
+
+        m.openHeader(7);
+        QCOMPARE(stacking(*bar), QStringLiteral("tttttttt"));
+        int shownPanels = 0;
+        for (int i = 0; i < bar->count(); ++i)
+            shownPanels += bar->PicFrame(i)->isVisible() ? 1 : 0;
+        QCOMPARE(shownPanels, 1);
+        QVERIFY(bar->PicFrame(7)->isVisible());
+        // Header 7 opens only its panel: the frame on show stays.
+        QCOMPARE(visibleContentFrames(m.window), only(m.window, "FrmLst2Quran"));
+
+        m.click("CoolHoverButton9");
+        QCOMPARE(visibleContentFrames(m.window), only(m.window, "FrmOptions"));
+        m.click("CoolHoverButton14");
+        QCOMPARE(visibleContentFrames(m.window), only(m.window, "FrmAbout"));
+
+        // Every header opens and paints, the first last.
+        for (int i = bar->count() - 1; i >= 0; --i) {
+            m.openHeader(i);
+            m.window.grab();
+        }
+        QCOMPARE(stacking(*bar), QStringLiteral("tbbbbbbb"));
+        QCOMPARE(visibleContentFrames(m.window), only(m.window, nullptr));
+
+        // Every command of the window is reached with Tab: the side bar's headers and the
+        // open panel's commands first (it stands at the right), then the content frame.
+        // The names reached in `expected`'s order within 60 presses of Tab.
+        const auto reachesInOrder = [](const QStringList &expected) {
+            QStringList reached;
+            for (int i = 0; i < 60; ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QWidget *focused = QApplication::focusWidget();
+                if (auto *box = qobject_cast<SearchBox *>(focused->parentWidget()))
+                    focused = box; // the search box's own field
+                if (!reached.contains(focused->objectName()))
+                    reached.append(focused->objectName());
+            }
+            qsizetype last = -1;
+            for (const QString &name : expected) {
+                const qsizetype at = reached.indexOf(name);
+                if (at <= last)
+                    return false;
+                last = at;
+            }
+            return true;
+        };
+        bar->setFocus(); // where opening a header leaves it
+        QVERIFY(reachesInOrder({"strip_0", "searcht", "search", "SearchOptions", "strip_1", "strip_7", "suraayaalist",
+                                "webPreview", "CoolHoverButton1", "CoolHoverButton2", "CoolHoverButton3",
+                                "CoolHoverButton4", "CoolHoverButton15", "cmdImportTaf"}));
+        m.openHeader(7);
+        QVERIFY(reachesInOrder({"strip_7", "CoolHoverButton9", "CoolHoverButton13", "CoolHoverButton14"}));
+        m.openHeader(6);
+        QVERIFY(reachesInOrder({"strip_6", "CoolHoverButton8", "CoolHoverButton12"}));
+
+        // Space works a hover button as a click does.
+        m.find("CoolHoverButton14")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(m.find("FrmAbout")->isVisible());
 
         // Closing it closes every other window of the program.
         QWidget secondary;
@@ -234,55 +311,6 @@ private Q_SLOTS:
         QCOMPARE(m.platform.messages.first().title, QStringLiteral("خطأ"));
     }
 
-    void sideBarStacking()
-    {
-        MainWindowFixture m;
-        QVERIFY(m.open());
-        auto *bar = m.sideBar();
-        const int headerHeight = bar->strip(0)->height();
-
-        m.openHeader(5);
-        QCOMPARE(stacking(*bar), QStringLiteral("ttttttbb"));
-        QCOMPARE(bar->CurrentStrip(), 5);
-        for (int j = 0; j <= 5; ++j)
-            QCOMPARE(bar->strip(j)->y(), j * headerHeight);
-        QCOMPARE(bar->strip(7)->y(), bar->height() - headerHeight);
-        QCOMPARE(bar->strip(6)->y(), bar->height() - 2 * headerHeight);
-        QCOMPARE(visibleContentFrames(m.window), only(m.window, "FrmProSearch"));
-
-        m.openHeader(2);
-        QCOMPARE(stacking(*bar), QStringLiteral("tttbbbbb"));
-        QCOMPARE(bar->strip(3)->y(), bar->height() - 5 * headerHeight);
-
-        // The open header again: nothing moves, the side bar takes the focus.
-        m.openHeader(2);
-        QCOMPARE(stacking(*bar), QStringLiteral("tttbbbbb"));
-        QVERIFY(bar->hasFocus());
-
-        m.openHeader(7);
-        QCOMPARE(stacking(*bar), QStringLiteral("tttttttt"));
-        int shownPanels = 0;
-        for (int i = 0; i < bar->count(); ++i)
-            shownPanels += bar->PicFrame(i)->isVisible() ? 1 : 0;
-        QCOMPARE(shownPanels, 1);
-        QVERIFY(bar->PicFrame(7)->isVisible());
-        // Header 7 opens only its panel: the frame on show stays.
-        QCOMPARE(visibleContentFrames(m.window), only(m.window, "FrmLst2Quran"));
-
-        m.click("CoolHoverButton9");
-        QCOMPARE(visibleContentFrames(m.window), only(m.window, "FrmOptions"));
-        m.click("CoolHoverButton14");
-        QCOMPARE(visibleContentFrames(m.window), only(m.window, "FrmAbout"));
-
-        // Every header opens and paints, the first last.
-        for (int i = bar->count() - 1; i >= 0; --i) {
-            m.openHeader(i);
-            m.window.grab();
-        }
-        QCOMPARE(stacking(*bar), QStringLiteral("tbbbbbbb"));
-        QCOMPARE(visibleContentFrames(m.window), only(m.window, nullptr));
-    }
-
     // The reader's font and colour are what the verse view draws, whatever the skin says.
     void storedFontAndPickedColourAreDrawn()
     {
@@ -345,47 +373,6 @@ private Q_SLOTS:
         QVERIFY(!installing.contains(QStringLiteral("--")) && !installing.contains(QStringLiteral("docs/")));
     }
 
-    // Every command of the window is reached with Tab: the side bar's headers and the
-    // open panel's commands first (it stands at the right), then the content frame.
-    void tabReachesEveryCommand()
-    {
-        MainWindowFixture m;
-        QVERIFY(m.open());
-        QVERIFY(QFileInfo(m.folder.file(QStringLiteral("pic2"))).isDir());
-        // The names reached in `expected`'s order within 60 presses of Tab.
-        const auto reachesInOrder = [](const QStringList &expected) {
-            QStringList reached;
-            for (int i = 0; i < 60; ++i) {
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-                QWidget *focused = QApplication::focusWidget();
-                if (auto *box = qobject_cast<SearchBox *>(focused->parentWidget()))
-                    focused = box; // the search box's own field
-                if (!reached.contains(focused->objectName()))
-                    reached.append(focused->objectName());
-            }
-            qsizetype last = -1;
-            for (const QString &name : expected) {
-                const qsizetype at = reached.indexOf(name);
-                if (at <= last)
-                    return false;
-                last = at;
-            }
-            return true;
-        };
-        m.sideBar()->setFocus(); // where opening a header leaves it
-        QVERIFY(reachesInOrder({"strip_0", "searcht", "search", "SearchOptions", "strip_1", "strip_7", "suraayaalist",
-                                "webPreview", "CoolHoverButton1", "CoolHoverButton2", "CoolHoverButton3",
-                                "CoolHoverButton4", "CoolHoverButton15", "cmdImportTaf"}));
-        m.openHeader(7);
-        QVERIFY(reachesInOrder({"strip_7", "CoolHoverButton9", "CoolHoverButton13", "CoolHoverButton14"}));
-        m.openHeader(6);
-        QVERIFY(reachesInOrder({"strip_6", "CoolHoverButton8", "CoolHoverButton12"}));
-
-        // Space works a hover button as a click does.
-        m.find("CoolHoverButton14")->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QVERIFY(m.find("FrmAbout")->isVisible());
-    }
 };
 
 QTEST_MAIN(TestFrmMain)

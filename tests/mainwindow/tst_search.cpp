@@ -24,7 +24,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
-#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextEdit>
 #include <QTimer>
@@ -37,13 +36,6 @@ QStringList numbers(int from, int to)
     for (int n = from; n <= to; ++n)
         texts.append(QString::number(n));
     return texts;
-}
-
-// Chooses a row of a combo box as the reader does.
-void choose(QComboBox *box, int index)
-{
-    box->setCurrentIndex(index);
-    Q_EMIT box->activated(index);
 }
 
 } // namespace
@@ -84,44 +76,34 @@ private Q_SLOTS:
         QVERIFY(m.open());
     }
 
-
-    void verseChoosers()
+    // The lookup by place: its choosers follow one another, and what it finds is shown
+    // without highlighting, in the results frame.
+    void lookups()
     {
+        m.search(QStringLiteral("الله"));
         m.openHeader(5);
-        QVERIFY(m_lookup->isVisible());
         auto *first = combo("CombFromProSeach");
         auto *last = combo("CombToProSeach");
         QCOMPARE(entries(first->model()), numbers(1, 7));
         QCOMPARE(entries(last->model()), numbers(1, 7));
         QCOMPARE(first->currentText(), QStringLiteral("1"));
         QVERIFY(!first->isEditable() && !last->isEditable());
+        choose(combo("searchnumber"), 111);
+        QCOMPARE(combo("searchname")->currentText(), QStringLiteral("الإخلاص"));
+        QCOMPARE(entries(first->model()), numbers(1, 4));
 
         choose(combo("searchname"), 1);
         QCOMPARE(entries(first->model()), numbers(1, 286));
         QCOMPARE(combo("searchnumber")->currentText(), QStringLiteral("2"));
-        choose(first, first->findText(QStringLiteral("250")));
-        QCOMPARE(entries(last->model()), numbers(250, 286));
-        QCOMPARE(last->currentText(), QStringLiteral("250"));
-
-        choose(combo("searchnumber"), 111);
-        QCOMPARE(combo("searchname")->currentText(), QStringLiteral("الإخلاص"));
-        QCOMPARE(entries(first->model()), numbers(1, 4));
-    }
-
-    void rangeAndPartLookups()
-    {
-        m.search(QStringLiteral("الله"));
-        m.openHeader(5);
-        choose(combo("searchname"), 1);
-        choose(combo("CombFromProSeach"), 254);
-        auto *last = combo("CombToProSeach");
+        choose(first, 254);
+        QCOMPARE(entries(last->model()), numbers(255, 286));
+        QCOMPARE(last->currentText(), QStringLiteral("255"));
         last->setCurrentIndex(last->findText(QStringLiteral("257")));
         clickLookup("CmdSeachPro");
         QCOMPARE(m_results->rowCount(), 3);
         QCOMPARE(m_results->rowText(0), QStringLiteral("البقرة : 255"));
         QCOMPARE(m_results->rowText(2), QStringLiteral("البقرة : 257"));
         QCOMPARE(m.label("SkinLabel4"), QStringLiteral("3"));
-        // Shown without highlighting, in the results frame, with the lookup frame usable again.
         QVERIFY(m_results->isVisible());
         QVERIFY(!m_view->toHtml().contains(QStringLiteral("#ff0000")));
         QVERIFY(m_lookup->isEnabled());
@@ -161,6 +143,8 @@ private Q_SLOTS:
         QFile::remove(m.folder.file(QStringLiteral("servers.ini")));
     }
 
+    // The verse collection: added once each, gathered while the list waits, regathered
+    // when one goes; the print gather beside it.
     void collection()
     {
         auto *list = m_list;
@@ -212,10 +196,33 @@ private Q_SLOTS:
         m.click("CoolHoverButton8");
         QCOMPARE(gathered->toPlainText(), QStringLiteral("الحمد لله رب العالمين [الفاتحة : 2]\n\n"));
         m.click("CoolHoverButton12");
+        QCOMPARE(child<QPushButton>(m_lookup, "CmdSeachPro")->text(), QStringLiteral("جمع"));
+        QCOMPARE(child<QPushButton>(m_lookup, "CmdSeachPro2")->text(), QStringLiteral("جمع"));
+        QVERIFY(child<QWidget>(m_lookup, "CoolHoverButtonGray23")->isVisible());
+        QVERIFY(!child<QWidget>(m_lookup, "CoolHoverButtonGray16")->isVisible());
         clickLookup("CmdSeachPro");
         QCOMPARE(child<QPlainTextEdit>(m_lookup, "txtForPrint")->toPlainText(), QStringLiteral("بسم الله الرحمن الرحيم (1) "));
         m.find<QCheckBox>("Check1")->click();
         m.click("CoolHoverButton8");
+
+        // The print gather of verses 1-7 lists nothing, and its text is copied whole.
+        combo("CombToProSeach")->setCurrentIndex(6);
+        const int rowsBefore = m_results->rowCount();
+        clickLookup("CmdSeachPro");
+        const QString text = child<QPlainTextEdit>(m_lookup, "txtForPrint")->toPlainText();
+        QString expected;
+        for (int verse = 1; verse <= 7; ++verse)
+            expected += verseText(QString::number(verse)) + QStringLiteral(" (%1) ").arg(verse);
+        QCOMPARE(text, expected);
+        QCOMPARE(m_results->rowCount(), rowsBefore);
+        QVERIFY(m_lookup->isEnabled() && m.sideBar()->isEnabled());
+        clickLookup("copyPrintText");
+        QCOMPARE(m.platform.clipboard, text);
+
+        // Header 5 brings the frame back to looking up.
+        m.openHeader(5);
+        QCOMPARE(child<QPushButton>(m_lookup, "CmdSeachPro")->text(), QStringLiteral("بحث"));
+        QVERIFY(!child<QWidget>(m_lookup, "txtForPrint")->isVisible());
     }
 
     void nothingCollectedBeforeAVerseIsShown()
@@ -228,36 +235,9 @@ private Q_SLOTS:
         QVERIFY(platform.messages.isEmpty());
     }
 
-    void printGather()
-    {
-        m.click("CoolHoverButton12");
-        QCOMPARE(child<QPushButton>(m_lookup, "CmdSeachPro")->text(), QStringLiteral("جمع"));
-        QCOMPARE(child<QPushButton>(m_lookup, "CmdSeachPro2")->text(), QStringLiteral("جمع"));
-        QVERIFY(child<QWidget>(m_lookup, "CoolHoverButtonGray23")->isVisible());
-        QVERIFY(!child<QWidget>(m_lookup, "CoolHoverButtonGray16")->isVisible());
-
-        auto *last = combo("CombToProSeach");
-        last->setCurrentIndex(6);
-        const int rowsBefore = m_results->rowCount();
-        clickLookup("CmdSeachPro");
-        const QString text = child<QPlainTextEdit>(m_lookup, "txtForPrint")->toPlainText();
-        QString expected;
-        for (int verse = 1; verse <= 7; ++verse)
-            expected += verseText(QString::number(verse)) + QStringLiteral(" (%1) ").arg(verse);
-        QCOMPARE(text, expected);
-        QCOMPARE(m_results->rowCount(), rowsBefore); // gathering lists nothing
-        QVERIFY(m_lookup->isEnabled() && m.sideBar()->isEnabled());
-
-        clickLookup("copyPrintText");
-        QCOMPARE(m.platform.clipboard, text);
-
-        // Header 5 brings the frame back to looking up.
-        m.openHeader(5);
-        QCOMPARE(child<QPushButton>(m_lookup, "CmdSeachPro")->text(), QStringLiteral("بحث"));
-        QVERIFY(!child<QWidget>(m_lookup, "txtForPrint")->isVisible());
-    }
-
-    void wholeWordFindsWhatAScanFinds()
+    // The text search: whole words as a scan finds them, the details of a verse, copy,
+    // its whole sura, nothing found, quotes and blank text.
+    void textSearch()
     {
         m.search(QStringLiteral("الله"));
         const QStringList expected =
@@ -273,10 +253,8 @@ private Q_SLOTS:
         QVERIFY(m_view->toHtml().contains(QStringLiteral("#ff0000")));
         QVERIFY(m.find("searcht")->isEnabled());
         QVERIFY(m.find("picStrip")->isEnabled());
-    }
 
-    void verseOfTheThrone()
-    {
+        // The verse of the throne: its place as the reader knows it.
         m.search(QStringLiteral("القيوم"));
         QCOMPARE(m_list->currentRow(), 0);
         const ResultList::Row found = m_results->resultRow(0);
@@ -300,33 +278,15 @@ private Q_SLOTS:
         QCOMPARE(m.state.SearchWord, QStringLiteral("القيوم"));
         m_list->setCurrentRow(254);
         QVERIFY(m_view->toHtml().contains(QStringLiteral("#ff0000")));
-    }
 
-    void nothingFoundAndTrimming()
-    {
-        const auto noVerseDetails = [this] {
-            for (const char *detail : {"SkinLabel5", "ayaanolab", "SkinLabel1", "SkinLabel2", "SkinLabel6", "SkinLabel3"})
-                QCOMPARE(m.label(detail), QString());
-        };
-        m.search(QStringLiteral("القيوم"));
+        // Nothing found: said, with no details of the verse shown before; the text is trimmed.
         m.search(QStringLiteral("  كلمةليستفيالقرآن  "));
         QCOMPARE(m_results->rowCount(), 0);
         QCOMPARE(m.label("SkinLabel4"), QStringLiteral("0"));
         QVERIFY(m_view->toPlainText().startsWith(QStringLiteral("لم يعثر على \"كلمةليستفيالقرآن\"")));
-        noVerseDetails();
+        for (const char *detail : {"SkinLabel5", "ayaanolab", "SkinLabel1", "SkinLabel2", "SkinLabel6", "SkinLabel3"})
+            QCOMPARE(m.label(detail), QString());
         QCOMPARE(m.find<SearchBox>("searcht")->text(), QStringLiteral("كلمةليستفيالقرآن"));
-
-        // A topic reference or lookup that lists no verse shows nothing either.
-        m.search(QStringLiteral("القيوم"));
-        DataSource none;
-        QVERIFY(none.openFile(m.folder.file(QStringLiteral("quran.qu"))));
-        QVERIFY(none.runQuery(QStringLiteral("SELECT * FROM Ayat where ID = 0")));
-        m_results->clearResults();
-        m_results->appendResults(none);
-        m_results->showResultCount();
-        m_results->selectFirstResult();
-        QVERIFY(m_view->toPlainText().trimmed().isEmpty());
-        noVerseDetails();
 
         // Quotes are searched for, never let out of the pattern: the query runs (a failed
         // one would be told) and finds nothing.
@@ -337,9 +297,9 @@ private Q_SLOTS:
 
         // Blank text: no query, the previous results stay.
         m.search(QStringLiteral("الرحمن"));
-        const int found = m_results->rowCount();
+        const int rows = m_results->rowCount();
         m.search(QStringLiteral("   "));
-        QCOMPARE(m_results->rowCount(), found);
+        QCOMPARE(m_results->rowCount(), rows);
         QCOMPARE(m.find<SearchBox>("searcht")->text(), QString());
     }
 

@@ -12,7 +12,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
@@ -47,11 +46,6 @@ class TestFrmRead : public QObject
 {
     Q_OBJECT
 
-private:
-    struct Recited {
-        int sura, first, last, reciter;
-    };
-
 private Q_SLOTS:
     void init() { clearSettings(); }
 
@@ -60,9 +54,10 @@ private Q_SLOTS:
         TestProgramFolder folder;
         for (int page : {1, 2, 105, 106, 603, 604})
             cachePage(folder, page);
+        Settings::setValue(SettingKeys::SavedPages, QStringLiteral("15^203^"));
         ScriptedPlatform platform;
         platform.connected = false;
-        QList<Recited> recited;
+        QList<QList<int>> recited; // sura, first and last verse, reciter
         FrmRead reader(platform, [&](int sura, int first, int last, int reciter) { recited.append({sura, first, last, reciter}); });
         reader.Form_Load();
         reader.show();
@@ -139,11 +134,36 @@ private Q_SLOTS:
 
         // Listening recites the page's verses with the second reciter.
         QTest::mouseClick(child<QPushButton>(&reader, "CmdLstn2Page"), Qt::LeftButton);
-        QCOMPARE(recited.size(), 1);
-        QCOMPARE(recited.first().sura, 5);
-        QCOMPARE(recited.first().first, 1);
-        QCOMPARE(recited.first().last, 2);
-        QCOMPARE(recited.first().reciter, 1);
+        QCOMPARE(recited, (QList<QList<int>>{{5, 1, 2, 1}}));
+
+        // Saved pages: removed, refused twice, added and shown.
+        auto *saved = child<QComboBox>(&reader, "LstSavedPages");
+        QCOMPARE(saved->count(), 2);
+        QCOMPARE(saved->currentText(), QStringLiteral("15"));
+
+        QTest::mouseClick(child<QPushButton>(&reader, "cmdRemoveSaved"), Qt::LeftButton);
+        QCOMPARE(Settings::value(SettingKeys::SavedPages, {}), QStringLiteral("203^"));
+        QCOMPARE(saved->currentText(), QStringLiteral("203"));
+
+        // The same page twice: a message and nothing stored.
+        box->setText(QStringLiteral("203"));
+        QTest::mouseClick(child<QPushButton>(&reader, "CmdSavePage"), Qt::LeftButton);
+        QCOMPARE(platform.messages.last().text, QStringLiteral("إن هذه الصفحة سبق و أن تم حفظها"));
+        QCOMPARE(platform.messages.last().title, QStringLiteral("خطأ"));
+        QCOMPARE(Settings::value(SettingKeys::SavedPages, {}), QStringLiteral("203^"));
+
+        box->setText(QStringLiteral("42"));
+        QTest::mouseClick(child<QPushButton>(&reader, "CmdSavePage"), Qt::LeftButton);
+        QCOMPARE(Settings::value(SettingKeys::SavedPages, {}), QStringLiteral("203^42^"));
+
+        saved->setCurrentIndex(1);
+        QTest::mouseClick(child<QPushButton>(&reader, "cmdViewSaved"), Qt::LeftButton);
+        QCOMPARE(reader.spread(), (Spread{42, 41}));
+
+        QTest::mouseClick(child<QPushButton>(&reader, "cmdRemoveSaved"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&reader, "cmdRemoveSaved"), Qt::LeftButton);
+        QCOMPARE(Settings::value(SettingKeys::SavedPages, QStringLiteral("x")), QString());
+        QCOMPARE(saved->count(), 0);
     }
 
     // Pages come from the server into the cache; a page the server lacks, or an error
@@ -199,43 +219,6 @@ private Q_SLOTS:
         const QColor shown = left->grab().toImage().pixelColor(left->width() / 2, left->height() / 2);
         QVERIFY2(shown.blue() < 180, qPrintable(shown.name())); // page 6's colour, not page 4's blue
         QCOMPARE(platform.messages.size(), 2);
-    }
-
-    void savedPages()
-    {
-        TestProgramFolder folder;
-        Settings::setValue(SettingKeys::SavedPages, QStringLiteral("15^203^"));
-        ScriptedPlatform platform;
-        platform.connected = false;
-        FrmRead reader(platform, {});
-        reader.Form_Load();
-        auto *saved = child<QComboBox>(&reader, "LstSavedPages");
-        QCOMPARE(saved->count(), 2);
-        QCOMPARE(saved->currentText(), QStringLiteral("15"));
-
-        QTest::mouseClick(child<QPushButton>(&reader, "cmdRemoveSaved"), Qt::LeftButton);
-        QCOMPARE(Settings::value(SettingKeys::SavedPages, {}), QStringLiteral("203^"));
-        QCOMPARE(saved->currentText(), QStringLiteral("203"));
-
-        // The same page twice: a message and nothing stored.
-        child<QLineEdit>(&reader, "txtPageNumber")->setText(QStringLiteral("203"));
-        QTest::mouseClick(child<QPushButton>(&reader, "CmdSavePage"), Qt::LeftButton);
-        QCOMPARE(platform.messages.last().text, QStringLiteral("إن هذه الصفحة سبق و أن تم حفظها"));
-        QCOMPARE(platform.messages.last().title, QStringLiteral("خطأ"));
-        QCOMPARE(Settings::value(SettingKeys::SavedPages, {}), QStringLiteral("203^"));
-
-        child<QLineEdit>(&reader, "txtPageNumber")->setText(QStringLiteral("42"));
-        QTest::mouseClick(child<QPushButton>(&reader, "CmdSavePage"), Qt::LeftButton);
-        QCOMPARE(Settings::value(SettingKeys::SavedPages, {}), QStringLiteral("203^42^"));
-
-        saved->setCurrentIndex(1);
-        QTest::mouseClick(child<QPushButton>(&reader, "cmdViewSaved"), Qt::LeftButton);
-        QCOMPARE(reader.spread(), (Spread{42, 41}));
-
-        QTest::mouseClick(child<QPushButton>(&reader, "cmdRemoveSaved"), Qt::LeftButton);
-        QTest::mouseClick(child<QPushButton>(&reader, "cmdRemoveSaved"), Qt::LeftButton);
-        QCOMPARE(Settings::value(SettingKeys::SavedPages, QStringLiteral("x")), QString());
-        QCOMPARE(saved->count(), 0);
     }
 };
 

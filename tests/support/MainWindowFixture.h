@@ -6,6 +6,7 @@
 #include "support/TestHelpers.h"
 #include "support/TestProgramFolder.h"
 
+#include <QComboBox>
 #include <QStringList>
 
 class ResultsFrame;
@@ -43,3 +44,10 @@ public:
     ProgramState state;
     FrmMain window;
 };
+
+// Chooses a row of a combo box as the reader does.
+inline void choose(QComboBox *box, int index)
+{
+    box->setCurrentIndex(index);
+    Q_EMIT box->activated(index);
+}
