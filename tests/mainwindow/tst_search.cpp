@@ -74,6 +74,10 @@ private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(m.open());
+        // Nothing is collected before a verse is shown.
+        Q_EMIT m_results->resultDoubleClicked(0);
+        QCOMPARE(m.find<QListWidget>("addaya")->count(), 0);
+        QVERIFY(m.platform.messages.isEmpty());
     }
 
     // The lookup by place: its choosers follow one another, and what it finds is shown
@@ -223,16 +227,6 @@ private Q_SLOTS:
         m.openHeader(5);
         QCOMPARE(child<QPushButton>(m_lookup, "CmdSeachPro")->text(), QStringLiteral("بحث"));
         QVERIFY(!child<QWidget>(m_lookup, "txtForPrint")->isVisible());
-    }
-
-    void nothingCollectedBeforeAVerseIsShown()
-    {
-        ScriptedPlatform platform;
-        ProgramState state;
-        FrmMain window(platform, state);
-        Q_EMIT window.findChild<ResultsFrame *>()->resultDoubleClicked(0);
-        QCOMPARE(child<QListWidget>(&window, "addaya")->count(), 0);
-        QVERIFY(platform.messages.isEmpty());
     }
 
     // The text search: whole words as a scan finds them, the details of a verse, copy,
