@@ -1,8 +1,8 @@
-// velmora-search run as a reader's script runs it: arguments in, lines and an exit status out.
+// velmora-search run as a reader's script runs it: arguments in, lines and an exit status
+// out. Which damage the data check finds is tst_startupfiles' and tst_datasource's.
 
 #include "support/TestProgramFolder.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -81,14 +81,10 @@ private Q_SLOTS:
 
         run = velmoraSearch({QStringLiteral("--help")});
         QCOMPARE(run.status, 0);
-        for (const char *option : {"--part-of-word", "--all-words", "--root", "--strict", "--scope", "--text", "--json", "--data", "--help"})
-            QVERIFY2(run.out.contains(QLatin1String(option)), option);
-    }
+        QVERIFY(run.out.contains(QStringLiteral("--json")));
 
-    void jsonOutput()
-    {
-        const Run run = velmoraSearch({QStringLiteral("--json"), QStringLiteral("--scope"), QStringLiteral("part"), QStringLiteral("3"),
-                                       QStringLiteral("القيوم")});
+        run = velmoraSearch({QStringLiteral("--json"), QStringLiteral("--scope"), QStringLiteral("part"), QStringLiteral("3"),
+                             QStringLiteral("القيوم")});
         QCOMPARE(run.status, 0);
         QJsonParseError error;
         const QJsonDocument document = QJsonDocument::fromJson(run.out.toUtf8(), &error);
@@ -110,21 +106,13 @@ private Q_SLOTS:
         QCOMPARE(run.status, 2);
         QVERIFY(run.err.contains(QStringLiteral("quran.qu")));
 
-        const QString damaged = writeFile(folder.filePath(QStringLiteral("quran.qu")), QByteArray(8192, 'x'));
+        writeFile(folder.filePath(QStringLiteral("quran.qu")), QByteArray(8192, 'x'));
         run = velmoraSearch({QStringLiteral("--data"), folder.path(), QStringLiteral("الله")});
         QCOMPARE(run.status, 2);
         QVERIFY(run.err.contains(QStringLiteral("damaged")));
         run = velmoraSearch({QStringLiteral("--data"), folder.path(), QStringLiteral("الله")}, QStringLiteral("ar_EG.UTF-8"));
         QCOMPARE(run.status, 2);
         QVERIFY(run.err.contains(QStringLiteral("تالف")));
-
-        // A verse database cut short after its first pages.
-        QFile built(QStringLiteral(VELMORA_BUILD_DIR "/quran.qu"));
-        QVERIFY(built.open(QIODevice::ReadOnly));
-        writeFile(damaged, built.read(64 * 1024));
-        run = velmoraSearch({QStringLiteral("--data"), folder.path(), QStringLiteral("الله")});
-        QCOMPARE(run.status, 2);
-        QVERIFY(!run.err.isEmpty());
     }
 };
 

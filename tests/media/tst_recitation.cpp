@@ -23,14 +23,18 @@
 
 namespace {
 
+// Servers as a servers.ini names them (reciter names under both key spellings), on hosts
+// the tests only read back, played by an outside player.
 Servers testServers()
 {
-    Servers servers = Servers::load(QStringLiteral("/nonexistent/servers.ini"));
-    servers.wholeSuraPlayBase = QStringLiteral("http://play.example/");
-    servers.wholeSuraSaveBase = QStringLiteral("http://save.example/");
-    servers.partialRecitationBase = QStringLiteral("http://range.example/");
-    servers.playerCommand = QStringLiteral("mpv");
-    return servers;
+    QTemporaryDir dir;
+    QFile ini(dir.filePath(QStringLiteral("servers.ini")));
+    ini.open(QIODevice::WriteOnly);
+    ini.write("[Servers]\nWholeSuraPlayBase=http://play.example\nWholeSuraSaveBase=http://save.example/\n"
+              "PartialRecitationBase=http://range.example/\nPlayerCommand=mpv\n"
+              "[WholeSura]\nReciterName/1=أحمد\n[VerseRange]\nReciterName\\2=علي\n");
+    ini.close();
+    return Servers::load(ini.fileName());
 }
 
 QStringList items(const QComboBox *box)
@@ -144,7 +148,6 @@ private Q_SLOTS:
         ScriptedPlatform platform;
         RecitationPlayer player(platform);
         FrmLst2Quran frame(platform, testServers(), player);
-        QCOMPARE(frame.size(), QSize(513, 438));
         QCOMPARE(frame.layoutDirection(), Qt::RightToLeft);
         auto *suras = child<QComboBox>(&frame, "AyaaName");
         auto *from = child<QComboBox>(&frame, "CombFrom");
@@ -154,7 +157,11 @@ private Q_SLOTS:
         QCOMPARE(suras->count(), 114);
         QCOMPARE(reciters->count(), 14);
         QCOMPARE(rangeReciters->count(), 2);
+        // Names from servers.ini; a reciter it does not name is numbered.
+        QCOMPARE(reciters->item(0)->text(), QStringLiteral("أحمد"));
         QCOMPARE(reciters->item(13)->text(), QStringLiteral("القارئ 14"));
+        QCOMPARE(rangeReciters->item(0)->text(), QStringLiteral("القارئ 1"));
+        QCOMPARE(rangeReciters->item(1)->text(), QStringLiteral("علي"));
 
         // Nothing chosen yet: the commands refuse instead of playing folder 0.
         QTest::mouseClick(child<QPushButton>(&frame, "CmdLstnFull"), Qt::LeftButton);
@@ -187,111 +194,64 @@ private Q_SLOTS:
         QCOMPARE(platform.messages.size(), 1);
     }
 
-    void reciterNamesFromServersIni()
-    {
-        QTemporaryDir dir;
-        QFile ini(dir.filePath(QStringLiteral("servers.ini")));
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write("[WholeSura]\nReciterName/1=\xd8\xa3\xd8\xad\xd9\x85\xd8\xaf\nVerseAudio/1=http://h/{sura:3}{aya:3}.mp3\n"
-                  "[VerseRange]\nReciterName\\2=\xd8\xb9\xd9\x84\xd9\x8a\n");
-        ini.close();
-        const Servers servers = Servers::load(ini.fileName());
-        QCOMPARE(servers.wholeSuraReciters.at(0).verseAudio, QStringLiteral("http://h/{sura:3}{aya:3}.mp3"));
-        ScriptedPlatform platform;
-        RecitationPlayer player(platform);
-        FrmLst2Quran frame(platform, servers, player);
-        auto *reciters = child<QListWidget>(&frame, "lstReaderName");
-        auto *rangeReciters = child<QListWidget>(&frame, "lstReaderNamePartial");
-        QCOMPARE(reciters->item(0)->text(), QStringLiteral("أحمد"));
-        QCOMPARE(reciters->item(1)->text(), QStringLiteral("القارئ 2"));
-        QCOMPARE(rangeReciters->item(0)->text(), QStringLiteral("القارئ 1"));
-        QCOMPARE(rangeReciters->item(1)->text(), QStringLiteral("علي"));
-    }
-
-    // The in-program player plays a recording to its end, showing the reciter and the
-    // recitation in the strip of its window while it sounds.
+    // The in-program player plays a whole sura to its end and a range verse by verse, in
+    // order, showing the reciter and the recitation in the strip of its window while it
+    // sounds; stop ends the whole range, not only the verse sounding. (Each recording
+    // costs the media backend most of a second, whatever its length: few and short.)
     void playsInsideTheProgram()
     {
         LocalHttpServer server;
         // Sent slowly, so the strip has time to say how much has arrived.
-        LocalHttpServer::Response slow{200, toneWav(1000)};
-        slow.chunkSize = 4000;
-        slow.chunkDelayMs = 50;
-        server.serve(QStringLiteral("quran3/47/001.rm"), slow);
+        server.serve(QStringLiteral("quran3/47/001.rm"), {200, toneWav(100), true, -1, 400, 40});
+        for (const char *verse : {"255", "256", "257"})
+            server.serve(QStringLiteral("v/002%1.wav").arg(QLatin1String(verse)), toneWav(100));
         Servers servers = localServers(server);
         servers.wholeSuraReciters[0].name = QStringLiteral("القارئ الأول");
+        servers.partialReciters[1].verseAudio = server.url(QStringLiteral("v/{sura:3}{aya:3}.wav"));
         ScriptedPlatform platform;
         RecitationPlayer player(platform);
         QWidget window;
         window.setFixedSize(400, 300);
-        new PlayerStrip(player, &window);
+        auto *strip = new PlayerStrip(player, &window);
         window.show();
-        auto *strip = child<PlayerStrip>(&window, "PlayerStrip");
         QVERIFY(strip->isHidden());
-
+        auto *caption = child<QLabel>(strip, "versePlaying");
         qint64 furthest = 0;
         connect(&player, &RecitationPlayer::positionChanged, this, [&](qint64 position) { furthest = qMax(furthest, position); });
         QStringList captions;
-        connect(&player, &RecitationPlayer::changed, this,
-                [&] { captions.append(child<QLabel>(strip, "versePlaying")->text()); });
+        connect(&player, &RecitationPlayer::changed, this, [&] { captions.append(caption->text()); });
+        QStringList started;
+        connect(&player, &RecitationPlayer::partStarted, this, [&] { started.append(caption->text()); });
         QSignalSpy finished(&player, &RecitationPlayer::finished);
+
         Listn2Quran::PlayWholeSura(platform, servers, player, 0, 0);
         QVERIFY(QTest::qWaitFor([&] { return player.state() == RecitationPlayer::State::Playing; }, 20000));
         QVERIFY(strip->isVisible());
         QCOMPARE(window.height(), 300 + strip->height());
         QCOMPARE(child<QLabel>(strip, "reciterName")->text(), QStringLiteral("القارئ الأول"));
-        QCOMPARE(child<QLabel>(strip, "versePlaying")->text(), QStringLiteral("سورة الفاتحة"));
+        QCOMPARE(caption->text(), QStringLiteral("سورة الفاتحة"));
         // Part of the file and no more: "... (جار التحميل 49٪)".
         const QRegularExpression partly(QStringLiteral("^سورة الفاتحة \\(جار التحميل [1-9][0-9]?٪\\)$"));
         QVERIFY2(captions.indexOf(partly) >= 0, qPrintable(captions.join(u'|')));
-
         QVERIFY(waitUntilStopped(player));
         QCOMPARE(finished.size(), 1);
-        QVERIFY2(platform.messages.isEmpty(), qPrintable(platform.messages.value(0).text));
-        QVERIFY2(furthest >= 900, qPrintable(QString::number(furthest)));
-        QCOMPARE(server.requests, QStringList{QStringLiteral("/quran3/47/001.rm")});
+        QVERIFY2(furthest >= 90, qPrintable(QString::number(furthest)));
         QVERIFY(strip->isHidden());
         QCOMPARE(window.height(), 300);
-    }
-
-    // A reciter with a per-verse template plays the range verse by verse, in order,
-    // and stop ends the whole sequence.
-    void versesOneAfterAnother()
-    {
-        LocalHttpServer server;
-        for (const char *verse : {"255", "256", "257"})
-            server.serve(QStringLiteral("v/002%1.wav").arg(QLatin1String(verse)), toneWav(300));
-        Servers servers = localServers(server);
-        servers.partialReciters[1].verseAudio = server.url(QStringLiteral("v/{sura:3}{aya:3}.wav"));
-        ScriptedPlatform platform;
-        RecitationPlayer player(platform);
-        QWidget window;
-        auto *strip = new PlayerStrip(player, &window);
-        QStringList shown;
-        connect(&player, &RecitationPlayer::partStarted, this,
-                [&] { shown.append(child<QLabel>(strip, "versePlaying")->text()); });
 
         QVERIFY(Listn2Quran::PlayVerseRange(platform, servers, player, 2, 255, 257, 1));
-        QVERIFY(waitUntilStopped(player));
-        QVERIFY2(platform.messages.isEmpty(), qPrintable(platform.messages.value(0).text));
-        QCOMPARE(server.requests, (QStringList{"/v/002255.wav", "/v/002256.wav", "/v/002257.wav"}));
-        QCOMPARE(shown, (QStringList{"البقرة : 255", "البقرة : 256", "البقرة : 257"}));
-
-        server.requests.clear();
-        shown.clear();
-        QSignalSpy finished(&player, &RecitationPlayer::finished);
-        Listn2Quran::PlayVerseRange(platform, servers, player, 2, 255, 257, 1);
-        QVERIFY(QTest::qWaitFor([&] { return !shown.isEmpty(); }, 20000));
+        QVERIFY(QTest::qWaitFor([&] { return started.size() == 3; }, 20000));
         QTest::mouseClick(child<QPushButton>(strip, "cmdStop"), Qt::LeftButton);
         QCOMPARE(player.state(), RecitationPlayer::State::Stopped);
-        QCOMPARE(finished.size(), 1);
-        QTest::qWait(1000); // longer than the rest of the range would sound
-        QCOMPARE(shown.size(), 1);
-        QVERIFY(server.requests.size() <= 2); // the verse playing and the one fetched ahead
-        QVERIFY(platform.messages.isEmpty());
+        QCOMPARE(finished.size(), 2);
+        QVERIFY(strip->isHidden());
+        QCOMPARE(started, (QStringList{"سورة الفاتحة", "البقرة : 255", "البقرة : 256"}));
+        // The verse after the one sounding may already be on its way, no further.
+        QCOMPARE(server.requests.mid(0, 3), (QStringList{"/quran3/47/001.rm", "/v/002255.wav", "/v/002256.wav"}));
+        QVERIFY(server.requests.size() <= 4);
+        QVERIFY2(platform.messages.isEmpty(), qPrintable(platform.messages.value(0).text));
     }
 
-    // Each way a recitation can fail to sound is told in its own Arabic words.
     void failuresAreSaid()
     {
         LocalHttpServer server;
@@ -330,24 +290,21 @@ private Q_SLOTS:
 
         Listn2Quran::DownloadWholeSura(platform, servers, 1, 1, &host);
         QVERIFY(QTest::qWaitFor([&] { return !platform.messages.isEmpty(); }, 20000));
-        QCOMPARE(server.requests, QStringList{QStringLiteral("/quran3/144/002.rm")});
         QFile saved(dir.filePath(QStringLiteral("baqara.rm")));
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), recording);
         QVERIFY(platform.messages.first().text.contains(QStringLiteral("baqara.rm")));
 
-        // A recording the server does not have is reported and leaves no file.
+        // Cancelling the file dialog fetches nothing; a recording the server does not
+        // have is reported and leaves no file.
+        Listn2Quran::DownloadWholeSura(platform, servers, 3, 1, &host);
         platform.messages.clear();
         platform.fileNames.enqueue(dir.filePath(QStringLiteral("missing.rm")));
         Listn2Quran::DownloadWholeSura(platform, servers, 2, 1, &host);
         QVERIFY(QTest::qWaitFor([&] { return !platform.messages.isEmpty(); }, 20000));
         QCOMPARE(platform.messages.first().title, QStringLiteral("خطأ"));
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("missing.rm"))));
-
-        // Cancelling the file dialog fetches nothing.
-        Listn2Quran::DownloadWholeSura(platform, servers, 3, 1, &host);
-        QTest::qWait(100);
-        QCOMPARE(server.requests.size(), 2);
+        QCOMPARE(server.requests, (QStringList{"/quran3/144/002.rm", "/quran3/144/003.rm"}));
 
         // Verse by verse: a folder named as the reader chose holds the sura's verse files,
         // and appears only once all of them arrived.
