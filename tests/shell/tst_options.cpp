@@ -118,18 +118,15 @@ private Q_SLOTS:
         ScriptedPlatform platform;
         ProgramState state;
         FrmOptions options(platform, state, Reciters);
-        QCOMPARE(state.SearchScope, SearchScope::WholeText);
         const char *scopes[] = {"allsearch", "partop", "part12op", "soraop", "sora12op"};
         for (int scope : {3, 1, 4, 2, 0}) {
             child<QRadioButton>(&options, scopes[scope])->click();
             QCOMPARE(state.SearchScope, static_cast<SearchScope>(scope));
         }
 
-        child<QComboBox>(&options, "sora")->setCurrentIndex(1);
         child<QComboBox>(&options, "part1")->setCurrentIndex(4);
         child<QComboBox>(&options, "part2")->setCurrentIndex(2);
         SearchChoices chosen = options.searchChoices();
-        QCOMPARE(chosen.sura, 2);
         QCOMPARE(chosen.firstPart, 5);
         QCOMPARE(chosen.lastPart, 3);
 
