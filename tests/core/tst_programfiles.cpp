@@ -1,15 +1,23 @@
-// Reading the program's data files, and the SQL dialect step every query goes through.
+// The program's own files, read without the data build: the verse and user databases (and
+// the SQL dialect step every query goes through), the settings, servers.ini and the names
+// of translation files.
 
 #include "core/Connection.h"
 #include "core/DataSource.h"
+#include "core/ProgramFolder.h"
+#include "core/Servers.h"
+#include "core/Settings.h"
 #include "core/SqlDialect.h"
 #include "core/SqliteLike.h"
+#include "core/TranslationCatalogue.h"
 #include "support/FixtureDatabase.h"
+#include "support/TestHelpers.h"
 #include "support/TestProgramFolder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -27,7 +35,7 @@ QList<int> column(DataSource &source, const QString &name)
 
 } // namespace
 
-class TestDataSource : public QObject
+class TestProgramFiles : public QObject
 {
     Q_OBJECT
 
@@ -198,7 +206,70 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         QCOMPARE(toSqliteDialect(sql), expected);
     }
+
+    // 25.qut, 210.qut and a skipped 22x.qut are the main window's (translationNamesComeFromTheCatalogue),
+    // the names of rows 0 and 17 the download page's.
+    void translationFileNames()
+    {
+        QCOMPARE(translationEntryOfFile(QStringLiteral("20.qut")), 0);
+        QCOMPARE(translationEntryOfFile(QStringLiteral("217.qut")), 17);
+        QCOMPARE(translationEntryOfFile(QStringLiteral("2x.qut")), std::nullopt);
+        QCOMPARE(translationEntryOfFile(QStringLiteral("notes.qut")), std::nullopt);
+        QCOMPARE(translationEntryOfFile(QStringLiteral("230.qut")), std::nullopt); // past the catalogue
+    }
+
+    // Values are kept as text, where other copies look; a write that is lost is reported.
+    void settings()
+    {
+        clearSettings();
+        QCOMPARE(Settings::value(QStringLiteral("Key"), QStringLiteral("default")), QStringLiteral("default"));
+        const QStringList values = {QStringLiteral("True"), QStringLiteral("FALSE"), QStringLiteral("10.5"),
+                                    QStringLiteral("FF8000"), QStringLiteral("15^203^604^"),
+                                    QStringLiteral("http://example.invalid/a b/"), QStringLiteral("  padded "),
+                                    QStringLiteral("أميري"), QStringLiteral("a=b;c,d"), QString()};
+        for (const QString &value : values) {
+            Settings::setValue(QStringLiteral("Key"), value);
+            QCOMPARE(Settings::value(QStringLiteral("Key"), QStringLiteral("default")), value);
+        }
+        // Stored under application "Velmora5", section "Setting".
+        Settings::setValue(QStringLiteral("FontSize"), QStringLiteral("18"));
+        QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Velmora5"), QStringLiteral("Velmora5"));
+        QCOMPARE(store.value(QStringLiteral("Setting/FontSize")).toString(), QStringLiteral("18"));
+        QVERIFY(store.fileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
+
+        // A folder where the settings file belongs: nothing can be written there.
+        QFile::remove(store.fileName());
+        QVERIFY(QDir().mkpath(store.fileName()));
+        QString reported;
+        Settings::setWriteFailureHandler([&](const QString &key) { reported = key; });
+        QVERIFY(!Settings::setValue(QStringLiteral("FontSize"), QStringLiteral("20")));
+        QCOMPARE(reported, QStringLiteral("FontSize"));
+        QVERIFY(QDir(store.fileName()).removeRecursively());
+        reported.clear();
+        QVERIFY(Settings::setValue(QStringLiteral("FontSize"), QStringLiteral("20")));
+        QVERIFY(reported.isEmpty());
+        Settings::setWriteFailureHandler({});
+    }
+
+    void serversFallBackToTheLocalSite()
+    {
+        QTemporaryDir folder;
+        ProgramFolder::setPath(folder.path());
+        const Servers defaults = Servers::load();
+        QCOMPARE(defaults.updateServer, Servers::localSite());
+        QCOMPARE(defaults.connectivityProbe, QUrl(Servers::localSite()));
+        QVERIFY(defaults.playerCommand.isEmpty());
+        // The local site holds no recitations: no recitation server unless one is set.
+        QVERIFY(defaults.wholeSuraPlayBase.isEmpty() && defaults.partialRecitationBase.isEmpty());
+
+        writeFile(ProgramFolder::file(QStringLiteral("servers.ini")),
+                  "[Servers]\nUpdateServer=http://updates.example.org/velmora\nPageImageServer=\nPlayerCommand=vlc\n");
+        const Servers configured = Servers::load();
+        QCOMPARE(configured.updateServer, QStringLiteral("http://updates.example.org/velmora/"));
+        QCOMPARE(configured.pageImageServer, Servers::localSite());
+        QCOMPARE(configured.playerCommand, QStringLiteral("vlc"));
+    }
 };
 
-QTEST_GUILESS_MAIN(TestDataSource)
-#include "tst_datasource.moc"
+QTEST_GUILESS_MAIN(TestProgramFiles)
+#include "tst_programfiles.moc"
