@@ -96,7 +96,7 @@ private Q_SLOTS:
         QCOMPARE(m_verses.recordCount(), 1);
         QVERIFY(m_verses.text(QStringLiteral("DBversion")).contains(QStringLiteral("quran-json 3.1.2")));
 
-        // The shipped topic index went in whole (tst_topicindex checks its references).
+        // The shipped topic index went in whole (tst_importer checks how its references are read).
         QVERIFY(m_verses.runQuery(QStringLiteral("SELECT ID, Topic_No, Topic_Name, Mother_Topic FROM topics_name where Mother_Topic like 0 order by ID")));
         QVERIFY(m_verses.recordCount() >= 15);
         QVERIFY(m_verses.runQuery(QStringLiteral("SELECT ID, Topic_No, Sura_No, Ayat_No FROM topic_Ayat")));
