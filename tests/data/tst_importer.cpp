@@ -42,6 +42,9 @@ private Q_SLOTS:
         row.ayaaindex = QStringLiteral(" بسم الله ");
         row.ayaafolded = row.ayaaindex;
         QVERIFY(searchColumnsFault(row).isEmpty());
+        row.ayaaindex = QStringLiteral(" بسم  الله ");
+        QVERIFY(searchColumnsFault(row).contains(QStringLiteral("search form")));
+        row.ayaaindex = row.ayaafolded;
         row.ayaafolded = QStringLiteral(" بسم الله اله ");
         QVERIFY(searchColumnsFault(row).contains(QStringLiteral("folded")));
         row.ayaafolded = QStringLiteral(" بسمالله ");

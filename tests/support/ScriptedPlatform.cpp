@@ -39,9 +39,8 @@ QString ScriptedPlatform::openFileName(const QString &, const QString &)
     return fileNames.isEmpty() ? QString() : fileNames.dequeue();
 }
 
-std::optional<int> ScriptedPlatform::chooseItem(const QString &prompt, const QString &, const QStringList &, int)
+std::optional<int> ScriptedPlatform::chooseItem(const QString &, const QString &, const QStringList &, int)
 {
-    choicePrompts.append(prompt);
     return choices.isEmpty() ? std::nullopt : choices.dequeue();
 }
 

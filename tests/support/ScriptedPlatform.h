@@ -44,7 +44,6 @@ public:
     // What the program asked for.
     QList<Message> messages;
     QStringList inputPrompts;
-    QStringList choicePrompts;
     QList<QFont> fontPresets; // the font each font dialog opened on
     QList<QUrl> openedUrls;
     QList<QPair<QString, QString>> startedPrograms;
