@@ -84,15 +84,7 @@ private Q_SLOTS:
         }
         QCOMPARE(readCommentaryFile(folder.filePath(QStringLiteral("missing.txt"))).problem,
                  CommentaryFile::Problem::Unreadable);
-
-        // The data build names the file and line of a bad line.
-        DataBuildOptions options;
-        options.sourcesFolder = sourcesFolder();
-        options.outFolder = folder.path();
-        options.taf2File = writeFile(folder, QStringLiteral("bad.txt"), "1|1|ok\n1|x|text\n");
-        QString error;
-        QVERIFY(!buildProgramData(options, [](const QString &) {}, &error));
-        QVERIFY2(error.contains(options.taf2File + QStringLiteral(":2")), qPrintable(error));
+        // (The data build names the file and line of a bad line: buildAndRebuild.)
     }
 
     void placeListsMustHaveTheirShape()
