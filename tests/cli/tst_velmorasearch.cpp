@@ -1,5 +1,5 @@
 // velmora-search run as a reader's script runs it: arguments in, lines and an exit status
-// out. Which damage the data check finds is tst_startupfiles' and tst_datasource's.
+// out. Which damage the data check finds is tst_startupfiles' and tst_programfiles'.
 
 #include "support/TestProgramFolder.h"
 

@@ -1,21 +1,14 @@
-// What the program reads and settles at start: its settings, servers.ini, the names of
-// translation files and a pending database update.
+// A database update waiting as newdb.qu, installed at start only when it is sound, and
+// settled once the program has tried to open it.
 
 #include "core/Connection.h"
-#include "core/ProgramFolder.h"
-#include "core/Servers.h"
-#include "core/Settings.h"
 #include "support/FailingFileOperations.h"
 #include "net/PendingUpdate.h"
-#include "support/TestHelpers.h"
 #include "support/TestProgramFolder.h"
-#include "core/TranslationCatalogue.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -42,17 +35,6 @@ class TestStartupFiles : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // 25.qut, 210.qut and a skipped 22x.qut are the main window's (translationNamesComeFromTheCatalogue),
-    // the names of rows 0 and 17 the download page's.
-    void translationFileNames()
-    {
-        QCOMPARE(translationEntryOfFile(QStringLiteral("20.qut")), 0);
-        QCOMPARE(translationEntryOfFile(QStringLiteral("217.qut")), 17);
-        QCOMPARE(translationEntryOfFile(QStringLiteral("2x.qut")), std::nullopt);
-        QCOMPARE(translationEntryOfFile(QStringLiteral("notes.qut")), std::nullopt);
-        QCOMPARE(translationEntryOfFile(QStringLiteral("230.qut")), std::nullopt); // past the catalogue
-    }
-
     void goodUpdateIsInstalledAndKeptOnlyOnceItOpens()
     {
         TestProgramFolder folder(QStringList{});
@@ -163,58 +145,6 @@ private Q_SLOTS:
         QVERIFY(contentOf(folder.file(QStringLiteral("newdb.qu"))) == update);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
                  (QStringList{QStringLiteral("newdb.qu"), QStringLiteral("quran.qu")}));
-    }
-
-    // Values are kept as text, where other copies look; a write that is lost is reported.
-    void settings()
-    {
-        clearSettings();
-        QCOMPARE(Settings::value(QStringLiteral("Key"), QStringLiteral("default")), QStringLiteral("default"));
-        const QStringList values = {QStringLiteral("True"), QStringLiteral("FALSE"), QStringLiteral("10.5"),
-                                    QStringLiteral("FF8000"), QStringLiteral("15^203^604^"),
-                                    QStringLiteral("http://example.invalid/a b/"), QStringLiteral("  padded "),
-                                    QStringLiteral("أميري"), QStringLiteral("a=b;c,d"), QString()};
-        for (const QString &value : values) {
-            Settings::setValue(QStringLiteral("Key"), value);
-            QCOMPARE(Settings::value(QStringLiteral("Key"), QStringLiteral("default")), value);
-        }
-        // Stored under application "Velmora5", section "Setting".
-        Settings::setValue(QStringLiteral("FontSize"), QStringLiteral("18"));
-        QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Velmora5"), QStringLiteral("Velmora5"));
-        QCOMPARE(store.value(QStringLiteral("Setting/FontSize")).toString(), QStringLiteral("18"));
-        QVERIFY(store.fileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
-
-        // A folder where the settings file belongs: nothing can be written there.
-        QFile::remove(store.fileName());
-        QVERIFY(QDir().mkpath(store.fileName()));
-        QString reported;
-        Settings::setWriteFailureHandler([&](const QString &key) { reported = key; });
-        QVERIFY(!Settings::setValue(QStringLiteral("FontSize"), QStringLiteral("20")));
-        QCOMPARE(reported, QStringLiteral("FontSize"));
-        QVERIFY(QDir(store.fileName()).removeRecursively());
-        reported.clear();
-        QVERIFY(Settings::setValue(QStringLiteral("FontSize"), QStringLiteral("20")));
-        QVERIFY(reported.isEmpty());
-        Settings::setWriteFailureHandler({});
-    }
-
-    void serversFallBackToTheLocalSite()
-    {
-        QTemporaryDir folder;
-        ProgramFolder::setPath(folder.path());
-        const Servers defaults = Servers::load();
-        QCOMPARE(defaults.updateServer, Servers::localSite());
-        QCOMPARE(defaults.connectivityProbe, QUrl(Servers::localSite()));
-        QVERIFY(defaults.playerCommand.isEmpty());
-        // The local site holds no recitations: no recitation server unless one is set.
-        QVERIFY(defaults.wholeSuraPlayBase.isEmpty() && defaults.partialRecitationBase.isEmpty());
-
-        writeFile(ProgramFolder::file(QStringLiteral("servers.ini")),
-                  "[Servers]\nUpdateServer=http://updates.example.org/velmora\nPageImageServer=\nPlayerCommand=vlc\n");
-        const Servers configured = Servers::load();
-        QCOMPARE(configured.updateServer, QStringLiteral("http://updates.example.org/velmora/"));
-        QCOMPARE(configured.pageImageServer, Servers::localSite());
-        QCOMPARE(configured.playerCommand, QStringLiteral("vlc"));
     }
 };
 

@@ -1,15 +1,23 @@
-// Reading the program's data files, and the SQL dialect step every query goes through.
+// The program's own files, read without the data build: the verse and user databases (and
+// the SQL dialect step every query goes through), the settings, servers.ini and the names
+// of translation files.
 
 #include "core/Connection.h"
 #include "core/DataSource.h"
+#include "core/ProgramFolder.h"
+#include "core/Servers.h"
+#include "core/Settings.h"
 #include "core/SqlDialect.h"
 #include "core/SqliteLike.h"
+#include "core/TranslationCatalogue.h"
 #include "support/FixtureDatabase.h"
+#include "support/TestHelpers.h"
 #include "support/TestProgramFolder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -27,7 +35,7 @@ QList<int> column(DataSource &source, const QString &name)
 
 } // namespace
 
-class TestDataSource : public QObject
+class TestProgramFiles : public QObject
 {
     Q_OBJECT
 
@@ -42,6 +50,17 @@ private Q_SLOTS:
         // Through the dialect step (dialectAdapts): a number touching a keyword, bounds larger first.
         QVERIFY(source.runQuery(QStringLiteral("SELECT *  FROM Ayat where Ayat.soraano like 67And ayaano between 9 and 3 order by ID")));
         QCOMPARE(column(source, QStringLiteral("ayaano")), (QList<int>{3, 4, 5, 6, 7, 8, 9}));
+        // The cursor walks, stops at the end and starts again on a refresh.
+        source.moveFirst();
+        source.moveNext();
+        QCOMPARE(source.position(), 1);
+        QCOMPARE(source.text(QStringLiteral("ayaano")), QStringLiteral("4"));
+        QVERIFY(source.refresh());
+        QCOMPARE(source.position(), 0);
+        for (int i = 0; i < 10; ++i)
+            source.moveNext();
+        QVERIFY(source.atEnd());
+        QCOMPARE(source.position(), 7);
 
         QVERIFY(source.runQuery(QStringLiteral("SELECT *  FROM Ayat where Ayat.ID like 1")));
         QCOMPARE(source.recordCount(), 1);
@@ -50,22 +69,6 @@ private Q_SLOTS:
         // Column names are matched without regard to case.
         QCOMPARE(source.text(QStringLiteral("AyaaIndex")), source.text(QStringLiteral("ayaaindex")));
         QVERIFY(source.text(QStringLiteral("Ayaa")).startsWith(QStringLiteral("بِسۡمِ")));
-
-        // A sura-range text search: only suras 110 to 113, in reading order.
-        QVERIFY(source.runQuery(QStringLiteral("SELECT *  FROM Ayat where soraano between 110 and 113 And Ayat.AyaaIndex Like  '%الله%' order by ID")));
-        QCOMPARE(column(source, QStringLiteral("ayaano")), (QList<int>{1, 2, 1, 2}));
-        QCOMPARE(column(source, QStringLiteral("soraano")), (QList<int>{110, 110, 112, 112}));
-        // The cursor walks, stops at the end and starts again on a refresh.
-        source.moveFirst();
-        source.moveNext();
-        QCOMPARE(source.position(), 1);
-        QCOMPARE(source.text(QStringLiteral("ayaano")), QStringLiteral("2"));
-        QVERIFY(source.refresh());
-        QCOMPARE(source.position(), 0);
-        for (int i = 0; i < 10; ++i)
-            source.moveNext();
-        QVERIFY(source.atEnd());
-        QCOMPARE(source.position(), 4);
 
         // Nothing found: the cursor stands at the end and reads give empty texts.
         QVERIFY(source.runQuery(QStringLiteral("SELECT *  FROM Ayat where ayaaindex like '% لاتوجدكلمةكهذه %'")));
@@ -116,34 +119,17 @@ private Q_SLOTS:
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("Jthr.qu")});
     }
 
-    void userDatabaseStatements()
+    // The user tables of db.mdb, never SQLite's own (AUTOINCREMENT makes it keep
+    // sqlite_sequence). Statements, transactions and their rollback on db.mdb are run by
+    // the memorisation tests (tst_memorise).
+    void userTablesOnly()
     {
         QTemporaryDir folder;
-        const QString path = writeFile(folder.filePath(QStringLiteral("db.mdb")), {}); // an empty file is an empty database
-
         Connection connection;
-        QVERIFY2(connection.openFile(path), qPrintable(connection.errorString()));
-        QVERIFY(connection.tables().isEmpty());
-        QVERIFY(connection.execute(QStringLiteral("create table ahmad (suranum number, ayaanum number)")));
-        for (int verse = 1; verse <= 10; ++verse)
-            QVERIFY(connection.execute(QStringLiteral("insert into ahmad values (2, %1)").arg(verse)));
-        // Larger bound first, as the marking commands write it.
-        QVERIFY(connection.execute(QStringLiteral("delete from ahmad where [suranum] like 2And ayaanum between 7 and 3")));
-        // AUTOINCREMENT makes SQLite keep its own sqlite_sequence table, never listed.
+        QVERIFY(connection.openFile(writeFile(folder.filePath(QStringLiteral("db.mdb")), {})));
         QVERIFY(connection.execute(QStringLiteral("create table sara (n INTEGER PRIMARY KEY AUTOINCREMENT, suranum number)")));
         QVERIFY(connection.execute(QStringLiteral("insert into sara (suranum) values (1)")));
-        QCOMPARE(connection.tables(), (QStringList{QStringLiteral("ahmad"), QStringLiteral("sara")}));
-
-        QVERIFY(connection.beginTransaction());
-        QVERIFY(connection.execute(QStringLiteral("delete from ahmad")));
-        QVERIFY(!connection.execute(QStringLiteral("insert into nosuchtable values (1)")));
-        QVERIFY(connection.rollback());
-        connection.close();
-
-        DataSource reader;
-        QVERIFY(reader.openFile(path));
-        QVERIFY(reader.runQuery(QStringLiteral("SELECT *  FROM ahmad order by ayaanum")));
-        QCOMPARE(column(reader, QStringLiteral("AyaaNum")), (QList<int>{1, 2, 8, 9, 10}));
+        QCOMPARE(connection.tables(), QStringList{QStringLiteral("sara")});
     }
 
     void likeAsTheEngineMeansIt()
@@ -220,7 +206,70 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         QCOMPARE(toSqliteDialect(sql), expected);
     }
+
+    // 25.qut, 210.qut and a skipped 22x.qut are the main window's (translationNamesComeFromTheCatalogue),
+    // the names of rows 0 and 17 the download page's.
+    void translationFileNames()
+    {
+        QCOMPARE(translationEntryOfFile(QStringLiteral("20.qut")), 0);
+        QCOMPARE(translationEntryOfFile(QStringLiteral("217.qut")), 17);
+        QCOMPARE(translationEntryOfFile(QStringLiteral("2x.qut")), std::nullopt);
+        QCOMPARE(translationEntryOfFile(QStringLiteral("notes.qut")), std::nullopt);
+        QCOMPARE(translationEntryOfFile(QStringLiteral("230.qut")), std::nullopt); // past the catalogue
+    }
+
+    // Values are kept as text, where other copies look; a write that is lost is reported.
+    void settings()
+    {
+        clearSettings();
+        QCOMPARE(Settings::value(QStringLiteral("Key"), QStringLiteral("default")), QStringLiteral("default"));
+        const QStringList values = {QStringLiteral("True"), QStringLiteral("FALSE"), QStringLiteral("10.5"),
+                                    QStringLiteral("FF8000"), QStringLiteral("15^203^604^"),
+                                    QStringLiteral("http://example.invalid/a b/"), QStringLiteral("  padded "),
+                                    QStringLiteral("أميري"), QStringLiteral("a=b;c,d"), QString()};
+        for (const QString &value : values) {
+            Settings::setValue(QStringLiteral("Key"), value);
+            QCOMPARE(Settings::value(QStringLiteral("Key"), QStringLiteral("default")), value);
+        }
+        // Stored under application "Velmora5", section "Setting".
+        Settings::setValue(QStringLiteral("FontSize"), QStringLiteral("18"));
+        QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Velmora5"), QStringLiteral("Velmora5"));
+        QCOMPARE(store.value(QStringLiteral("Setting/FontSize")).toString(), QStringLiteral("18"));
+        QVERIFY(store.fileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
+
+        // A folder where the settings file belongs: nothing can be written there.
+        QFile::remove(store.fileName());
+        QVERIFY(QDir().mkpath(store.fileName()));
+        QString reported;
+        Settings::setWriteFailureHandler([&](const QString &key) { reported = key; });
+        QVERIFY(!Settings::setValue(QStringLiteral("FontSize"), QStringLiteral("20")));
+        QCOMPARE(reported, QStringLiteral("FontSize"));
+        QVERIFY(QDir(store.fileName()).removeRecursively());
+        reported.clear();
+        QVERIFY(Settings::setValue(QStringLiteral("FontSize"), QStringLiteral("20")));
+        QVERIFY(reported.isEmpty());
+        Settings::setWriteFailureHandler({});
+    }
+
+    void serversFallBackToTheLocalSite()
+    {
+        QTemporaryDir folder;
+        ProgramFolder::setPath(folder.path());
+        const Servers defaults = Servers::load();
+        QCOMPARE(defaults.updateServer, Servers::localSite());
+        QCOMPARE(defaults.connectivityProbe, QUrl(Servers::localSite()));
+        QVERIFY(defaults.playerCommand.isEmpty());
+        // The local site holds no recitations: no recitation server unless one is set.
+        QVERIFY(defaults.wholeSuraPlayBase.isEmpty() && defaults.partialRecitationBase.isEmpty());
+
+        writeFile(ProgramFolder::file(QStringLiteral("servers.ini")),
+                  "[Servers]\nUpdateServer=http://updates.example.org/velmora\nPageImageServer=\nPlayerCommand=vlc\n");
+        const Servers configured = Servers::load();
+        QCOMPARE(configured.updateServer, QStringLiteral("http://updates.example.org/velmora/"));
+        QCOMPARE(configured.pageImageServer, Servers::localSite());
+        QCOMPARE(configured.playerCommand, QStringLiteral("vlc"));
+    }
 };
 
-QTEST_GUILESS_MAIN(TestDataSource)
-#include "tst_datasource.moc"
+QTEST_GUILESS_MAIN(TestProgramFiles)
+#include "tst_programfiles.moc"
