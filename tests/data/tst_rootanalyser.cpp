@@ -124,7 +124,7 @@ private Q_SLOTS:
             {"الدين", "دونه"}, {"مسكين", "يمسك"}, {"مسكينا", "أمسك"}, {"والمساكين", "يمسكون"}, {"قال", "أقلت"},
             {"قال", "القالين"}, {"الجنة", "جنود"}, {"أمة", "أمر"}, {"الدنيا", "الدين"}, {"سيروا", "يروا"},
             {"اليسر", "السير"}, {"ملك", "ملة"}, {"عاد", "عدد"}, {"الساعة", "وسع"}, {"مسني", "مسكين"},
-            {"أموالهم", "تميلوا"}, {"المال", "ميلة"},
+            {"أموالهم", "تميلوا"}, {"المال", "ميلة"}, {"خافية", "خوف"}, {"وعنت", "العين"}, {"تخف", "تخفون"},
         };
         for (const auto &[a, b] : pairs) {
             QVERIFY2(m_rootsOf.contains(a) && m_rootsOf.contains(b), qPrintable(a + u' ' + b));
@@ -134,9 +134,12 @@ private Q_SLOTS:
 
     void wordsOutsideTheTextStillGetAnIdentifier()
     {
-        const RootAnalysis analysis = analyseRoots({QStringLiteral("كتب"), QStringLiteral("يكتبون"), QStringLiteral("xyz")});
+        const RootAnalysis analysis = analyseRoots({QStringLiteral("كتب"), QStringLiteral("يكتبون"), QStringLiteral("xyz"),
+                                                    QStringLiteral("أذى"), QStringLiteral("أذاهم"), QStringLiteral("يؤذون")});
         QCOMPARE(analysis.rootOf.value(QStringLiteral("كتب")), analysis.rootOf.value(QStringLiteral("يكتبون")));
         QCOMPARE(analysis.rootOf.value(QStringLiteral("xyz")), RootAnalysis::ownRoot(QStringLiteral("xyz")));
+        // أذاهم is أذى + هم, not the question's أ + ذا + هم: ذا takes no pronoun.
+        QCOMPARE(analysis.rootOf.value(QStringLiteral("أذاهم")), analysis.rootOf.value(QStringLiteral("أذى")));
     }
 };
 

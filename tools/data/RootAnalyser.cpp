@@ -32,6 +32,8 @@ constexpr double WeakSwapCost = 0.5;      // reading a written و as ي or the o
 constexpr double RareStemCost = 2.0;      // a stem the text never uses with another ending
 constexpr double MinimumSupport = 1.5;    // a root shared by the word and at least part of another
 constexpr double FeminineAlefCost = 2.0;  // a final ى read as the ending of فعلى
+constexpr double PrefixLetterCost = 1.0;  // a root starting with ت, which is nearly always a prefix
+constexpr double ShortConjunctionCost = 1.0; // و or ف read as a conjunction before a stem of two letters
 constexpr int SupportRounds = 4;          // rounds that move a word's share towards its best-supported root
 
 const QChar Hamza(0x0621);
@@ -153,6 +155,8 @@ const QSet<QString> &knownMarkedRoots()
             "أصر أصل أفق أفك أفل أكل ألف ألم أله ألو أمد أمر أمل أمن أنث أنس أنف أهل أيد أيك أين أبب أكد "
             "بأس بئر برأ بطأ تبأ جأر جزأ خبأ خسأ خطأ دأب دفأ درأ ذرأ ذأم رأس رأف سأل سأم سوأ شنأ شطأ ضأن ظمأ "
             "عبأ فأد فيأ قرأ كأس كلأ لؤلؤ لجأ لؤم ملأ مرأ نأي نبأ نشأ هزأ هنأ يأس بدأ ذئب فئد طفأ",
+            // Sound, first letter ت.
+            "تبر تبع تجر تحت ترب ترف ترك تسع تعس تفث تقن تمر تنر",
         };
         QSet<QString> set;
         for (const QString &group : groups) {
@@ -304,6 +308,8 @@ const QList<Pattern> FullPatterns = {
     {"أFALاء", 2},   {"يتFAL", 2},     {"تتFAL", 2},     {"نتFAL", 2},     {"متFAL", 2},     {"FAاLي", 2},
     // Broken plurals فعائل (خلائف، طرائق) and أفاعيل (أساطير), and the noun تفعال (تبيان).
     {"FAائL", 2},    {"أFاAيL", 2},    {"تFAاL", 2},
+    // تفاعل with the prefix of its imperfect and participle: يتساءلون، متشابه.
+    {"يتFاAL", 2},   {"تتFاAL", 2},    {"متFاAL", 2},
 };
 
 // Patterns of four-letter roots (Q the fourth letter).
@@ -333,6 +339,8 @@ const QList<ShortPattern> ShortPatterns = {
     {"مFA", 1, false},    {"اFتA", 2, false},  {"يFتA", 2, false},   {"تFتA", 2, false},  {"مFتA", 2, false},
     {"استFA", 2, false},  {"يستFA", 2, false}, {"تستFA", 2, false},  {"مستFA", 2, false}, {"انFA", 2, false},
     {"ينFA", 2, false},   {"منFA", 2, false},  {"أFاA", 2, true},    {"FاA", 1.5, false},
+    // تفاعل of a defective or doubled root: تعالوا، المتعال، تضار.
+    {"تFاA", 2, false},   {"يتFاA", 2, false}, {"متFاA", 2, false},
 };
 
 QString normalisedShape(const QString &shape)
@@ -417,6 +425,9 @@ void addCandidate(Candidates &candidates, const QString &root, double cost)
     }
     if (isMarked(root) && !knownMarkedRoots().contains(root))
         cost += UnknownMarkedCost;
+    // A first ت is nearly always a prefix (تخفون، تنسوا): only the listed roots begin with it.
+    else if (root.size() == 3 && root.at(0) == u'ت' && !knownMarkedRoots().contains(root))
+        cost += PrefixLetterCost;
     auto it = candidates.find(root);
     if (it == candidates.end())
         candidates.insert(root, cost);
@@ -582,6 +593,7 @@ Candidates candidatesOf(const QString &word, const StemEndings &stemEndings)
     }();
 
     static const QString brokenPluralWithHamza = normalisedShape(QStringLiteral("FAائL"));
+    static const QString plainShape = normalisedShape(QStringLiteral("FAL"));
 
     Candidates candidates;
     Candidates listed;
@@ -635,7 +647,13 @@ Candidates candidatesOf(const QString &word, const StemEndings &stemEndings)
             // (أفعال of أذن), آتى is أأتى.
             const QString doubleHamza = stem.startsWith(QString() + Hamza + Alef)
                 ? QString() + Hamza + Hamza + stem.mid(2) : QString();
+            // فاع before ون، ين، ية is the participle of a defective root (العالين، خافية،
+            // راعون), never a hollow word with that ending: its alef is no root letter.
+            const bool defectiveParticiple = stem.size() == 3 && stem.at(1) == Alef
+                && QStringList{QStringLiteral("ون"), QStringLiteral("ين"), QStringLiteral("ية")}.contains(suffix.text);
             for (const Pattern &pattern : fullPatterns) {
+                if (defectiveParticiple && pattern.shape == plainShape)
+                    continue;
                 // An imperative never starts with the article's letters: اليقين.
                 if (pattern.shape.startsWith(Alef) && stem.startsWith(QStringLiteral("ال")))
                     continue;
@@ -688,6 +706,9 @@ Candidates candidatesOf(const QString &word, const StemEndings &stemEndings)
                     continue;
                 context.bareWord = bareWord && suffix.text.isEmpty();
                 const bool activeParticiple = pattern.shape == analysisForm(QStringLiteral("FاA"));
+                // A doubled root's participle takes ة, not ية: رابية is ربو, not ربب.
+                if (activeParticiple && suffix.text == QStringLiteral("ية"))
+                    continue;
                 // فاعّ only with an ending or the article: الضالين، دابة (not قال).
                 if (activeParticiple && !prefix.article && suffix.text.isEmpty())
                     continue;
@@ -699,7 +720,12 @@ Candidates candidatesOf(const QString &word, const StemEndings &stemEndings)
                     && (suffix.text.isEmpty() || objectPronouns().contains(suffix.text));
                 context.elative = pattern.shape == analysisForm(QStringLiteral("أFA")) && suffix.text.isEmpty();
                 context.derivedWhole = pattern.shape.size() > 2 && !pattern.imperfect && suffix.text.isEmpty();
-                addTwoLetterRoots(candidates, letters, pattern, context, affixCost + pattern.cost);
+                // و or ف before two letters (the first no weak letter or hamza) is as often
+                // the first of three root letters (فضل، فكر، وصف) as a conjunction.
+                const bool conjunctionOnly = prefix.text == QStringLiteral("و") || prefix.text == QStringLiteral("ف");
+                const double conjunctionCost = conjunctionOnly && pattern.shape.size() == 2 && !isWeak(letters.at(0))
+                        && letters.at(0) != Hamza ? ShortConjunctionCost : 0;
+                addTwoLetterRoots(candidates, letters, pattern, context, affixCost + pattern.cost + conjunctionCost);
             }
         }
     }
@@ -727,12 +753,14 @@ bool hasIrregularStem(const QString &word)
     return false;
 }
 
-// Particles that never take a pronoun ending: هلك is not هل + ك.
+// Particles, demonstratives and ذو that never take a pronoun ending: هلك is not هل + ك,
+// أذاهم not أ + ذا + هم.
 const QSet<QString> &particlesWithoutPronoun()
 {
     static const QSet<QString> words = normalisedSet({
         "هل", "قد", "لم", "لن", "لا", "لو", "بل", "ثم", "أو", "أم", "كي", "إذ", "إذا", "إذن", "لولا", "لوما",
         "حتى", "كيف", "متى", "أين", "أيان", "أنى", "هو", "هي", "هم", "هن", "هما", "أنت", "أنتم", "أنا", "نحن", "ما",
+        "ذا", "ذي", "ذو", "ذات", "ذوا", "ذوات",
     }, true);
     return words;
 }
