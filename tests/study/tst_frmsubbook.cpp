@@ -1,53 +1,15 @@
-#include "core/DataSource.h"
-#include "study/FrmSubBook.h"
-#include "core/ProgramFolder.h"
-#include "core/ProgramState.h"
-#include "core/ResultList.h"
-#include "support/TestHelpers.h"
-#include "support/TestProgramFolder.h"
+// The topic tree of header 4, in the main window on a scratch copy of the verse database
+// holding a small tree of its own.
+
+#include "core/Connection.h"
 #include "search/TopicQuery.h"
+#include "study/ResultsFrame.h"
+#include "support/MainWindowFixture.h"
 
 #include <QListWidget>
-#include <QSignalSpy>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QTest>
 
 namespace {
-
-// The main result list as the topic frame sees it.
-class RecordingResults : public ResultList
-{
-public:
-    void clearResults() override { m_rows.clear(); m_selected = -1; }
-    void appendResults(DataSource &source, const QString &foundBy) override
-    {
-        for (; !source.atEnd(); source.moveNext())
-            m_rows.append({source.text(QStringLiteral("ID")), source.text(QStringLiteral("soraano")),
-                           source.text(QStringLiteral("ayaano")), foundBy});
-    }
-    void showResultCount() override { shownCount = int(m_rows.size()); }
-    void selectFirstResult() override { m_selected = m_rows.isEmpty() ? -1 : 0; }
-    int rowCount() const override { return int(m_rows.size()); }
-    int selectedRow() const override { return m_selected; }
-    Row resultRow(int row) const override { return m_rows.value(row); }
-    QString rowText(int row) const override { return m_rows.value(row).sura + QStringLiteral(" : ") + m_rows.value(row).verse; }
-
-    QStringList verses() const
-    {
-        QStringList verses;
-        for (const Row &row : m_rows)
-            verses.append(row.sura + u':' + row.verse);
-        return verses;
-    }
-
-    int shownCount = -1;
-
-private:
-    QList<Row> m_rows;
-    int m_selected = -1;
-};
 
 void doubleClick(QListWidget *list, const QString &text)
 {
@@ -60,27 +22,21 @@ void doubleClick(QListWidget *list, const QString &text)
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
 }
 
-// A small topic tree in the scratch copy of the verse database. The IDs give the
-// order; they are inserted out of order and with topic numbers in another order.
+// A small topic tree. The IDs give the order; they are inserted out of order and with
+// topic numbers in another order.
 void writeTopics(const QString &databaseFile)
 {
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("topics"));
-        db.setDatabaseName(databaseFile);
-        QVERIFY(db.open());
-        QSqlQuery query(db);
-        QVERIFY(query.exec(QStringLiteral("DELETE FROM topics_name")));
-        QVERIFY(query.exec(QStringLiteral("DELETE FROM topic_Ayat")));
-        const QStringList statements = {
-            QStringLiteral("INSERT INTO topics_name VALUES (3, 7, 'الأخلاق', 0), (1, 10, 'العبادات', 0), (2, 5, 'القرآن', 0), "
-                           "(5, 12, 'الصلاة', 10), (4, 11, 'الصيام', 10), (6, 13, 'آية الكرسي', 5), (7, 14, 'الصبر', 7)"),
-            QStringLiteral("INSERT INTO topic_Ayat VALUES (1, 11, 2, '1,2'), (2, 11, 2, '5-7'), (3, 11, 2, '9,3,5-6'), "
-                           "(4, 11, 2, ''), (5, 11, 112, '4-2'), (6, 13, 2, '255'), (7, 14, 103, '3')"),
-        };
-        for (const QString &statement : statements)
-            QVERIFY2(query.exec(statement), qPrintable(query.lastError().text()));
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("topics"));
+    Connection file;
+    QVERIFY(file.openFile(databaseFile));
+    for (const QString &statement : {
+             QStringLiteral("DELETE FROM topics_name"),
+             QStringLiteral("DELETE FROM topic_Ayat"),
+             QStringLiteral("INSERT INTO topics_name VALUES (3, 7, 'الأخلاق', 0), (1, 10, 'العبادات', 0), (2, 5, 'القرآن', 0), "
+                            "(5, 12, 'الصلاة', 10), (4, 11, 'الصيام', 10), (6, 13, 'آية الكرسي', 5), (7, 14, 'الصبر', 7)"),
+             QStringLiteral("INSERT INTO topic_Ayat VALUES (1, 11, 2, '1,2'), (2, 11, 2, '5-7'), (3, 11, 2, '9,3,5-6'), "
+                            "(4, 11, 2, ''), (5, 11, 112, '4-2'), (6, 13, 2, '255'), (7, 14, 103, '3')"),
+         })
+        QVERIFY2(file.execute(statement), qPrintable(file.errorString()));
 }
 
 } // namespace
@@ -93,21 +49,15 @@ private Q_SLOTS:
     // The reader walks the tree down to a leaf and loads its references as results.
     void browsesTheTreeAndLoadsReferences()
     {
-        TestProgramFolder folder;
-        writeTopics(folder.file(QStringLiteral("quran.qu")));
-        DataSource verses;
-        QVERIFY(verses.openFile(ProgramFolder::file(QStringLiteral("quran.qu"))));
-        ProgramState state;
-        RecordingResults results;
-        FrmSubBook frame(state, results, verses);
-        frame.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&frame));
-        auto *mainsearch = child<QListWidget>(&frame, "mainsearch");
-        auto *mainlist = child<QListWidget>(&frame, "mainlist");
-        auto *references = child<QListWidget>(&frame, "suraayaalistsubbook");
+        MainWindowFixture m;
+        writeTopics(m.folder.file(QStringLiteral("quran.qu")));
+        QVERIFY(m.open());
+        auto *mainsearch = m.find<QListWidget>("mainsearch");
+        auto *mainlist = m.find<QListWidget>("mainlist");
+        auto *references = m.find<QListWidget>("suraayaalistsubbook");
 
         QCOMPARE(mainlist->count(), 0); // nothing is read before the header is chosen
-        frame.openTopics();
+        m.openHeader(4);
         const QStringList topLevel = {QStringLiteral("العبادات"), QStringLiteral("القرآن"), QStringLiteral("الأخلاق")};
         QCOMPARE(entries(mainlist->model()), topLevel);
         QCOMPARE(entries(mainsearch->model()), QStringList{QStringLiteral("القائمة الرئيسية")});
@@ -117,7 +67,8 @@ private Q_SLOTS:
         QCOMPARE(entries(mainlist->model()), worship);
 
         // Choosing the header again keeps the level the reader left.
-        frame.openTopics();
+        m.openHeader(0);
+        m.openHeader(4);
         QCOMPARE(entries(mainlist->model()), worship);
 
         // A leaf without references leaves the list empty.
@@ -132,31 +83,32 @@ private Q_SLOTS:
                                                QStringLiteral("الإخلاص : (4-2)")};
         QCOMPARE(entries(references->model()), fastingReferences);
 
-        QSignalSpy showResults(&frame, &FrmSubBook::showResults);
-        state.SearchWord = QStringLiteral("الصيام");
+        // A reference lists its verses in the results frame, the first on show, unhighlighted.
+        m.state.SearchWord = QStringLiteral("الصيام");
         doubleClick(references, QStringLiteral("البقرة : (5-7)"));
-        QCOMPARE(results.verses(), (QStringList{QStringLiteral("2:5"), QStringLiteral("2:6"), QStringLiteral("2:7")}));
-        QCOMPARE(results.resultRow(0).id, QStringLiteral("12")); // 7 verses of sura 1 come first
-        QCOMPARE(results.resultRow(0).foundBy, QString());
-        QCOMPARE(results.shownCount, 3);
-        QCOMPARE(results.selectedRow(), 0);
-        QCOMPARE(state.SearchWord, QString()); // shown without highlighting
-        QCOMPARE(showResults.count(), 1);
+        QCOMPARE(m.rows(), (QStringList{QStringLiteral("البقرة : 5"), QStringLiteral("البقرة : 6"), QStringLiteral("البقرة : 7")}));
+        QCOMPARE(m.results()->resultRow(0).id, QStringLiteral("12")); // 7 verses of sura 1 come first
+        QCOMPARE(m.label("SkinLabel4"), QStringLiteral("3"));
+        QCOMPARE(m.find<QListWidget>("suraayaalist")->currentRow(), 0);
+        QCOMPARE(m.state.SearchWord, QString());
+        QVERIFY(m.results()->isVisible());
 
         // Written out of order, loaded in reading order.
+        m.openHeader(4);
         doubleClick(references, QStringLiteral("البقرة : (9 3 5-6)"));
-        QCOMPARE(results.verses(),
-                 (QStringList{QStringLiteral("2:3"), QStringLiteral("2:5"), QStringLiteral("2:6"), QStringLiteral("2:9")}));
+        QCOMPARE(m.rows(), (QStringList{QStringLiteral("البقرة : 3"), QStringLiteral("البقرة : 5"), QStringLiteral("البقرة : 6"),
+                                        QStringLiteral("البقرة : 9")}));
 
         // A range written backwards stands for its first verse.
+        m.openHeader(4);
         doubleClick(references, QStringLiteral("الإخلاص : (4-2)"));
-        QCOMPARE(results.verses(), QStringList{QStringLiteral("112:4")});
-        QCOMPARE(showResults.count(), 3);
+        QCOMPARE(m.rows(), QStringList{QStringLiteral("الإخلاص : 4")});
 
         // An empty reference asks for nothing and leaves the result list as it was.
+        m.openHeader(4);
         doubleClick(references, QStringLiteral("البقرة : ()"));
-        QCOMPARE(results.verses(), QStringList{QStringLiteral("112:4")});
-        QCOMPARE(showResults.count(), 3);
+        QCOMPARE(m.rows(), QStringList{QStringLiteral("الإخلاص : 4")});
+        QVERIFY(m.find("FrmSubBook")->isVisible());
 
         // The top level again, then another branch.
         QTest::mouseClick(mainsearch->viewport(), Qt::LeftButton, {},
