@@ -108,7 +108,8 @@ void checkInstalledProgram(const QString &prefix, const QString &dataHome)
     // Started: it holds the reader's quran.qu open.
     QVERIFY(startInstalled(program, dataHome, [&](qint64 pid) {
         const QFileInfoList open = QDir(QStringLiteral("/proc/%1/fd").arg(pid)).entryInfoList(QDir::System | QDir::Files);
-        return std::any_of(open.cbegin(), open.cend(), [&](const QFileInfo &fd) { return fd.symLinkTarget() == reader + QStringLiteral("/quran.qu"); });
+        return std::any_of(open.cbegin(), open.cend(),
+                           [&](const QFileInfo &fd) { return fd.symLinkTarget() == reader + QStringLiteral("/quran.qu"); });
     }));
     for (const QString &name : {"quran.qu", "Jthr.qu", "22.qut", "217.qut", "skn", "servers.ini", "db.mdb", "pic", "pic2"})
         QVERIFY2(QFileInfo::exists(reader + u'/' + name), qPrintable(name));

@@ -104,7 +104,8 @@ private Q_SLOTS:
         // No progress for a body that is not the file or has no announced length.
         if (status != 200 || !sendLength)
             QVERIFY(watch.progress.isEmpty());
-        QCOMPARE(watch.events.mid(watch.events.size() - 2), (QStringList{QStringLiteral("error ") + target, QStringLiteral("complete 0 ") + target}));
+        QCOMPARE(watch.events.mid(watch.events.size() - 2),
+                 (QStringList{QStringLiteral("error ") + target, QStringLiteral("complete 0 ") + target}));
         QVERIFY(folderEntries(dir).isEmpty());
         QVERIFY(platform.messages.isEmpty());
         // Only an answer other than 2xx is the server refusing; a 404 names the file missing.

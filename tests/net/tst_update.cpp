@@ -250,7 +250,8 @@ private Q_SLOTS:
         Site site;
         site.folder.copyBuilt(QStringLiteral("22.qut"), QStringLiteral("217.qut"));
         site.folder.write(QStringLiteral("24.qut"), "damaged"); // left by an older version
-        auto *page = new FrmDownloadT(site.platform, site.state, [&] { return site.server.url(); }, [&] { ++site.programEnds; }, &site.owner);
+        auto *page = new FrmDownloadT(
+            site.platform, site.state, [&] { return site.server.url(); }, [&] { ++site.programEnds; }, &site.owner);
         auto *list = child<QListWidget>(page, "List4");
         QCOMPARE(list->item(17)->text(), TranslationNames.at(17) + QStringLiteral(" (مثبتة لديك)"));
         QCOMPARE(list->item(4)->text(), TranslationNames.at(4));
