@@ -97,12 +97,10 @@ private Q_SLOTS:
         QCOMPARE(throne.value(QStringLiteral("page")).toInt(), 42);
         QCOMPARE(throne.value(QStringLiteral("part")).toInt(), 3);
         QVERIFY(throne.value(QStringLiteral("text")).toString().contains(QStringLiteral("ٱلۡقَيُّومُ")));
-    }
 
-    void missingOrDamagedData()
-    {
+        // A data folder without the verse database, or with a damaged one.
         QTemporaryDir folder;
-        Run run = velmoraSearch({QStringLiteral("--data"), folder.path(), QStringLiteral("الله")});
+        run = velmoraSearch({QStringLiteral("--data"), folder.path(), QStringLiteral("الله")});
         QCOMPARE(run.status, 2);
         QVERIFY(run.err.contains(QStringLiteral("quran.qu")));
 

@@ -41,26 +41,19 @@ private Q_SLOTS:
         QVERIFY2(!m_library.pages.isEmpty(), qPrintable(error));
     }
 
-    // What a picture writes: the file names are read back by the windows that fetch
-    // them (tst_frmread, tst_frmrasm) and by picturesDecodeAndHoldText below.
-    void numbers()
+    // What each page draws: every verse once, in order, on the page the database places
+    // it on; a sura's header and basmala where it starts; a font size between the bounds.
+    // (The file names are read back by the windows that fetch them, tst_frmread and
+    // tst_frmrasm, and by picturesDecodeAndHoldText.)
+    void pages()
     {
         QCOMPARE(arabicIndicNumber(255), QStringLiteral("٢٥٥"));
-        QCOMPARE(arabicIndicNumber(7), QStringLiteral("٧"));
         QCOMPARE(verseWithEndMark({1, 1, 7, QStringLiteral("نص")}), QStringLiteral("نص \u06DD٧"));
-    }
-
-    void everyVerseOnItsPage()
-    {
-        QCOMPARE(m_library.pages.size(), 604);
-        QCOMPARE(m_library.pages.firstKey(), 1);
         QCOMPARE(m_library.pages.lastKey(), 604);
         const QList<PageVerse> all = m_library.allVerses();
         QCOMPARE(all.size(), VerseTotal);
         for (int i = 0; i < all.size(); ++i)
             QCOMPARE(all.at(i).id, i + 1);
-
-        // What a page draws is exactly the verses the database places on it.
         for (auto page = m_library.pages.cbegin(); page != m_library.pages.cend(); ++page) {
             QList<int> drawn;
             for (const PageBlock &block : pageBlocks(page.value())) {
@@ -74,10 +67,7 @@ private Q_SLOTS:
         }
         QVERIFY(std::any_of(m_library.pages.value(42).cbegin(), m_library.pages.value(42).cend(),
                             [](const PageVerse &verse) { return verse.id == 262; }));
-    }
 
-    void suraStartsOnAPage()
-    {
         using Kind = PageBlock::Kind;
         auto kinds = [](const QList<PageBlock> &blocks) {
             QList<Kind> list;
@@ -97,6 +87,14 @@ private Q_SLOTS:
         QCOMPARE(kinds(last).count(Kind::SuraHeader), 3);
         QCOMPARE(kinds(last).count(Kind::Basmala), 3);
         QCOMPARE(last.last().sura, 114);
+
+        // The fullest and the emptiest pages both find a size between the bounds.
+        for (int page : {3, 50, 262, 582, 604}) {
+            const PagePicture picture{page, m_library.partOfPage.value(page), pageBlocks(m_library.pages.value(page)),
+                                      m_library.basmala};
+            const double size = pageFontSize(picture);
+            QVERIFY2(size > 12 && size <= 30, qPrintable(QStringLiteral("page %1: %2").arg(page).arg(size)));
+        }
     }
 
     void picturesDecodeAndHoldText()
@@ -123,17 +121,6 @@ private Q_SLOTS:
                 > 3 * QImage(site.filePath(QStringLiteral("quran/image/1_001.gif"))).height());
         QDirIterator partials(site.path(), {QStringLiteral("*.partial*")}, QDir::Files, QDirIterator::Subdirectories);
         QVERIFY(!partials.hasNext());
-    }
-
-    void densePagesStillFit()
-    {
-        // The fullest and the emptiest pages both find a size between the bounds.
-        for (int page : {3, 50, 262, 582, 604}) {
-            const PagePicture picture{page, m_library.partOfPage.value(page), pageBlocks(m_library.pages.value(page)),
-                                      m_library.basmala};
-            const double size = pageFontSize(picture);
-            QVERIFY2(size > 12 && size <= 30, qPrintable(QStringLiteral("page %1: %2").arg(page).arg(size)));
-        }
     }
 };
 

@@ -26,7 +26,12 @@
 
 namespace {
 
-const QString AppId = QStringLiteral("org.velmora.Velmora");
+// What makes it a desktop program, under share/: its menu entry, its description for
+// software centres and its icons.
+const QStringList DesktopFiles = {QStringLiteral("applications/org.velmora.Velmora.desktop"),
+                                  QStringLiteral("metainfo/org.velmora.Velmora.metainfo.xml"),
+                                  QStringLiteral("icons/hicolor/256x256/apps/org.velmora.Velmora.png"),
+                                  QStringLiteral("icons/hicolor/scalable/apps/org.velmora.Velmora.svg")};
 const QString User = QStringLiteral("hafiz");
 
 // Runs a command to its end; its output when it failed.
@@ -159,15 +164,12 @@ private Q_SLOTS:
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
 
         const QString share = prefix.path() + QStringLiteral("/share/");
-        const QString desktop = share + QStringLiteral("applications/") + AppId + QStringLiteral(".desktop");
-        const QString metainfo = share + QStringLiteral("metainfo/") + AppId + QStringLiteral(".metainfo.xml");
-        for (const QString &file : {desktop, metainfo, share + QStringLiteral("icons/hicolor/scalable/apps/") + AppId + QStringLiteral(".svg"),
-                                    share + QStringLiteral("icons/hicolor/256x256/apps/") + AppId + QStringLiteral(".png")})
-            QVERIFY2(QFileInfo::exists(file), qPrintable(file));
-        QCOMPARE(QImage(share + QStringLiteral("icons/hicolor/256x256/apps/") + AppId + QStringLiteral(".png")).size(), QSize(256, 256));
-        QString invalid = run(QStringLiteral("desktop-file-validate"), {desktop});
+        for (const QString &file : DesktopFiles)
+            QVERIFY2(QFileInfo::exists(share + file), qPrintable(file));
+        QCOMPARE(QImage(share + DesktopFiles.at(2)).size(), QSize(256, 256));
+        QString invalid = run(QStringLiteral("desktop-file-validate"), {share + DesktopFiles.at(0)});
         QVERIFY2(invalid.isEmpty(), qPrintable(invalid));
-        invalid = run(QStringLiteral("appstreamcli"), {QStringLiteral("validate"), QStringLiteral("--no-net"), metainfo});
+        invalid = run(QStringLiteral("appstreamcli"), {QStringLiteral("validate"), QStringLiteral("--no-net"), share + DesktopFiles.at(1)});
         QVERIFY2(invalid.isEmpty(), qPrintable(invalid));
 
         checkInstalledProgram(prefix.path(), dataHome.path());
@@ -239,13 +241,12 @@ private Q_SLOTS:
         qInfo("%s: %lld bytes", qPrintable(packages.first()), QFileInfo(package).size());
 
         const QString contents = output(QStringLiteral("dpkg-deb"), {QStringLiteral("--contents"), package});
-        for (const QString &file : {QStringLiteral("./usr/bin/velmora"), QStringLiteral("./usr/bin/velmora-search"),
-                                    QStringLiteral("./usr/share/velmora/quran.qu"),
-                                    QStringLiteral("./usr/share/velmora/Jthr.qu"), QStringLiteral("./usr/share/velmora/skn"),
-                                    QStringLiteral("./usr/share/applications/") + AppId + QStringLiteral(".desktop"),
-                                    QStringLiteral("./usr/share/icons/hicolor/256x256/apps/") + AppId + QStringLiteral(".png"),
-                                    QStringLiteral("./usr/share/icons/hicolor/scalable/apps/") + AppId + QStringLiteral(".svg"),
-                                    QStringLiteral("./usr/share/metainfo/") + AppId + QStringLiteral(".metainfo.xml")})
+        QStringList files{QStringLiteral("./usr/bin/velmora"), QStringLiteral("./usr/bin/velmora-search"),
+                          QStringLiteral("./usr/share/velmora/quran.qu"), QStringLiteral("./usr/share/velmora/Jthr.qu"),
+                          QStringLiteral("./usr/share/velmora/skn")};
+        for (const QString &file : DesktopFiles)
+            files.append(QStringLiteral("./usr/share/") + file);
+        for (const QString &file : std::as_const(files))
             QVERIFY2(contents.contains(file + u'\n'), qPrintable(file));
         // The libraries come from the linked program, not from a hand-written list.
         const QString depends = output(QStringLiteral("dpkg-deb"), {QStringLiteral("--field"), package, QStringLiteral("Depends")});

@@ -60,39 +60,6 @@ class TestDownloader : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void bodyWithLengthIsWrittenExactly()
-    {
-        LocalHttpServer server;
-        const QByteArray body = sampleBody(300'000);
-        server.serve(QStringLiteral("f.bin"), {200, body, true, -1, 16'384, 2});
-        QTemporaryDir dir;
-        const QString target = dir.filePath(QStringLiteral("f.bin"));
-        // An older, longer file under the target name is replaced, not overwritten in place.
-        QFile old(target);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write(QByteArray(500'000, 'x'));
-        old.close();
-
-        ScriptedPlatform platform;
-        Downloader downloader(platform);
-        Watch watch(downloader);
-        downloader.BeginDownload(server.url(QStringLiteral("f.bin")), target);
-        QVERIFY(watch.waitForCompletion());
-
-        QCOMPARE(watch.events.last(), QStringLiteral("complete"));
-        QVERIFY(!watch.events.contains(QStringLiteral("error")));
-        QCOMPARE(watch.completedTotal, body.size());
-        QVERIFY(watch.events.count(QStringLiteral("progress")) >= 1);
-        QCOMPARE(watch.progress.last(), (QPair<qint64, qint64>{body.size(), body.size()}));
-        for (const QString &file : watch.files)
-            QCOMPARE(file, target);
-        QFile written(target);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll(), body);
-        QCOMPARE(folderEntries(dir), QStringList{QStringLiteral("f.bin")});
-        QVERIFY(platform.messages.isEmpty());
-    }
-
     // Whatever ends a download early, the signals say so, nothing stays on disk and
     // only a 404 counts as the server not having the file.
     void failuresLeaveNoFile_data()
@@ -158,14 +125,20 @@ private Q_SLOTS:
     }
 
     // A start that fails is said at once and signals nothing; a cancelled download stops
-    // without a signal and leaves nothing behind; the same downloader then works as new.
-    void failedStartAndCancelSayNothing()
+    // without a signal and leaves nothing behind; then the same downloader writes a body
+    // exactly, replacing an older, longer file instead of writing over it in place.
+    void oneDownloaderThroughFailureCancelAndSuccess()
     {
         LocalHttpServer server;
         server.serve(QStringLiteral("slow.bin"), {200, sampleBody(50'000), true, -1, 1'000, 20});
-        const QByteArray body = sampleBody(1'000);
-        server.serve(QStringLiteral("f.bin"), body);
+        const QByteArray body = sampleBody(300'000);
+        server.serve(QStringLiteral("f.bin"), {200, body, true, -1, 16'384, 2});
         QTemporaryDir dir;
+        const QString target = dir.filePath(QStringLiteral("f.bin"));
+        QFile old(target);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write(QByteArray(500'000, 'x'));
+        old.close();
         ScriptedPlatform platform;
         Downloader downloader(platform);
         Watch watch(downloader);
@@ -184,12 +157,18 @@ private Q_SLOTS:
         downloader.CancelDownload();
         QCOMPARE(watch.events.count(), watch.progress.count());
         watch.files.clear();
-        downloader.BeginDownload(server.url(QStringLiteral("f.bin")), dir.filePath(QStringLiteral("f.bin")));
+        downloader.BeginDownload(server.url(QStringLiteral("f.bin")), target);
         QVERIFY(watch.waitForCompletion());
+        QCOMPARE(watch.events.last(), QStringLiteral("complete"));
         QCOMPARE(watch.events.count(QStringLiteral("complete")), 1);
         QVERIFY(!watch.events.contains(QStringLiteral("error")));
+        QCOMPARE(watch.completedTotal, body.size());
+        QCOMPARE(watch.progress.last(), (QPair<qint64, qint64>{body.size(), body.size()}));
         for (const QString &file : watch.files)
-            QCOMPARE(file, dir.filePath(QStringLiteral("f.bin")));
+            QCOMPARE(file, target);
+        QFile written(target);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), body);
         QCOMPARE(folderEntries(dir), QStringList{QStringLiteral("f.bin")});
         QCOMPARE(platform.messages.size(), 2);
     }

@@ -1,21 +1,30 @@
+// Updating the verse database and fetching translations from the program's site.
+
 #include "core/Connection.h"
-#include "core/DataSource.h"
-#include "net/FrmDownload.h"
-#include "mainwindow/FrmMain.h"
-#include "net/FrmUpdate.h"
-#include "support/LocalHttpServer.h"
 #include "core/ProgramFolder.h"
 #include "core/ProgramState.h"
+#include "core/ReaderFolder.h"
+#include "core/TranslationCatalogue.h"
+#include "data/Site.h"
+#include "media/FrmDownloadT.h"
+#include "net/FrmDownload.h"
+#include "net/FrmUpdate.h"
+#include "net/PendingUpdate.h"
+#include "net/UpdateFiles.h"
+#include "support/LocalHttpServer.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestHelpers.h"
 #include "support/TestProgramFolder.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QPointer>
 #include <QLabel>
+#include <QListWidget>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 #include <QTextLayout>
@@ -26,8 +35,25 @@ const QString NeedsUpdate = QStringLiteral("قاعدة البينات لديك �
 const QString UpToDate = QStringLiteral("قاعدة البينات لديك لا تحتاج إلى تحديث");
 const QString ConnectionError = QStringLiteral("خطأ في الإتصال");
 const QString ServerClosed = QStringLiteral("نعتذر موقع البرنامج مغلق حاليا\nيرجى المحاولة فيما بعد");
-const QString Downloaded = QStringLiteral("تم تنزيل التحديث, سوف يتم إغلاق البرنامج الآن لإكمال عملية التحديث يرجى إعادة تشغيل البرنامج من جديد");
-const QString Installed = QStringLiteral("تم الإنتهاء من عملية التحديث بنجاح شكرا لك");
+
+// A scratch program folder, the site on a local server, and the window the update
+// windows open over.
+struct Site {
+    TestProgramFolder folder;
+    LocalHttpServer server;
+    ScriptedPlatform platform;
+    ProgramState state;
+    int programEnds = 0;
+    QWidget owner;
+
+    Site() { owner.show(); }
+    FrmDownload *download(int item)
+    {
+        state.DownloadItem = item;
+        return new FrmDownload(platform, state, server.url(), [this] { ++programEnds; }, &owner);
+    }
+    FrmUpdate *update() { return new FrmUpdate(platform, state, server.url(), [this] { ++programEnds; }, &owner); }
+};
 
 void setLocalVersion(const QString &version)
 {
@@ -38,18 +64,15 @@ void setLocalVersion(const QString &version)
 
 QString localVersion()
 {
-    DataSource database;
-    database.openFile(ProgramFolder::file(QStringLiteral("quran.qu")));
-    database.runQuery(QStringLiteral("SELECT * FROM DBversion"));
-    return database.text(QStringLiteral("DBversion"));
+    return ReaderFolder::databaseVersion(ProgramFolder::path());
 }
 
 // The text as the reader reads it: without the marks that only steer its direction.
-QString text(const QWidget &window, const char *name)
+QString text(const QWidget *window, const char *name)
 {
-    if (auto *note = window.findChild<QTextEdit *>(QLatin1String(name)))
+    if (auto *note = window->findChild<QTextEdit *>(QLatin1String(name)))
         return note->toPlainText();
-    QString shown = child<QLabel>(&window, name)->text();
+    QString shown = child<QLabel>(window, name)->text();
     return shown.remove(QChar(0x202A)).remove(QChar(0x202C));
 }
 
@@ -68,16 +91,9 @@ qreal drawnX(const QLabel *label, qsizetype index)
     return line.cursorToX(int(index));
 }
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
 QByteArray builtFile(const QString &name)
 {
-    return contents(QStringLiteral(VELMORA_BUILD_DIR "/") + name);
+    return readFile(QStringLiteral(VELMORA_BUILD_DIR "/") + name);
 }
 
 } // namespace
@@ -117,58 +133,50 @@ private Q_SLOTS:
         QFETCH(QString, status);
         QFETCH(QString, notes);
         QFETCH(bool, updateOffered);
-        TestProgramFolder folder;
+        Site site;
         setLocalVersion(QStringLiteral("7"));
-        LocalHttpServer server;
-        server.serve(QStringLiteral("communication/update/update5.0.php"), {200, answer, true, -1, 16 << 10, 100});
-        const QString address = server.url();
+        site.server.serve(QStringLiteral("communication/update/update5.0.php"), {200, answer, true, -1, 16 << 10, 100});
+        const QString address = site.server.url();
+        FrmUpdate *window = site.update();
         if (answer.isNull())
-            server.close();
-        ScriptedPlatform platform;
-        ProgramState state;
-
-        auto *window = new FrmUpdate(platform, state, address, [] {});
+            site.server.close();
         window->open(); // becoming active runs the check
-        QVERIFY(QTest::qWaitFor([&] { return !text(*window, "lblserverdb").isEmpty() && !window->isChecking(); }, 20000));
+        QVERIFY(QTest::qWaitFor([&] { return !text(window, "lblserverdb").isEmpty() && !window->isChecking(); }, 20000));
 
         const QStringList asked{QStringLiteral("/communication/update/update5.0.php")};
-        QCOMPARE(server.requests, answer.isNull() ? QStringList() : asked);
-        QCOMPARE(text(*window, "lbluserdbShow"), QStringLiteral("7"));
-        QCOMPARE(text(*window, "lblserverdb"), serverVersion);
-        QCOMPARE(text(*window, "lblstatus"), status);
-        QCOMPARE(text(*window, "txtnote"), notes);
+        QCOMPARE(site.server.requests, answer.isNull() ? QStringList() : asked);
+        QCOMPARE(text(window, "lbluserdbShow"), QStringLiteral("7"));
+        QCOMPARE(text(window, "lblserverdb"), serverVersion);
+        QCOMPARE(text(window, "lblstatus"), status);
+        QCOMPARE(text(window, "txtnote"), notes);
         QCOMPARE(child<QPushButton>(window, "cmdupdate")->isEnabled(), updateOffered);
-        QVERIFY(platform.messages.isEmpty());
+        QVERIFY(site.platform.messages.isEmpty());
         // The site button hands the server address to the browser.
         QTest::mouseClick(child<QPushButton>(window, "cmdSite"), Qt::LeftButton);
-        QCOMPARE(platform.openedUrls, QList<QUrl>{QUrl(address)});
-        window->close();
+        QCOMPARE(site.platform.openedUrls, QList<QUrl>{QUrl(address)});
     }
 
     void noConnection()
     {
-        TestProgramFolder folder;
-        LocalHttpServer server;
-        server.serve(QStringLiteral("communication/update/update5.0.php"), QByteArray("8^abc"));
-        ScriptedPlatform platform;
-        platform.connected = false;
-        ProgramState state;
-        FrmUpdate window(platform, state, server.url(), [] {});
-        window.Check();
+        Site site;
+        site.server.serve(QStringLiteral("communication/update/update5.0.php"), QByteArray("8^abc"));
+        site.platform.connected = false;
+        FrmUpdate *window = site.update();
+        window->Check();
         QCOMPARE(text(window, "lblstatus"), QStringLiteral("التأكد من وجود إتصال بالإنترنت"));
 
-        QTRY_COMPARE(platform.messages.size(), 1);
-        QCOMPARE(platform.messages.first().text, QStringLiteral("لا يوجد إتصال بالإنترنت أو أن البرنامج محجوب من الإتصال بالإنترنت, يرجى التأكد من وجود إتصال بالإنترنت للقيام بعملية التحديث."));
+        QTRY_COMPARE(site.platform.messages.size(), 1);
+        QCOMPARE(site.platform.messages.first().text, QStringLiteral("لا يوجد إتصال بالإنترنت أو أن البرنامج محجوب من الإتصال بالإنترنت, يرجى التأكد من وجود إتصال بالإنترنت للقيام بعملية التحديث."));
         // The status line says how the check ended, not what it was doing.
         QCOMPARE(text(window, "lblstatus"), QStringLiteral("لا يوجد إتصال بالإنترنت"));
         QCOMPARE(text(window, "lbluserdbShow"), localVersion());
         // "1.0 (quran-json …)" reads left to right, its bracket before the name.
-        const auto *shown = child<QLabel>(&window, "lbluserdbShow");
+        const auto *shown = child<QLabel>(window, "lbluserdbShow");
         QVERIFY(localVersion().contains(QStringLiteral(" (q")));
         QVERIFY(drawnX(shown, shown->text().indexOf(u'(')) < drawnX(shown, shown->text().indexOf(u'q')));
-        QVERIFY(!window.isChecking());
-        QVERIFY(server.requests.isEmpty());
-        QVERIFY(!child<QPushButton>(&window, "cmdupdate")->isEnabled());
+        QVERIFY(!window->isChecking());
+        QVERIFY(site.server.requests.isEmpty());
+        QVERIFY(!child<QPushButton>(window, "cmdupdate")->isEnabled());
     }
 
     // A download that fails says why and closes its own window only: nothing is kept and
@@ -176,29 +184,22 @@ private Q_SLOTS:
     // announces a database far larger than one can be, refused before it fills the disk.
     void failedDownloadClosesOnlyItsWindow()
     {
-        TestProgramFolder folder;
-        LocalHttpServer server;
-        ScriptedPlatform platform;
-        ProgramState state;
-        state.DownloadItem = 1;
-        int programEnds = 0;
-        QWidget owner;
-        owner.show();
+        Site site;
         for (const QString &said : {QStringLiteral("تحديث قاعدة البيانات غير متوفر على موقع البرنامج حاليا"),
                                     QStringLiteral("أكبر من الحجم المقبول")}) {
-            platform.messages.clear();
-            QPointer<FrmDownload> window = new FrmDownload(platform, state, server.url(), [&] { ++programEnds; }, &owner);
+            site.platform.messages.clear();
+            QPointer<FrmDownload> window = site.download(1);
             window->open();
             QVERIFY(QTest::qWaitFor([&] { return window.isNull(); }, 20000));
-            QCOMPARE(platform.messages.size(), 1);
-            QVERIFY2(platform.messages.first().text.contains(said), qPrintable(platform.messages.first().text));
-            QCOMPARE(platform.messages.first().title, QStringLiteral("خطأ"));
-            QCOMPARE(platform.messages.first().icon, Platform::Icon::Warning);
-            QVERIFY(owner.isVisible());
-            QCOMPARE(programEnds, 0);
-            QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("quran.qu")});
+            QCOMPARE(site.platform.messages.size(), 1);
+            QVERIFY2(site.platform.messages.first().text.contains(said), qPrintable(site.platform.messages.first().text));
+            QCOMPARE(site.platform.messages.first().title, QStringLiteral("خطأ"));
+            QCOMPARE(site.platform.messages.first().icon, Platform::Icon::Warning);
+            QVERIFY(site.owner.isVisible());
+            QCOMPARE(site.programEnds, 0);
+            QCOMPARE(QDir(site.folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("quran.qu")});
             // Announced in full, cut off after a few bytes: only the announcement matters.
-            server.serve(QStringLiteral("communication/update/newdb.qu"), {200, QByteArray((64 << 20) + 1, 'x'), true, 1'000});
+            site.server.serve(QStringLiteral("communication/update/newdb.qu"), {200, QByteArray((64 << 20) + 1, 'x'), true, 1'000});
         }
     }
 
@@ -206,65 +207,138 @@ private Q_SLOTS:
     // the window counts the bytes as they arrive.
     void reDownloadStartsTheSameFileAgain()
     {
-        TestProgramFolder folder;
-        LocalHttpServer server;
+        Site site;
         const QByteArray translation = builtFile(QStringLiteral("217.qut"));
-        server.serve(QStringLiteral("communication/update/217.qut"), {200, translation, true, -1, 600'000, 100});
-        ScriptedPlatform platform;
-        ProgramState state;
-        state.DownloadItem = 217;
-        int programEnds = 0;
-        auto *window = new FrmDownload(platform, state, server.url(), [&] { ++programEnds; });
-        QCOMPARE(text(*window, "ProgressReport"), QStringLiteral("يتم الإتصال بالموقع"));
-        QVERIFY(QTest::qWaitFor([&] { return server.requests.size() == 1; }, 20000));
+        site.server.serve(QStringLiteral("communication/update/217.qut"), {200, translation, true, -1, 600'000, 100});
+        FrmDownload *window = site.download(217);
+        QCOMPARE(text(window, "ProgressReport"), QStringLiteral("يتم الإتصال بالموقع"));
+        QVERIFY(QTest::qWaitFor([&] { return site.server.requests.size() == 1; }, 20000));
         QTest::mouseClick(child<QPushButton>(window, "cmdReDownload"), Qt::LeftButton);
-        QVERIFY(QTest::qWaitFor([&] { return programEnds == 1; }, 20000));
-        QCOMPARE(server.requests, (QStringList{QStringLiteral("/communication/update/217.qut"), QStringLiteral("/communication/update/217.qut")}));
-        QVERIFY(contents(folder.file(QStringLiteral("217.qut"))) == translation);
-        QCOMPARE(text(*window, "ProgressReport"), QStringLiteral("%1   /   %1").arg(translation.size()));
+        QVERIFY(QTest::qWaitFor([&] { return site.programEnds == 1; }, 20000));
+        QCOMPARE(site.server.requests, QStringList(2, QStringLiteral("/communication/update/217.qut")));
+        QVERIFY(readFile(site.folder.file(QStringLiteral("217.qut"))) == translation);
+        QCOMPARE(text(window, "ProgressReport"), QStringLiteral("%1   /   %1").arg(translation.size()));
         auto *bar = child<QProgressBar>(window, "ProgressBar");
         QCOMPARE(bar->value(), bar->maximum());
-        QCOMPARE(platform.messages.size(), 1);
-        delete window;
+        QCOMPARE(site.platform.messages.size(), 1);
     }
 
     // The whole chain: the check finds a newer database, the download stores it as
-    // newdb.qu and ends the program, and the next start installs it.
+    // newdb.qu and ends the program, and the next start installs it (its message and
+    // its start are tst_frmmain's).
     void updateEndToEnd()
     {
-        TestProgramFolder folder;
-        const QString oldVersion = localVersion();
-        LocalHttpServer server;
-        server.serve(QStringLiteral("communication/update/update5.0.php"), (oldVersion + QStringLiteral(" جديد^قاعدة بيانات أحدث")).toUtf8());
-        server.serve(QStringLiteral("communication/update/newdb.qu"), builtFile(QStringLiteral("quran.qu")));
+        Site site;
+        const QString newVersion = localVersion();
+        site.server.serve(QStringLiteral("communication/update/update5.0.php"), (newVersion + QStringLiteral("^قاعدة بيانات أحدث")).toUtf8());
+        site.server.serve(QStringLiteral("communication/update/newdb.qu"), builtFile(QStringLiteral("quran.qu")));
         setLocalVersion(QStringLiteral("older"));
-        ScriptedPlatform platform;
-        ProgramState state;
-        int programEnds = 0;
 
-        auto *update = new FrmUpdate(platform, state, server.url(), [&] { ++programEnds; });
+        FrmUpdate *update = site.update();
         update->Check();
         QVERIFY(QTest::qWaitFor([&] { return !update->isChecking(); }, 20000));
-        QCOMPARE(text(*update, "lblstatus"), NeedsUpdate);
+        QCOMPARE(text(update, "lblstatus"), NeedsUpdate);
         QTest::mouseClick(child<QPushButton>(update, "cmdupdate"), Qt::LeftButton);
-        QCOMPARE(state.DownloadItem, 1);
-        QVERIFY(QTest::qWaitFor([&] { return programEnds == 1; }, 30000));
-        QCOMPARE(server.requests.last(), QStringLiteral("/communication/update/newdb.qu"));
-        QCOMPARE(platform.messages.size(), 1);
-        QCOMPARE(platform.messages.first().text, Downloaded);
-        QCOMPARE(platform.messages.first().title, QStringLiteral("التحديث"));
-        QVERIFY(contents(folder.file(QStringLiteral("newdb.qu"))) == builtFile(QStringLiteral("quran.qu")));
-        delete update;
+        QCOMPARE(site.state.DownloadItem, 1);
+        QVERIFY(QTest::qWaitFor([&] { return site.programEnds == 1; }, 30000));
+        QCOMPARE(site.server.requests.last(), QStringLiteral("/communication/update/newdb.qu"));
+        QCOMPARE(site.platform.messages.size(), 1);
+        QCOMPARE(site.platform.messages.first().text, QStringLiteral("تم تنزيل التحديث, سوف يتم إغلاق البرنامج الآن لإكمال عملية التحديث يرجى إعادة تشغيل البرنامج من جديد"));
+        QCOMPARE(site.platform.messages.first().title, QStringLiteral("التحديث"));
 
-        platform.messages.clear();
-        {
-            FrmMain window(platform, state);
-            QVERIFY(window.Form_Load());
+        QCOMPARE(installPendingDatabase(site.folder.path())->result, Installation::Result::Installed);
+        QCOMPARE(localVersion(), newVersion);
+    }
+
+    // The translations page: which are installed, what it refuses, and a translation
+    // fetched by its row. An error page, half a file or a foreign database never takes
+    // the translation's name, so it can be fetched again; a 404 means the server lacks it.
+    void translationsPage()
+    {
+        Site site;
+        site.folder.copyBuilt(QStringLiteral("22.qut"), QStringLiteral("217.qut"));
+        site.folder.write(QStringLiteral("24.qut"), "damaged"); // left by an older version
+        auto *page = new FrmDownloadT(site.platform, site.state, [&] { return site.server.url(); }, [&] { ++site.programEnds; }, &site.owner);
+        auto *list = child<QListWidget>(page, "List4");
+        QCOMPARE(list->item(17)->text(), TranslationNames.at(17) + QStringLiteral(" (مثبتة لديك)"));
+        QCOMPARE(list->item(4)->text(), TranslationNames.at(4));
+        // Chooses a row and presses the button; true once the page has said something.
+        const auto install = [&](int row) {
+            site.platform.messages.clear();
+            list->setCurrentRow(row);
+            QTest::mouseClick(child<QPushButton>(page, "cmddownload"), Qt::LeftButton);
+            return QTest::qWaitFor([&] { return !site.platform.messages.isEmpty(); }, 20000);
+        };
+
+        // No translation chosen: nothing to install.
+        QTest::mouseClick(child<QPushButton>(page, "cmddownload"), Qt::LeftButton);
+        QVERIFY(site.platform.messages.first().text.contains(QStringLiteral("يرجى اختيار الترجمة")));
+        // Already installed: told so, and no window opens.
+        QVERIFY(install(17));
+        QCOMPARE(site.platform.messages.last().text, QStringLiteral("إن هذه الترجمة متوفرة حاليا لديك, ليس هناك داعي لإعادة عملية التحميل"));
+        QCOMPARE(site.platform.messages.last().title, QStringLiteral("التحديث"));
+        QVERIFY(site.owner.findChild<QDialog *>() == nullptr);
+        QVERIFY(site.server.requests.isEmpty());
+
+        const QString path = QStringLiteral("communication/update/24.qut");
+        QVERIFY(install(4));
+        QCOMPARE(site.platform.messages.first().text, QStringLiteral("هذه الترجمة غير متوفرة على موقع البرنامج حاليا"));
+        const QByteArray whole = builtFile(QStringLiteral("22.qut"));
+        for (const QByteArray &body : {QByteArray("<html><body>Service unavailable</body></html>"),
+                                       builtFile(QStringLiteral("Jthr.qu"))}) {
+            site.server.serve(path, body);
+            QVERIFY(install(4));
+            QCOMPARE(site.platform.messages.first().title, QStringLiteral("خطأ"));
+            QCOMPARE(QFile(site.folder.file(QStringLiteral("24.qut"))).size(), 7);
         }
-        QCOMPARE(platform.messages.size(), 1);
-        QCOMPARE(platform.messages.first().text, Installed);
-        QVERIFY(!QFile::exists(folder.file(QStringLiteral("newdb.qu"))));
-        QCOMPARE(localVersion(), oldVersion);
+        site.server.serve(path, {200, whole, true, whole.size() / 2});
+        QVERIFY(install(4));
+        QCOMPARE(QFile(site.folder.file(QStringLiteral("24.qut"))).size(), 7);
+        QCOMPARE(site.programEnds, 0);
+
+        site.server.serve(path, whole);
+        QVERIFY(install(4));
+        QCOMPARE(site.platform.messages.first().title, QStringLiteral("التحديث"));
+        QCOMPARE(site.programEnds, 1);
+        QCOMPARE(site.state.DownloadItem, 24);
+        QCOMPARE(site.server.requests.last(), u'/' + path);
+        QCOMPARE(QFile(site.folder.file(QStringLiteral("24.qut"))).size(), whole.size());
+    }
+
+    // The site the program's build writes for the update check to talk to.
+    void siteHoldsTheBuiltFiles()
+    {
+        const QString built = QStringLiteral(VELMORA_BUILD_DIR);
+        QTemporaryDir site;
+        QString error;
+        QVERIFY2(writeSite(built, site.path(), &error), qPrintable(error));
+        // Writing again over an existing site works the same.
+        QVERIFY2(writeSite(built, site.path(), &error), qPrintable(error));
+
+        const QDir update(site.filePath(QStringLiteral("communication/update")));
+        QCOMPARE(readFile(update.filePath(QStringLiteral("newdb.qu"))), readFile(built + QStringLiteral("/quran.qu")));
+        const QStringList translations = QDir(built).entryList({QStringLiteral("*.qut")}, QDir::Files, QDir::Name);
+        QVERIFY(translations.contains(QStringLiteral("217.qut")));
+        QStringList expected = translations;
+        expected << QStringLiteral("newdb.qu") << QStringLiteral("update5.0.php");
+        expected.sort();
+        QCOMPARE(update.entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+        for (const QString &name : translations)
+            QCOMPARE(readFile(update.filePath(name)), readFile(built + u'/' + name));
+
+        // The answer names the built database's version, so a program running on
+        // the same build finds nothing to update.
+        UpdateAnswer answer;
+        QVERIFY(parseUpdateAnswer(QString::fromUtf8(readFile(update.filePath(QStringLiteral("update5.0.php")))), &answer));
+        QCOMPARE(answer.version, ReaderFolder::databaseVersion(built));
+        QVERIFY(!answer.notes.isEmpty());
+        QVERIFY(!answer.notes.endsWith(u'\n'));
+
+        // Without a built database there is no site to write.
+        QTemporaryDir empty, nothing;
+        QVERIFY(!writeSite(empty.path(), nothing.path(), &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(!QFile::exists(nothing.filePath(QStringLiteral("communication/update/update5.0.php"))));
     }
 };
 

@@ -35,6 +35,13 @@ QString writeFile(const QString &path, const QByteArray &content)
     return path;
 }
 
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
 void TestProgramFolder::write(const QString &name, const QByteArray &content) const
 {
     writeFile(file(name), content);

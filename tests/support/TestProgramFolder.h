@@ -6,6 +6,8 @@
 
 // Writes `content` as the file `path` and gives the path back.
 QString writeFile(const QString &path, const QByteArray &content);
+// The whole content of a file; empty when it cannot be read.
+QByteArray readFile(const QString &path);
 
 // A scratch program folder for one test: the program reads and writes only here.
 class TestProgramFolder
