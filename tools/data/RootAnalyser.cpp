@@ -34,6 +34,7 @@ constexpr double MinimumSupport = 1.5;    // a root shared by the word and at le
 constexpr double FeminineAlefCost = 2.0;  // a final ى read as the ending of فعلى
 constexpr double PrefixLetterCost = 1.0;  // a root starting with ت, which is nearly always a prefix
 constexpr double ShortConjunctionCost = 1.0; // و or ف read as a conjunction before a stem of two letters
+constexpr double PastEndingCost = 1.0;    // a bare word of two letters and ت read as a root ending in ت
 constexpr int SupportRounds = 4;          // rounds that move a word's share towards its best-supported root
 
 const QChar Hamza(0x0621);
@@ -668,8 +669,12 @@ Candidates candidatesOf(const QString &word, const StemEndings &stemEndings)
                 const QString root = matchPattern(stem, pattern.shape);
                 if (root.size() != 3)
                     continue;
+                // A bare word of two letters and ت is more often a short past than a root
+                // ending in ت: عذت، خفت، قلت.
+                const double pastEndingCost = prefix.text.isEmpty() && suffix.text.isEmpty() && stem.size() == 3
+                        && stem.endsWith(u'ت') ? PastEndingCost : 0;
                 const bool firstMayChange = stem.startsWith(QStringLiteral("مو")) || stem.startsWith(QStringLiteral("مي"));
-                addThreeLetterRoot(candidates, root, affixCost + pattern.cost, firstMayChange);
+                addThreeLetterRoot(candidates, root, affixCost + pattern.cost + pastEndingCost, firstMayChange);
                 // A final hamza after alef often stands for a weak letter: دعاء، سماء، جزاء.
                 if (root.at(2) == Hamza && stem.endsWith(QString() + Alef + Hamza)) {
                     addThreeLetterRoot(candidates, root.left(2) + Waw, affixCost + pattern.cost + 0.5, false);
