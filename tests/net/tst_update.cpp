@@ -156,33 +156,12 @@ private Q_SLOTS:
         QCOMPARE(site.platform.openedUrls, QList<QUrl>{QUrl(address)});
     }
 
-    void noConnection()
-    {
-        Site site;
-        site.server.serve(QStringLiteral("communication/update/update5.0.php"), QByteArray("8^abc"));
-        site.platform.connected = false;
-        FrmUpdate *window = site.update();
-        window->Check();
-        QCOMPARE(text(window, "lblstatus"), QStringLiteral("التأكد من وجود إتصال بالإنترنت"));
-
-        QTRY_COMPARE(site.platform.messages.size(), 1);
-        QCOMPARE(site.platform.messages.first().text, QStringLiteral("لا يوجد إتصال بالإنترنت أو أن البرنامج محجوب من الإتصال بالإنترنت, يرجى التأكد من وجود إتصال بالإنترنت للقيام بعملية التحديث."));
-        // The status line says how the check ended, not what it was doing.
-        QCOMPARE(text(window, "lblstatus"), QStringLiteral("لا يوجد إتصال بالإنترنت"));
-        QCOMPARE(text(window, "lbluserdbShow"), localVersion());
-        // "1.0 (quran-json …)" reads left to right, its bracket before the name.
-        const auto *shown = child<QLabel>(window, "lbluserdbShow");
-        QVERIFY(localVersion().contains(QStringLiteral(" (q")));
-        QVERIFY(drawnX(shown, shown->text().indexOf(u'(')) < drawnX(shown, shown->text().indexOf(u'q')));
-        QVERIFY(!window->isChecking());
-        QVERIFY(site.server.requests.isEmpty());
-        QVERIFY(!child<QPushButton>(window, "cmdupdate")->isEnabled());
-    }
-
     // A download that fails says why and closes its own window only: nothing is kept and
     // the program goes on. First the server lacks the file (404 with a length), then it
     // announces a database far larger than one can be, refused before it fills the disk.
-    void failedDownloadClosesOnlyItsWindow()
+    // Re-downloading starts the same file again (a translation, not the database), and
+    // the window counts the bytes as they arrive.
+    void failedDownloadsAndReDownload()
     {
         Site site;
         for (const QString &said : {QStringLiteral("تحديث قاعدة البيانات غير متوفر على موقع البرنامج حاليا"),
@@ -201,13 +180,9 @@ private Q_SLOTS:
             // Announced in full, cut off after a few bytes: only the announcement matters.
             site.server.serve(QStringLiteral("communication/update/newdb.qu"), {200, QByteArray((64 << 20) + 1, 'x'), true, 1'000});
         }
-    }
 
-    // Re-downloading starts the same file again (a translation, not the database), and
-    // the window counts the bytes as they arrive.
-    void reDownloadStartsTheSameFileAgain()
-    {
-        Site site;
+        site.server.requests.clear();
+        site.platform.messages.clear();
         const QByteArray translation = builtFile(QStringLiteral("217.qut"));
         site.server.serve(QStringLiteral("communication/update/217.qut"), {200, translation, true, -1, 600'000, 100});
         FrmDownload *window = site.download(217);
@@ -223,18 +198,35 @@ private Q_SLOTS:
         QCOMPARE(site.platform.messages.size(), 1);
     }
 
-    // The whole chain: the check finds a newer database, the download stores it as
-    // newdb.qu and ends the program, and the next start installs it (its message and
-    // its start are tst_frmmain's).
+    // The whole chain: without a connection the check says so; with one it finds a newer
+    // database, the download stores it as newdb.qu and ends the program, and the next
+    // start installs it (its message and its start are tst_frmmain's).
     void updateEndToEnd()
     {
         Site site;
         const QString newVersion = localVersion();
         site.server.serve(QStringLiteral("communication/update/update5.0.php"), (newVersion + QStringLiteral("^قاعدة بيانات أحدث")).toUtf8());
         site.server.serve(QStringLiteral("communication/update/newdb.qu"), builtFile(QStringLiteral("quran.qu")));
-        setLocalVersion(QStringLiteral("older"));
-
+        site.platform.connected = false;
         FrmUpdate *update = site.update();
+        update->Check();
+        QCOMPARE(text(update, "lblstatus"), QStringLiteral("التأكد من وجود إتصال بالإنترنت"));
+        QTRY_COMPARE(site.platform.messages.size(), 1);
+        QCOMPARE(site.platform.messages.first().text, QStringLiteral("لا يوجد إتصال بالإنترنت أو أن البرنامج محجوب من الإتصال بالإنترنت, يرجى التأكد من وجود إتصال بالإنترنت للقيام بعملية التحديث."));
+        // The status line says how the check ended, not what it was doing.
+        QCOMPARE(text(update, "lblstatus"), QStringLiteral("لا يوجد إتصال بالإنترنت"));
+        QVERIFY(!update->isChecking());
+        QVERIFY(site.server.requests.isEmpty());
+        QVERIFY(!child<QPushButton>(update, "cmdupdate")->isEnabled());
+        // "1.0 (quran-json …)" reads left to right, its bracket before the name.
+        const auto *shown = child<QLabel>(update, "lbluserdbShow");
+        QCOMPARE(text(update, "lbluserdbShow"), newVersion);
+        QVERIFY(newVersion.contains(QStringLiteral(" (q")));
+        QVERIFY(drawnX(shown, shown->text().indexOf(u'(')) < drawnX(shown, shown->text().indexOf(u'q')));
+
+        setLocalVersion(QStringLiteral("older"));
+        site.platform.connected = true;
+        site.platform.messages.clear();
         update->Check();
         QVERIFY(QTest::qWaitFor([&] { return !update->isChecking(); }, 20000));
         QCOMPARE(text(update, "lblstatus"), NeedsUpdate);
