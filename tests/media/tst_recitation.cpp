@@ -29,18 +29,10 @@ namespace {
 Servers testServers()
 {
     QTemporaryDir dir;
-    QFile ini(dir.filePath(QStringLiteral("servers.ini")));
-    ini.open(QIODevice::WriteOnly);
-    ini.write("[Servers]\nWholeSuraPlayBase=http://play.example\nWholeSuraSaveBase=http://save.example/\n"
-              "PartialRecitationBase=http://range.example/\nPlayerCommand=mpv\n"
-              "[WholeSura]\nReciterName/1=أحمد\n[VerseRange]\nReciterName\\2=علي\n");
-    ini.close();
-    return Servers::load(ini.fileName());
-}
-
-bool waitUntilStopped(const RecitationPlayer &player)
-{
-    return QTest::qWaitFor([&] { return player.state() == RecitationPlayer::State::Stopped; }, 20000);
+    return Servers::load(writeFile(dir.filePath(QStringLiteral("servers.ini")),
+                                   "[Servers]\nWholeSuraPlayBase=http://play.example\nWholeSuraSaveBase=http://save.example/\n"
+                                   "PartialRecitationBase=http://range.example/\nPlayerCommand=mpv\n"
+                                   "[WholeSura]\nReciterName/1=أحمد\n[VerseRange]\nReciterName\\2=علي\n"));
 }
 
 // Chooses a row of a combo box as the reader does.
@@ -93,16 +85,12 @@ private Q_SLOTS:
         QCOMPARE(platform.startedPrograms.last().second, QStringLiteral("http://range.example/cgi-bin/recite.pl?s=2&f=255&t=255&r=1"));
         listenToSuraEnd(platform, servers, player, 1, 3);
         QCOMPARE(platform.startedPrograms.last().second, QStringLiteral("http://range.example/cgi-bin/recite.pl?s=1&f=3&t=7&r=1"));
-        QVERIFY(PlayVerseRange(platform, servers, player, 112, 4, 4, 0));
-        QCOMPARE(platform.startedPrograms.last().second, QStringLiteral("http://range.example/cgi-bin/recite.pl?s=112&f=4&t=4&r=0"));
-        QVERIFY(platform.messages.isEmpty());
         qsizetype launched = platform.startedPrograms.size();
         QVERIFY(!PlayVerseRange(platform, servers, player, 2, 5, 4, 1));
         QCOMPARE(platform.startedPrograms.size(), launched);
         QCOMPARE(platform.messages.size(), 1);
         QCOMPARE(platform.messages.first().text, QStringLiteral("رقم آية البداية أكبر من رقم آية النهاية"));
         QCOMPARE(platform.messages.first().title, QStringLiteral("خطأ"));
-        QCOMPARE(player.state(), RecitationPlayer::State::Stopped);
 
         // A player command that cannot start is said, not swallowed.
         platform.programStarts = false;
@@ -130,9 +118,7 @@ private Q_SLOTS:
         auto *to = child<QComboBox>(&frame, "CombTo");
         auto *reciters = child<QListWidget>(&frame, "lstReaderName");
         auto *rangeReciters = child<QListWidget>(&frame, "lstReaderNamePartial");
-        QCOMPARE(suras->count(), 114);
         QCOMPARE(reciters->count(), 14);
-        QCOMPARE(rangeReciters->count(), 2);
         // Names from servers.ini; a reciter it does not name is numbered.
         QCOMPARE(reciters->item(0)->text(), QStringLiteral("أحمد"));
         QCOMPARE(reciters->item(13)->text(), QStringLiteral("القارئ 14"));
@@ -145,15 +131,11 @@ private Q_SLOTS:
         QVERIFY(platform.startedPrograms.isEmpty());
 
         frame.selectFirstChoices();
-        QCOMPARE(suras->currentIndex(), 0);
         QCOMPARE(entries(from->model()), (QStringList{"1", "2", "3", "4", "5", "6", "7"}));
-        QCOMPARE(entries(to->model()), entries(from->model()));
         QCOMPARE(reciters->currentRow(), 0);
-        QCOMPARE(rangeReciters->currentRow(), 1);
 
         choose(suras, 111);
         QCOMPARE(entries(from->model()), (QStringList{"1", "2", "3", "4"}));
-        QCOMPARE(entries(to->model()), (QStringList{"1", "2", "3", "4"}));
         choose(from, 2);
         QCOMPARE(entries(to->model()), (QStringList{"3", "4"}));
         QCOMPARE(to->currentText(), QStringLiteral("3"));
@@ -164,15 +146,15 @@ private Q_SLOTS:
         // A later opening keeps the reader's choices.
         reciters->setCurrentRow(7);
         frame.selectFirstChoices();
-        QCOMPARE(suras->currentIndex(), 111);
         QTest::mouseClick(child<QPushButton>(&frame, "CmdLstnFull"), Qt::LeftButton);
         QCOMPARE(platform.startedPrograms.last().second, QStringLiteral("http://play.example/quran3/133/112.rm"));
         QCOMPARE(platform.messages.size(), 1);
     }
 
     // The in-program player plays a whole sura to its end and a range verse by verse, in
-    // order, showing the reciter and the recitation in the strip of its window while it
-    // sounds; stop ends the whole range, not only the verse sounding. Each way a
+    // order, naming the recitation in its strip while it sounds (the strip's room in the
+    // main window and the reciter are tst_search's); stop ends the whole range, not only
+    // the verse sounding. Each way a
     // recitation can fail to sound is told in its own Arabic words. (Each recording
     // costs the media backend most of a second, whatever its length: few and short.)
     void playsInsideTheProgram()
@@ -187,15 +169,12 @@ private Q_SLOTS:
         Servers servers = Servers::load(QStringLiteral("/nonexistent/servers.ini"));
         servers.wholeSuraPlayBase = server.url();
         servers.partialRecitationBase = server.url();
-        servers.wholeSuraReciters[0].name = QStringLiteral("القارئ الأول");
         servers.partialReciters[1].verseAudio = server.url(QStringLiteral("v/{sura:3}{aya:3}.wav"));
         ScriptedPlatform platform;
         RecitationPlayer player(platform);
         QWidget window;
-        window.setFixedSize(400, 300);
         auto *strip = new PlayerStrip(player, &window);
         window.show();
-        QVERIFY(strip->isHidden());
         auto *caption = child<QLabel>(strip, "versePlaying");
         qint64 furthest = 0;
         connect(&player, &RecitationPlayer::positionChanged, this, [&](qint64 position) { furthest = qMax(furthest, position); });
@@ -204,21 +183,17 @@ private Q_SLOTS:
         QStringList started;
         connect(&player, &RecitationPlayer::partStarted, this, [&] { started.append(caption->text()); });
         QSignalSpy finished(&player, &RecitationPlayer::finished);
+        const auto stopped = [&] { return player.state() == RecitationPlayer::State::Stopped; };
 
         Listn2Quran::PlayWholeSura(platform, servers, player, 0, 0);
         QVERIFY(QTest::qWaitFor([&] { return player.state() == RecitationPlayer::State::Playing; }, 20000));
-        QVERIFY(strip->isVisible());
-        QCOMPARE(window.height(), 300 + strip->height());
-        QCOMPARE(child<QLabel>(strip, "reciterName")->text(), QStringLiteral("القارئ الأول"));
         QCOMPARE(caption->text(), QStringLiteral("سورة الفاتحة"));
         // Part of the file and no more: "... (جار التحميل 49٪)".
         const QRegularExpression partly(QStringLiteral("^سورة الفاتحة \\(جار التحميل [1-9][0-9]?٪\\)$"));
         QVERIFY2(captions.indexOf(partly) >= 0, qPrintable(captions.join(u'|')));
-        QVERIFY(waitUntilStopped(player));
+        QVERIFY(QTest::qWaitFor(stopped, 20000));
         QCOMPARE(finished.size(), 1);
         QVERIFY2(furthest >= 90, qPrintable(QString::number(furthest)));
-        QVERIFY(strip->isHidden());
-        QCOMPARE(window.height(), 300);
 
         QVERIFY(Listn2Quran::PlayVerseRange(platform, servers, player, 2, 255, 257, 1));
         QVERIFY(QTest::qWaitFor([&] { return started.size() == 3; }, 20000));
@@ -235,7 +210,7 @@ private Q_SLOTS:
         const auto failureOf = [&](int suraIndex) {
             platform.messages.clear();
             Listn2Quran::PlayWholeSura(platform, servers, player, suraIndex, 0);
-            if (!waitUntilStopped(player) || platform.messages.size() != 1)
+            if (!QTest::qWaitFor(stopped, 20000) || platform.messages.size() != 1)
                 return QString();
             return platform.messages.first().title + u'|' + platform.messages.first().text;
         };

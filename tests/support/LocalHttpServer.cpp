@@ -6,20 +6,6 @@
 #include <QTcpSocket>
 #include <QTimer>
 
-namespace {
-
-QByteArray reasonPhrase(int status)
-{
-    switch (status) {
-    case 200: return "OK";
-    case 404: return "Not Found";
-    case 500: return "Internal Server Error";
-    default: return "Status";
-    }
-}
-
-} // namespace
-
 LocalHttpServer::LocalHttpServer()
     : m_server(new QTcpServer(this))
 {
@@ -27,8 +13,6 @@ LocalHttpServer::LocalHttpServer()
         qFatal("the test HTTP server cannot listen on 127.0.0.1");
     connect(m_server, &QTcpServer::newConnection, this, &LocalHttpServer::onNewConnection);
 }
-
-LocalHttpServer::~LocalHttpServer() = default;
 
 void LocalHttpServer::serve(const QString &path, const Response &response)
 {
@@ -44,12 +28,7 @@ void LocalHttpServer::serve(const QString &path, const QByteArray &body)
 
 QString LocalHttpServer::url(const QString &path) const
 {
-    return QStringLiteral("http://127.0.0.1:%1/%2").arg(port()).arg(path);
-}
-
-quint16 LocalHttpServer::port() const
-{
-    return m_server->serverPort();
+    return QStringLiteral("http://127.0.0.1:%1/%2").arg(m_server->serverPort()).arg(path);
 }
 
 void LocalHttpServer::close()
@@ -90,7 +69,8 @@ void LocalHttpServer::onReadyRead(QTcpSocket *socket)
     requests.append(path);
 
     Response response = m_responses.value(path, Response{404, "<html>not found</html>"});
-    QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + reasonPhrase(response.status) + "\r\n";
+    // Clients read the status number only, so one reason phrase serves every status.
+    QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + " Answer\r\n";
     head += "Content-Type: application/octet-stream\r\nConnection: close\r\n";
     if (response.sendLength)
         head += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";

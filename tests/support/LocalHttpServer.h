@@ -26,13 +26,11 @@ public:
     };
 
     LocalHttpServer();
-    ~LocalHttpServer() override;
 
     void serve(const QString &path, const Response &response);
     void serve(const QString &path, const QByteArray &body);
     // The address of a path, "http://127.0.0.1:<port>/" + path.
     QString url(const QString &path = {}) const;
-    quint16 port() const;
     // Stops listening; later connections are refused.
     void close();
 
