@@ -60,9 +60,8 @@ private Q_SLOTS:
     {
         using namespace Listn2Quran;
         const QList<std::tuple<int, int, QString>> paths = {
-            {0, 6, "quran3/213/001.rm"},  {9, 6, "quran3/213/010.rm"},   {98, 0, "quran3/47/099.rm"},
-            {99, 13, "quran3/122/100.rm"}, {113, 6, "quran3/213/114.rm"}, {1, 14, "quran3/0/002.rm"},
-            {1, -1, "quran3/0/002.rm"}};
+            {0, 6, "quran3/213/001.rm"}, {9, 6, "quran3/213/010.rm"}, {98, 0, "quran3/47/099.rm"},
+            {99, 13, "quran3/122/100.rm"}, {1, 14, "quran3/0/002.rm"}, {1, -1, "quran3/0/002.rm"}};
         for (const auto &[suraIndex, reciter, path] : paths)
             QCOMPARE(wholeSuraPath(suraIndex, reciter), path);
         QCOMPARE(verseAddress(QStringLiteral("https://h/{sura}/{aya}.mp3"), 114, 6), QStringLiteral("https://h/114/6.mp3"));
@@ -70,12 +69,9 @@ private Q_SLOTS:
         Servers servers = testServers();
         ScriptedPlatform platform;
         RecitationPlayer player(platform);
-        PlayWholeSura(platform, servers, player, 0, 6);
-        QCOMPARE(platform.startedPrograms.last(), (QPair<QString, QString>{QStringLiteral("mpv"), QStringLiteral("http://play.example/quran3/213/001.rm")}));
-
         // listen3 with nothing stored plays reciter row 6; a stored choice wins.
         listenWholeSura(platform, servers, player, 2);
-        QCOMPARE(platform.startedPrograms.last().second, QStringLiteral("http://play.example/quran3/213/002.rm"));
+        QCOMPARE(platform.startedPrograms.last(), (QPair<QString, QString>{QStringLiteral("mpv"), QStringLiteral("http://play.example/quran3/213/002.rm")}));
         Settings::setValue(SettingKeys::ReaderName, QStringLiteral("1"));
         listenWholeSura(platform, servers, player, 2);
         QCOMPARE(platform.startedPrograms.last().second, QStringLiteral("http://play.example/quran3/144/002.rm"));

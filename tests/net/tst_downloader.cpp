@@ -9,14 +9,6 @@
 
 namespace {
 
-QByteArray sampleBody(qsizetype size)
-{
-    QByteArray body(size, Qt::Uninitialized);
-    for (qsizetype i = 0; i < size; ++i)
-        body[i] = static_cast<char>((i * 7 + i / 251) & 0xff);
-    return body;
-}
-
 // One download watched from start to end: its signals in order, with their files. (The
 // bytes the progress counts are read on the download window, tst_update.)
 struct Watch {
@@ -69,7 +61,7 @@ private Q_SLOTS:
         QFETCH(qint64, bytesUntilFull);
         QFETCH(QString, refusedRename);
         LocalHttpServer server;
-        server.serve(QStringLiteral("f.bin"), {status, sampleBody(100'000), sendLength, -1, 8'192, 1});
+        server.serve(QStringLiteral("f.bin"), {status, QByteArray(100'000, 'b'), sendLength, -1, 8'192, 1});
         QTemporaryDir dir;
         const QString target = dir.filePath(QStringLiteral("f.bin"));
 
@@ -102,8 +94,8 @@ private Q_SLOTS:
     void oneDownloaderThroughFailureCancelAndSuccess()
     {
         LocalHttpServer server;
-        server.serve(QStringLiteral("slow.bin"), {200, sampleBody(50'000), true, -1, 1'000, 20});
-        const QByteArray body = sampleBody(300'000);
+        server.serve(QStringLiteral("slow.bin"), {200, QByteArray(50'000, 'b'), true, -1, 1'000, 20});
+        const QByteArray body(300'000, 'b');
         server.serve(QStringLiteral("f.bin"), {200, body, true, -1, 16'384, 2});
         QTemporaryDir dir;
         const QString target = dir.filePath(QStringLiteral("f.bin"));
