@@ -48,7 +48,6 @@ private Q_SLOTS:
     void pages()
     {
         QCOMPARE(verseWithEndMark({262, 2, 255, QStringLiteral("نص")}), QStringLiteral("نص \u06DD٢٥٥"));
-        QCOMPARE(m_library.pages.lastKey(), 604);
         const QList<PageVerse> all = m_library.allVerses();
         QCOMPARE(all.size(), VerseTotal);
         for (int i = 0; i < all.size(); ++i)
@@ -77,7 +76,6 @@ private Q_SLOTS:
         // The opening sura's basmala is its first verse; the ninth sura has none.
         QCOMPARE(kinds(pageBlocks(m_library.pages.value(1))), (QList<Kind>{Kind::SuraHeader, Kind::Verses}));
         QCOMPARE(kinds(pageBlocks(m_library.pages.value(187))), (QList<Kind>{Kind::SuraHeader, Kind::Verses}));
-        QCOMPARE(pageBlocks(m_library.pages.value(187)).first().sura, 9);
         // Sura 5 starts in the middle of page 106, after the end of sura 4.
         QCOMPARE(kinds(pageBlocks(m_library.pages.value(106))),
                  (QList<Kind>{Kind::Verses, Kind::SuraHeader, Kind::Basmala, Kind::Verses}));

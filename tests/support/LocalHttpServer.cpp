@@ -36,16 +36,6 @@ void LocalHttpServer::close()
     m_server->close();
 }
 
-quint16 LocalHttpServer::closedPort()
-{
-    // A port that was free a moment ago and is closed again.
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    const quint16 port = probe.serverPort();
-    probe.close();
-    return port;
-}
-
 void LocalHttpServer::onNewConnection()
 {
     while (QTcpSocket *socket = m_server->nextPendingConnection()) {
@@ -63,7 +53,6 @@ void LocalHttpServer::onReadyRead(QTcpSocket *socket)
     if (headerEnd < 0)
         return;
     const QList<QByteArray> requestLine = request.left(request.indexOf("\r\n")).split(' ');
-    const QByteArray method = requestLine.value(0);
     const QString path = QString::fromLatin1(requestLine.value(1));
     request.clear();
     requests.append(path);
@@ -77,7 +66,7 @@ void LocalHttpServer::onReadyRead(QTcpSocket *socket)
     head += "\r\n";
     socket->write(head);
 
-    QByteArray body = method == "HEAD" ? QByteArray() : response.body;
+    QByteArray body = requestLine.value(0) == "HEAD" ? QByteArray() : response.body;
     if (response.cutAfter >= 0)
         body.truncate(response.cutAfter);
     sendNextChunk(socket, body, response);

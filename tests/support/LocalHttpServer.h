@@ -31,14 +31,11 @@ public:
     void serve(const QString &path, const QByteArray &body);
     // The address of a path, "http://127.0.0.1:<port>/" + path.
     QString url(const QString &path = {}) const;
-    // Stops listening; later connections are refused.
+    // Stops listening; later connections are refused (a server that does not answer).
     void close();
 
     // Paths of the requests received so far, in order ("/a/b.qu").
     QStringList requests;
-
-    // A port on 127.0.0.1 that nothing listens on.
-    static quint16 closedPort();
 
 private:
     void onNewConnection();
