@@ -37,31 +37,34 @@ class TestDownloader : public QObject
 
 private Q_SLOTS:
     // Whatever ends a download early, the signals say so, nothing stays on disk and
-    // only a 404 counts as the server not having the file. (A body cut short, too large
-    // or failing its check is refused by the same steps for the update and picture
-    // windows, whose tests serve them.)
+    // only a 404 counts as the server not having the file. (A body too large or failing
+    // its check is refused by the same steps for the update and picture windows, whose
+    // tests serve them.)
     void failuresLeaveNoFile_data()
     {
         QTest::addColumn<int>("status"); // 0: the server no longer listens
         QTest::addColumn<bool>("sendLength");
+        QTest::addColumn<qint64>("cutAfter");
         QTest::addColumn<qint64>("bytesUntilFull");
         QTest::addColumn<QString>("refusedRename");
-        QTest::newRow("404 with a length") << 404 << true << qint64(-1) << QString();
-        QTest::newRow("500 with a length") << 500 << true << qint64(-1) << QString();
-        QTest::newRow("no length") << 200 << false << qint64(-1) << QString();
-        QTest::newRow("unreachable host") << 0 << true << qint64(-1) << QString();
-        QTest::newRow("the disk fills") << 200 << true << qint64(30'000) << QString();
-        QTest::newRow("the rename fails") << 200 << true << qint64(-1) << "f.bin";
+        QTest::newRow("404 with a length") << 404 << true << qint64(-1) << qint64(-1) << QString();
+        QTest::newRow("500 with a length") << 500 << true << qint64(-1) << qint64(-1) << QString();
+        QTest::newRow("no length") << 200 << false << qint64(-1) << qint64(-1) << QString();
+        QTest::newRow("cut in the middle") << 200 << true << qint64(40'000) << qint64(-1) << QString();
+        QTest::newRow("unreachable host") << 0 << true << qint64(-1) << qint64(-1) << QString();
+        QTest::newRow("the disk fills") << 200 << true << qint64(-1) << qint64(30'000) << QString();
+        QTest::newRow("the rename fails") << 200 << true << qint64(-1) << qint64(-1) << "f.bin";
     }
 
     void failuresLeaveNoFile()
     {
         QFETCH(int, status);
         QFETCH(bool, sendLength);
+        QFETCH(qint64, cutAfter);
         QFETCH(qint64, bytesUntilFull);
         QFETCH(QString, refusedRename);
         LocalHttpServer server;
-        server.serve(QStringLiteral("f.bin"), {status, QByteArray(100'000, 'b'), sendLength, -1, 8'192, 1});
+        server.serve(QStringLiteral("f.bin"), {status, QByteArray(100'000, 'b'), sendLength, cutAfter, 8'192, 1});
         QTemporaryDir dir;
         const QString target = dir.filePath(QStringLiteral("f.bin"));
 

@@ -11,7 +11,13 @@ LocalHttpServer::LocalHttpServer()
 {
     if (!m_server->listen(QHostAddress::LocalHost, 0))
         qFatal("the test HTTP server cannot listen on 127.0.0.1");
-    connect(m_server, &QTcpServer::newConnection, this, &LocalHttpServer::onNewConnection);
+    connect(m_server, &QTcpServer::newConnection, this, [this] {
+        while (QTcpSocket *socket = m_server->nextPendingConnection()) {
+            connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
+            connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            connect(socket, &QObject::destroyed, this, [this, socket] { m_pending.remove(socket); });
+        }
+    });
 }
 
 void LocalHttpServer::serve(const QString &path, const Response &response)
@@ -21,9 +27,7 @@ void LocalHttpServer::serve(const QString &path, const Response &response)
 
 void LocalHttpServer::serve(const QString &path, const QByteArray &body)
 {
-    Response response;
-    response.body = body;
-    serve(path, response);
+    serve(path, Response{200, body});
 }
 
 QString LocalHttpServer::url(const QString &path) const
@@ -34,15 +38,6 @@ QString LocalHttpServer::url(const QString &path) const
 void LocalHttpServer::close()
 {
     m_server->close();
-}
-
-void LocalHttpServer::onNewConnection()
-{
-    while (QTcpSocket *socket = m_server->nextPendingConnection()) {
-        connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
-        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QObject::destroyed, this, [this, socket] { m_pending.remove(socket); });
-    }
 }
 
 void LocalHttpServer::onReadyRead(QTcpSocket *socket)

@@ -38,7 +38,6 @@ public:
     QStringList requests;
 
 private:
-    void onNewConnection();
     void onReadyRead(QTcpSocket *socket);
     void sendNextChunk(QTcpSocket *socket, QByteArray rest, Response response);
 
