@@ -1,5 +1,6 @@
-// The texts the search builds: the query texts of the text and the root search, the root
-// search's waiting page, and a found verse's page with its marks.
+// The texts the search builds: the text search's query texts, the root search's waiting
+// page, and a found verse's page with its marks. The root search's queries run in the
+// root-search window's test (tst_rootsearch), against the real database.
 
 #include "core/DataSource.h"
 #include "search/RootSearchQuery.h"
@@ -86,7 +87,7 @@ private Q_SLOTS:
         QCOMPARE(verses.recordCount(), 7); // in parts 29 and 30
     }
 
-    // The root search's queries, its waiting page and the wildcards of a root pattern.
+    // The root search's waiting page and the wildcard "_" in a root pattern.
     void rootSearchTexts()
     {
         QCOMPARE(rootSearchWaitingPage(QStringLiteral("Tahoma"), 16, QStringLiteral("كتب")),

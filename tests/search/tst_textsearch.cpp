@@ -1,6 +1,6 @@
-// The real built files: the text search, the reader's spellings against the standard
-// ones and exact searches against the plain query over the index, and the windows'
-// queries, each reading what it names, in order.
+// The real built files: the text search (typed forms, the forgiving pass, the vocative,
+// part of a word against the plain query over the index, the nearest words), and the
+// windows' queries, each reading what it names, in order.
 
 #include "core/CommentaryImport.h"
 #include "core/DataSource.h"
