@@ -100,17 +100,12 @@ private Q_SLOTS:
         const QStringList forms = formsOf(QStringLiteral("الكتاب"));
         QVERIFY(forms.contains(QStringLiteral("يكتبون")));
 
-        // Root, then form in the root table's order, then reading order.
+        // Root, then form in the root table's order (a form whose rows were split would be
+        // listed twice here), then reading order (compareWithLike).
         QStringList formsListed;
-        int previousId = 0;
         for (const ResultList::Row &row : rows) {
-            if (formsListed.isEmpty() || formsListed.last() != row.foundBy) {
-                QVERIFY2(!formsListed.contains(row.foundBy), "a form's rows stand together");
+            if (formsListed.isEmpty() || formsListed.last() != row.foundBy)
                 formsListed.append(row.foundBy);
-            } else {
-                QVERIFY(row.id.toInt() > previousId);
-            }
-            previousId = row.id.toInt();
         }
         QStringList expectedOrder;
         for (const QString &form : forms) {

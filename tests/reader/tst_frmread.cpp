@@ -67,7 +67,6 @@ private Q_SLOTS:
         QCOMPARE(reader.spread(), (Spread{2, 1}));
         QCOMPARE(child<QLabel>(&reader, "lblLeftPageNumber")->text(), QStringLiteral("2"));
         QCOMPARE(child<QLabel>(&reader, "lblSoraName")->text(), QStringLiteral("الفاتحة"));
-        QCOMPARE(child<QLabel>(&reader, "lblAyaaTo")->text(), QStringLiteral("7"));
 
         // The page box edits like any box, takes digits only, and Enter shows the page.
         auto *box = child<QLineEdit>(&reader, "txtPageNumber");
