@@ -79,11 +79,9 @@ private Q_SLOTS:
             QCOMPARE(stored(folder.path(), AyatAlKursi), qMakePair(QString(), QStringLiteral("تفسير آية الكرسي")));
 
             // Filling a commentary that has text asks first; Cancel changes nothing.
-            const int messages = program->platform.messages.size();
             program->platform.fileNames.enqueue(good);
             program->platform.choices.enqueue(1);
             program->click("cmdImportTaf");
-            QCOMPARE(program->platform.messages.size(), messages + 1);
             QCOMPARE(program->platform.messages.last().title, QStringLiteral("تنبيه"));
             withAdditions = readFile(verses);
         }
