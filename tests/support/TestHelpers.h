@@ -12,8 +12,6 @@
 
 #include <functional>
 
-#include <cstdlib>
-
 // The control named `name` below `parent`; a test without it cannot go on.
 template<typename T>
 T *child(const QObject *parent, const char *name)
