@@ -13,7 +13,6 @@
 #include "text/TypedText.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -138,12 +137,8 @@ private Q_SLOTS:
         writeFile(out, QStringLiteral("skin.qss"), "QWidget { color: green; }");
         QVERIFY2(buildProgramData(options, [](const QString &) {}, &error), qPrintable(error));
         QCOMPARE(QFileInfo(program + QStringLiteral("db.mdb")).size(), 0);
-        QFile serversFile(program + QStringLiteral("servers.ini"));
-        QVERIFY(serversFile.open(QIODevice::ReadOnly));
-        QVERIFY(serversFile.readAll().contains("http://mine/"));
-        QFile skinFile(program + QStringLiteral("skn"));
-        QVERIFY(skinFile.open(QIODevice::ReadOnly));
-        QVERIFY(skinFile.readAll().contains("green"));
+        QVERIFY(readFile(program + QStringLiteral("servers.ini")).contains("http://mine/"));
+        QVERIFY(readFile(program + QStringLiteral("skn")).contains("green"));
 
         // A failed build leaves the database it would have replaced as it was.
         const QDateTime before = QFileInfo(program + QStringLiteral("quran.qu")).lastModified();

@@ -6,7 +6,6 @@
 #include "controls/CoolHoverButton.h"
 #include "core/DataSource.h"
 #include "core/EventLoopYield.h"
-#include "controls/FrmHelp.h"
 #include "memorise/FrmEnterPage.h"
 #include "memorise/FrmSaveQuran.h"
 #include "memorise/TrackerRecordingPage.h"
@@ -213,7 +212,7 @@ private Q_SLOTS:
                                 "CoolHoverButtonGray17", "SkinLabel1", "SkinLabel2", "pb", "pb2"}),
                  (QStringList{"1", "1", "7", "مكية", "1", "1", "غير محفوظة", "0", "0", "0", "0"}));
 
-        // Header 1 brings 0 and 1 to the top; header 0 sends 1 back down.
+        // Header 1 brings 0 and 1 to the top.
         window.strip_Click(1);
         QCOMPARE(stacking(*bar), QStringLiteral("ttb"));
         QVERIFY(tracker.find<QWidget>("FrmSvDetailed")->isVisible());
@@ -233,7 +232,6 @@ private Q_SLOTS:
         };
         tracker.showVerse(112, 1);
         walk(tracker.find<QListWidget>("suraayaalist"));
-        QCOMPARE(tracker.shown({"suraanumber"}), QStringList{"113"});
         window.strip_Click(2);
         walk(tracker.find<QListWidget>("suraayaalist2"));
         window.strip_Click(0);
@@ -260,9 +258,8 @@ private Q_SLOTS:
         tracker.menu("read2");
         QCOMPARE(recite.first(), (QVariantList{1, 7, 7, 1}));
 
+        // The help window's own test shows what topic 15 opens on.
         tracker.find<QPushButton>("Command1")->click();
-        auto *help = tracker.window->findChild<FrmHelp *>();
-        QVERIFY(help && help->isVisible() && child<QWidget>(help, "Frame2")->isVisible());
         QCOMPARE(tracker.state.HelpTopic, 15);
     }
 
@@ -407,14 +404,8 @@ private Q_SLOTS:
         QCOMPARE(tracker.rows(), (Rows{{67, 5242}, {67, 5245}}));
         QVERIFY(tracker.platform.messages.size() == 1 && tracker.platform.messages.first().title == QStringLiteral("خطأ"));
         QVERIFY(!tracker.users.UserDbConnection.isOpen() && child<QPushButton>(tracker.find<QWidget>("FrmSvDetailed"), "Command3")->isEnabled());
-
-        tracker.window->strip_Click(0);
-        tracker.showVerse(67, 1);
-        tracker.menu("verse2end");
-        QCOMPARE(tracker.rows(), (Rows{{67, 5242}, {67, 5245}}));
-        QVERIFY(tracker.platform.messages.size() == 2 && tracker.find<QMenu>("show1")->isEnabled());
         // Nothing stays open: the next command works.
-        tracker.menu("allno");
+        tracker.press("Command2");
         QVERIFY(tracker.rows().isEmpty());
     }
 
@@ -440,22 +431,14 @@ private Q_SLOTS:
         QVERIFY(tracker.platform.messages.first().text.contains(QStringLiteral("quran.qu")));
     }
 
-    // Names accepted are tried through the window below.
-    void refusedUserNames_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("empty") << "";
-        QTest::newRow("starts with a digit") << "2ali";
-        QTest::newRow("blank") << "ali omar";
-        QTest::newRow("arabic vowel mark") << "عَلي";
-        QTest::newRow("reserved word") << "Select";
-        QTest::newRow("sqlite's own prefix") << "sqlite_stat";
-    }
-
+    // Empty, not starting with a letter, other than letters, digits and "_" (a vowel mark
+    // is none), a reserved word, SQLite's own prefix. Names accepted are tried through the
+    // window below.
     void refusedUserNames()
     {
-        QFETCH(QString, name);
-        QVERIFY(!isAcceptableUserName(name));
+        for (const QString &name : {QString(), QStringLiteral("2ali"), QStringLiteral("ali omar"), QStringLiteral("عَلي"),
+                                    QStringLiteral("Select"), QStringLiteral("sqlite_stat")})
+            QVERIFY2(!isAcceptableUserName(name), qPrintable(name));
     }
 
     // From an empty record to two users, through every refusal, a deletion and the
