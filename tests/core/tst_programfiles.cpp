@@ -123,23 +123,19 @@ private Q_SLOTS:
         QVERIFY(engine.open());
         QSqlQuery query(engine);
         QVERIFY(query.prepare(QStringLiteral("SELECT ? LIKE ?")));
-        const QStringList texts = {QString(), QStringLiteral(" بسم الله الرحمن الرحيم "), QStringLiteral("Allah, the Merciful"),
+        const QStringList texts = {QStringLiteral(" بسم الله الرحمن الرحيم "), QStringLiteral("Allah, the Merciful"),
                                    QStringLiteral("262"), QStringLiteral("ياأيها الذين آمنوا"), QStringLiteral("a_b%c"),
                                    QStringLiteral("ءآأؤإئ")};
-        const QStringList patterns = {QString(), QStringLiteral("%"), QStringLiteral("%%"), QStringLiteral("% الله %"),
+        const QStringList patterns = {QStringLiteral("%"), QStringLiteral("%%"), QStringLiteral("% الله %"),
                                       QStringLiteral("%الرحيم"), QStringLiteral("بسم%"), QStringLiteral("%ALLAH%"),
                                       QStringLiteral("%merciful"), QStringLiteral("26_"), QStringLiteral("%ا_أيها%"),
                                       QStringLiteral("_اأيها%"), QStringLiteral("%ا%ذ%ا"), QStringLiteral("a\\_b%"),
                                       QStringLiteral("%_%_%"), QStringLiteral("ءآأؤإئ"), QStringLiteral("______"), QStringLiteral("%ئ_")};
         for (const QString &text : texts) {
             for (const QString &pattern : patterns) {
-                query.addBindValue(text.isNull() ? QVariant() : QVariant(text));
-                query.addBindValue(pattern.isNull() ? QVariant() : QVariant(pattern));
+                query.addBindValue(text);
+                query.addBindValue(pattern);
                 QVERIFY(query.exec() && query.next());
-                if (text.isNull() || pattern.isNull()) {
-                    QVERIFY(query.value(0).isNull());
-                    continue;
-                }
                 QVERIFY2(sqlLikeMatches(pattern.toUtf8(), text.toUtf8()) == query.value(0).toBool(),
                          qPrintable(text + QStringLiteral(" LIKE ") + pattern));
             }

@@ -202,8 +202,7 @@ private Q_SLOTS:
         FrmSaveQuran &window = *tracker.window;
         QCOMPARE(window.windowTitle(), QStringLiteral("تحفيظ القرآن الكريم - hafiz"));
         QVERIFY(tracker.platform.keyboardLayouts.contains(QStringLiteral("00000401")));
-        QVERIFY(tracker.find<QWidget>("FrmFace")->isVisible() && !tracker.find<QWidget>("FrmSvDetailed")->isVisible()
-                && !tracker.find<QWidget>("FrmDetails")->isVisible());
+        // The side bar shows the open header's page alone (the main window's test counts them).
         const auto *bar = window.findChild<SideBar *>();
         QCOMPARE(stacking(*bar), QStringLiteral("tbb"));
 
