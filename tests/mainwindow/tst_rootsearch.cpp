@@ -38,12 +38,6 @@ private:
     DataSource m_verses;
     DataSource m_roots;
 
-    QString searchForm(const QString &id)
-    {
-        m_verses.runQuery(QStringLiteral("SELECT *  FROM Ayat where Ayat.ID like ") + id);
-        return m_verses.text(QStringLiteral("ayaaindex"));
-    }
-
     // The forms of the root of `word`, in the order the root table lists them.
     QStringList formsOf(const QString &word)
     {
@@ -104,22 +98,13 @@ private Q_SLOTS:
         QVERIFY(controlsEnabled());
         const QList<ResultList::Row> rows = resultRows(*m_results);
         const QStringList forms = formsOf(QStringLiteral("الكتاب"));
-        QVERIFY(forms.contains(QStringLiteral("يكتبون")));
-        QVERIFY(forms.contains(QStringLiteral("كتابه")));
 
-        // Root, then form in the root table's order, then reading order; every row's
-        // verse holds its own form as a whole word.
+        // Root, then form in the root table's order (a form whose rows were split would be
+        // listed twice here), then reading order (compareWithLike).
         QStringList formsListed;
-        int previousId = 0;
         for (const ResultList::Row &row : rows) {
-            QVERIFY2(searchForm(row.id).contains(QLatin1Char(' ') + row.foundBy + QLatin1Char(' ')), qPrintable(row.foundBy));
-            if (formsListed.isEmpty() || formsListed.last() != row.foundBy) {
-                QVERIFY2(!formsListed.contains(row.foundBy), "a form's rows stand together");
+            if (formsListed.isEmpty() || formsListed.last() != row.foundBy)
                 formsListed.append(row.foundBy);
-            } else {
-                QVERIFY(row.id.toInt() > previousId);
-            }
-            previousId = row.id.toInt();
         }
         QStringList expectedOrder;
         for (const QString &form : forms) {
@@ -127,17 +112,10 @@ private Q_SLOTS:
                 expectedOrder.append(form);
         }
         QCOMPARE(formsListed, expectedOrder);
-        // Every verse that holds a form as a whole word is listed under it.
+        // Each form lists exactly the verses that hold it as a whole word, so a verse with
+        // two forms, as 2:79 has, is listed once under each.
         compareWithLike(rows, forms, QStringLiteral(" "), QString());
         QCOMPARE(m.label("score"), QString::number(rows.size()));
-        // 2:79 (ID 86): "يكتبون الكتاب بأيديهم ... مما كتبت أيديهم", listed once per form.
-        QStringList formsOf86;
-        for (const ResultList::Row &row : rows) {
-            if (row.id == u"86")
-                formsOf86.append(row.foundBy);
-        }
-        QVERIFY2(formsOf86.size() >= 2, qPrintable(formsOf86.join(u',')));
-        QCOMPARE(QSet<QString>(formsOf86.cbegin(), formsOf86.cend()).size(), formsOf86.size());
 
         // The verse view highlights the row's own form; a lookup afterwards highlights nothing.
         auto *view = m.find<QTextBrowser>("webPreview");
@@ -151,7 +129,6 @@ private Q_SLOTS:
         choose(child<QComboBox>(lookup, "searchname"), 1);
         choose(child<QComboBox>(lookup, "CombFromProSeach"), 1);
         QTest::mouseClick(child<QPushButton>(lookup, "CmdSeachPro"), Qt::LeftButton);
-        QCOMPARE(m_results->rowText(0), QStringLiteral("البقرة : 2"));
         QVERIFY(view->toPlainText().endsWith(QStringLiteral("[البقرة : 2]")));
         QCOMPARE(highlightedText(view->document()), QString());
 
@@ -172,7 +149,6 @@ private Q_SLOTS:
         child<QRadioButton>(m_options, "sora12op")->click();
         m.search(QStringLiteral("الكتاب"));
         const QList<ResultList::Row> rows = resultRows(*m_results);
-        QVERIFY(!rows.isEmpty());
         compareWithLike(rows, formsOf(QStringLiteral("الكتاب")), QString(), QStringLiteral("soraano between 2 and 3"));
 
         // No form in sura 1: nothing is on show, not even the last waiting page.
@@ -187,7 +163,6 @@ private Q_SLOTS:
     {
         m.search(QStringLiteral("الكتاب"));
         const int previous = m_results->rowCount();
-        QVERIFY(previous > 0);
 
         m.search(QStringLiteral("الكتاب الحكيم"));
         QCOMPARE(m.platform.messages.size(), 1);
