@@ -179,10 +179,8 @@ void FrmMain::createPanels()
     showSearchScope();
     connect(frmOptions, &FrmOptions::scopeChanged, this, &FrmMain::showSearchScope);
     connect(search, &QPushButton::clicked, this, &FrmMain::search_Click);
-    connect(searcht, &SearchBox::SearchRequested, this, [this] {
-        showContentFrame(resultsFrame);
-        search_Click();
-    });
+    // The command itself brings the results frame forward first.
+    connect(searcht, &SearchBox::SearchRequested, this, &FrmMain::search_Click);
     connect(searcht, &SearchBox::GotFocus, this, [this] { m_platform.activateArabicKeyboard(); });
     connect(SearchOptions, &QPushButton::clicked, this, &FrmMain::CoolHoverButton9_Click);
 
