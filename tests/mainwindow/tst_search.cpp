@@ -305,13 +305,21 @@ private Q_SLOTS:
         QCOMPARE(m.find<SearchBox>("searcht")->text(), QStringLiteral("الرحمن"));
         QCOMPARE(m_results->rowCount(), 45);
 
-        // The box's own search (Enter, or a pause in typing: one signal) searches as the
-        // button does.
+        // Enter (the window's key), and a pause in typing (the box's own signal), search as
+        // the button does.
         auto *box = m.find<SearchBox>("searcht");
         box->setText(QStringLiteral("موسى"));
         box->setFocus();
         QTest::keyClick(box->findChild<QLineEdit *>(), Qt::Key_Return);
         QCOMPARE(m.rows(), moses);
+
+        m.search(QStringLiteral("الرحمن"));
+        box->setSearchTiggerInterval(QStringLiteral("50"));
+        QLineEdit *field = box->findChild<QLineEdit *>();
+        field->clear();
+        for (const QChar ch : QStringLiteral("موسى"))
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+        QTRY_COMPARE(m.rows(), moses);
     }
 
     void optionsShapeTheSearch()
